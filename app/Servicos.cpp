@@ -1,0 +1,7 @@
+#include "app/Servicos.h"
+
+Servicos& Plataforma()
+{
+    static Servicos s;
+    return s;
+}

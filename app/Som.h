@@ -1,0 +1,6 @@
+#pragma once
+#include <QString>
+
+// Plays the named feedback sound ("bip", "login", "logoff", "erro", "fim")
+// from the application folder while sounds are on; otherwise nothing.
+void TocarSom(const QString& nome);

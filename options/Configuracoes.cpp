@@ -1,0 +1,37 @@
+#include "options/Configuracoes.h"
+
+#include "app/Servicos.h"
+
+std::optional<int> LerConfiguracaoNumero(const QString& chave, bool* invalido)
+{
+    if (invalido)
+        *invalido = false;
+    auto* cfg = Plataforma().configuracao;
+    if (!cfg)
+        return std::nullopt;
+    const std::optional<QString> texto = cfg->Ler(chave);
+    if (!texto)
+        return std::nullopt;
+    bool ok = false;
+    const int v = texto->trimmed().toShort(&ok);
+    if (!ok) {
+        if (invalido)
+            *invalido = true;
+        return std::nullopt;
+    }
+    return v;
+}
+
+int LerIndiceOpcao(const QString& chave, int itens)
+{
+    const std::optional<int> v = LerConfiguracaoNumero(chave);
+    if (!v || *v < 0 || *v >= itens)
+        return 0;
+    return *v;
+}
+
+void GravarConfiguracaoNumero(const QString& chave, int valor)
+{
+    if (auto* cfg = Plataforma().configuracao)
+        cfg->Gravar(chave, QString::number(valor));
+}
