@@ -1,0 +1,131 @@
+#include "app/platform/ServicosReais.h"
+
+#include "app/platform/TecladoSistemaX11.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSoundEffect>
+#include <QUrl>
+#include <QWidget>
+#include <QWindow>
+
+// ---- sounds -------------------------------------------------------------
+
+SomQt::SomQt() = default;
+
+SomQt::~SomQt() { qDeleteAll(efeitos); }
+
+void SomQt::Tocar(const QString& caminhoArquivo)
+{
+    // A new sound replaces the one playing.
+    for (QSoundEffect* e : std::as_const(efeitos))
+        if (e->isPlaying())
+            e->stop();
+    if (!QFileInfo::exists(caminhoArquivo)) {
+        QApplication::beep();
+        return;
+    }
+    QSoundEffect*& efeito = efeitos[caminhoArquivo];
+    if (!efeito) {
+        efeito = new QSoundEffect;
+        efeito->setSource(QUrl::fromLocalFile(caminhoArquivo));
+    }
+    efeito->play();
+}
+
+// ---- window drag --------------------------------------------------------
+
+void ArrastarQt::MoverForm(QWidget* janela)
+{
+    if (!janela)
+        return;
+    if (QWindow* w = janela->window()->windowHandle())
+        w->startSystemMove();
+}
+
+// ---- settings -----------------------------------------------------------
+
+namespace {
+QSettings& armazem()
+{
+    // Per-user store of application "Teclomatic"; on Linux ~/.config/Teclomatic.conf.
+    static QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Teclomatic"));
+    return s;
+}
+QString chaveCompleta(const QString& chave) { return QStringLiteral("Settings/") + chave; }
+}
+
+std::optional<QString> ConfiguracaoQt::Ler(const QString& chave)
+{
+    QSettings& s = armazem();
+    s.sync();
+    if (!s.contains(chaveCompleta(chave)))
+        return std::nullopt;
+    return s.value(chaveCompleta(chave)).toString();
+}
+
+void ConfiguracaoQt::Gravar(const QString& chave, const QString& valor)
+{
+    QSettings& s = armazem();
+    s.setValue(chaveCompleta(chave), valor);
+    s.sync();
+}
+
+// ---- message boxes and modal windows -------------------------------------
+
+void DialogosQt::Mensagem(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone)
+{
+    QMessageBox::Icon i = QMessageBox::NoIcon;
+    switch (icone) {
+    case IconeMensagem::Informacao: i = QMessageBox::Information; break;
+    case IconeMensagem::Exclamacao: i = QMessageBox::Warning; break;
+    case IconeMensagem::Critico: i = QMessageBox::Critical; break;
+    case IconeMensagem::Nenhum: break;
+    }
+    QMessageBox caixa(i, titulo, texto, QMessageBox::Ok, dono);
+    caixa.exec();
+}
+
+void DialogosQt::Modal(QDialog* janela)
+{
+    if (janela)
+        janela->exec();
+}
+
+// ---- documents ----------------------------------------------------------
+
+bool DocumentosQt::Abrir(const QString& caminhoArquivo)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(caminhoArquivo));
+}
+
+// ---- all of them ----------------------------------------------------------
+
+struct ServicosReais::Dados {
+    SomQt som;
+    ArrastarQt arrastar;
+    ConfiguracaoQt configuracao;
+    DialogosQt dialogos;
+    ModoVideoX11 modoVideo;
+    TecladoSistemaX11 tecladoSistema;
+    DocumentosQt documentos;
+};
+
+ServicosReais::ServicosReais()
+    : d(std::make_unique<Dados>())
+{
+    Servicos& s = Plataforma();
+    s.som = &d->som;
+    s.arrastar = &d->arrastar;
+    s.configuracao = &d->configuracao;
+    s.dialogos = &d->dialogos;
+    s.modoVideo = &d->modoVideo;
+    s.tecladoSistema = &d->tecladoSistema;
+    s.documentos = &d->documentos;
+}
+
+ServicosReais::~ServicosReais() { Plataforma() = Servicos{}; }

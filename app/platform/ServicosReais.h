@@ -1,0 +1,59 @@
+#pragma once
+// The real platform services, installed by main().
+#include "app/Servicos.h"
+
+#include <QHash>
+#include <QString>
+#include <memory>
+
+class QSoundEffect;
+
+class SomQt : public ServicoSom {
+public:
+    SomQt();
+    ~SomQt() override;
+    void Tocar(const QString& caminhoArquivo) override;
+
+private:
+    QHash<QString, QSoundEffect*> efeitos;
+};
+
+class ArrastarQt : public ServicoArrastar {
+public:
+    void MoverForm(QWidget* janela) override;
+};
+
+class ConfiguracaoQt : public ServicoConfiguracao {
+public:
+    std::optional<QString> Ler(const QString& chave) override;
+    void Gravar(const QString& chave, const QString& valor) override;
+};
+
+class DialogosQt : public ServicoDialogos {
+public:
+    void Mensagem(QWidget* dono, const QString& titulo, const QString& texto,
+                  IconeMensagem icone) override;
+    void Modal(QDialog* janela) override;
+};
+
+class ModoVideoX11 : public ServicoModoVideo {
+public:
+    ResolucaoTela Atual() override;
+    void Pedir(const ResolucaoTela& modo) override;
+};
+
+class DocumentosQt : public ServicoDocumentos {
+public:
+    bool Abrir(const QString& caminhoArquivo) override;
+};
+
+// Owns one of each real service and installs them in Plataforma().
+class ServicosReais {
+public:
+    ServicosReais();
+    ~ServicosReais();
+
+private:
+    struct Dados;
+    std::unique_ptr<Dados> d;
+};

@@ -1,0 +1,49 @@
+#pragma once
+// The program's look: palette, fonts and the drawn pieces (frames, title
+// strips, buttons, captions) that every window reuses.
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QRect>
+#include <functional>
+
+class QPainter;
+class QWidget;
+
+namespace Estilo {
+// The three blues of the program.
+inline QColor AzulTexto() { return QColor(0, 97, 187); }   // text, labels
+inline QColor AzulFundo() { return QColor(0, 113, 207); }  // window backgrounds
+inline QColor AzulClaro() { return QColor(0, 118, 212); }  // check boxes, accents
+inline QColor AzulEscuro() { return QColor(0, 58, 128); }  // frames, shadows
+inline QColor AzulNoite() { return QColor(6, 32, 74); }    // behind the panel
+inline QColor Amarelo() { return QColor(255, 214, 10); }   // hover captions
+inline QColor CinzaTexto() { return QColor(192, 192, 192); }
+inline QColor Painel() { return QColor(238, 244, 252); }   // light panel surfaces
+
+// "Liberation Sans", metric-compatible with Arial, shipped with the program.
+QString FamiliaFonte();
+QFont Fonte(qreal pontos, bool negrito = false);
+
+// The device pixel ratio pictures are rendered at.
+qreal Dpr();
+// Renders a picture of the given logical size at the screen's pixel ratio.
+QPixmap Renderizar(QSize logico, const std::function<void(QPainter&)>& desenho, qreal dpr = 0);
+
+// A window body: rounded blue frame, a title strip with the title, a light
+// client area below it. Returns the client rectangle.
+QRect DesenharJanela(QPainter& p, const QRect& r, const QString& titulo);
+// A drawn push button face with its caption.
+void DesenharBotao(QPainter& p, const QRect& r, const QString& texto, bool habilitado = true,
+                   bool principal = true);
+// A caption picture for a toolbar / user-screen button: the caption in the
+// given colour, on the blue toolbar background when opaco is true.
+QPixmap Legenda(QSize tamanho, const QString& texto, const QColor& cor, bool opaco,
+                qreal pontos = 9);
+// A round icon button face (white disc with a blue ring) for toolbars.
+void DesenharDisco(QPainter& p, const QRectF& r);
+
+// Style sheet for text boxes and lists drawn in the program's look.
+QString FolhaCampos();
+void AplicarFonteGlobal();
+}

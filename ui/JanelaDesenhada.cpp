@@ -1,0 +1,51 @@
+#include "ui/JanelaDesenhada.h"
+
+#include "app/Servicos.h"
+#include "ui/Estilo.h"
+#include "ui/Imagem.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+JanelaDesenhada::JanelaDesenhada(QWidget* pai, const QString& nome, const QString& legenda, QSize tamanho)
+    : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint)
+    , titulo(legenda)
+{
+    setObjectName(nome);
+    setWindowTitle(legenda);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setModal(true);
+    setFixedSize(tamanho);
+    setMouseTracking(true);
+    setStyleSheet(Estilo::FolhaCampos());
+}
+
+void JanelaDesenhada::tornarAreaArraste(Imagem* area)
+{
+    area->setCursor(Qt::SizeAllCursor);
+    connect(area, &Imagem::mouseMovido, this, [this](Qt::MouseButtons botoes, QPoint) {
+        if (botoes & Qt::LeftButton)
+            if (auto* a = Plataforma().arrastar)
+                a->MoverForm(this);
+    });
+}
+
+void JanelaDesenhada::desenharFundo(QPainter& p)
+{
+    Estilo::DesenharJanela(p, rect(), titulo);
+}
+
+void JanelaDesenhada::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    desenharFundo(p);
+}
+
+void JanelaDesenhada::mouseMoveEvent(QMouseEvent* e)
+{
+    if (arrasteFundo && (e->buttons() & Qt::LeftButton))
+        if (auto* a = Plataforma().arrastar)
+            a->MoverForm(this);
+    QDialog::mouseMoveEvent(e);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Base of the program's secondary windows: borderless, modal over the main
+// window, a background drawn by the window itself, dragged by its title
+// strip, and closed by the window manager as if Cancel had been pressed.
+#include <QDialog>
+
+class Imagem;
+
+class JanelaDesenhada : public QDialog {
+    Q_OBJECT
+public:
+    JanelaDesenhada(QWidget* pai, const QString& nome, const QString& legenda, QSize tamanho);
+
+    // Makes an image a drag area: the left button held on it moves the window.
+    void tornarAreaArraste(Imagem* area);
+    // The window itself (its bare background) as drag area.
+    void arrastarPeloFundo(bool sim) { arrasteFundo = sim; }
+
+protected:
+    // Paints the background picture; the default draws the frame and title.
+    virtual void desenharFundo(QPainter& p);
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+    QString titulo;
+
+private:
+    bool arrasteFundo = false;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// A picture box: a container whose background picture is drawn by a
+// function, reporting clicks and mouse moves on its bare surface.
+#include <QWidget>
+#include <functional>
+
+class PainelDesenhado : public QWidget {
+    Q_OBJECT
+public:
+    explicit PainelDesenhado(QWidget* pai, const QString& nome = QString());
+
+    // The background picture; rendered once per size and pixel ratio.
+    void setDesenho(std::function<void(QPainter&, const QRect&)> desenho);
+    void invalidarFundo();
+
+signals:
+    void clicado();
+    void mouseMovido(Qt::MouseButtons botoes, QPoint pos);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    std::function<void(QPainter&, const QRect&)> desenho;
+    QPixmap cache;
+    bool pressionado = false;
+};
