@@ -1,7 +1,5 @@
 #include "app/platform/ServicosReais.h"
 
-#include "app/platform/TecladoSistemaX11.h"
-
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -111,7 +109,6 @@ struct ServicosReais::Dados {
     ConfiguracaoQt configuracao;
     DialogosQt dialogos;
     ModoVideoX11 modoVideo;
-    TecladoSistemaX11 tecladoSistema;
     DocumentosQt documentos;
 };
 
@@ -124,7 +121,6 @@ ServicosReais::ServicosReais()
     s.configuracao = &d->configuracao;
     s.dialogos = &d->dialogos;
     s.modoVideo = &d->modoVideo;
-    s.tecladoSistema = &d->tecladoSistema;
     s.documentos = &d->documentos;
 }
 
