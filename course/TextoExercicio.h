@@ -1,0 +1,37 @@
+#pragma once
+// The text of an exercise, built from one line of the open lesson, and the
+// lesson's caption line. The main window's lesson loader uses these.
+#include <QString>
+#include <QStringList>
+
+// Upper case of the Portuguese alphabet: accented letters become their
+// capitals (ç -> Ç, ã -> Ã, é -> É). A character whose capital the
+// Windows-1252 code page cannot hold as one character (ß, µ) is kept.
+QString MaiusculaPortugues(const QString& texto);
+
+// Key drill (kind 1): the four keys and a space-bar "/" written eight times
+// in upper case; "asdf" gives "ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/".
+QString TextoTeclas(const QString& linha);
+
+// Running text (kind 2): upper case, every space replaced by "/"; with the
+// BR layout (tipoTeclado 1), which has no Ç key, every "Ç" becomes "C".
+QString TextoCorrido(const QString& linha, int tipoTeclado);
+
+// The text of a missing, unreadable or empty lesson, and how many times it
+// fills the lesson.
+inline constexpr char MensagemModuloAusente[] =
+    "arquivo nao encontrado. reinstale o programa para corrigir o erro.";
+constexpr int LinhasModuloAusente = 100;
+
+// The kind of a lesson from its lines: 1 (key drill) when every line is
+// exactly four characters long, otherwise 2 (running text). An empty list
+// is first filled with LinhasModuloAusente copies of MensagemModuloAusente.
+int ClassificarModulo(QStringList& linhas);
+
+// "Usuário: Ana \ Lição: 3 de 52 \ Exercicio: 2 de 10" for indice 1 (the
+// current exercise counted from 0) of total.
+QString LinhaTitulo(const QString& nome, int licao, int indice, int total);
+
+// The module file of lesson n in the application folder: Modulos/mod<n>.mod,
+// the number without leading zeros (mod7.mod).
+QString CaminhoModulo(int n);
