@@ -1,0 +1,375 @@
+// Checks the 52 lesson sources of the course (lessons/licaoNN.txt) like a
+// schema: every exercise can be typed on ABNT2, BR and Portuguese keyboards,
+// the lesson kind comes out as intended, the running texts are correctly
+// spelled Portuguese, every line fits the text panel and no running text
+// asks for a key before a key drill has practised it.
+//
+// Every failure names the lesson file and line, and all problems of a check
+// are reported together so a teacher can fix a lesson in one pass.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
+#include <QtTest>
+
+namespace {
+
+constexpr int kTotalLicoes = 52;
+constexpr int kMinExercicios = 8;
+constexpr int kMaxExercicios = 20;
+// The running-text panel is 783 logical pixels wide; keep a margin.
+constexpr int kLarguraMaxima = 740;
+// The lesson whose text introduces the Enter key ("#").
+constexpr int kLicaoEnter = 28;
+
+// Names and words that the Brazilian word list lacks but the course uses.
+const QStringList kPermitidas = {
+    QStringLiteral("Enter"), // the key's name, as printed on it
+};
+
+struct Licao {
+    int numero = 0;
+    QString arquivo;    // "licao07.txt"
+    bool lida = false;  // file present, readable and valid UTF-8
+    QByteArray bytes;
+    QStringList linhas; // exercises, in order
+    int tipo = 0;       // 1 key drill, 2 running text (as the program decides)
+};
+
+QString Onde(const Licao& l, int indice)
+{
+    return QStringLiteral("%1, linha %2: \"%3\"")
+        .arg(l.arquivo)
+        .arg(indice + 1)
+        .arg(l.linhas.value(indice));
+}
+
+// The program's rule: kind 1 when every line is exactly 4 characters once
+// the spaces at both ends are trimmed; anything else (an empty line too)
+// makes the whole lesson kind 2.
+QString AparaEspacos(const QString& s)
+{
+    qsizetype ini = 0;
+    qsizetype fim = s.size();
+    while (ini < fim && s.at(ini) == QLatin1Char(' '))
+        ++ini;
+    while (fim > ini && s.at(fim - 1) == QLatin1Char(' '))
+        --fim;
+    return s.mid(ini, fim - ini);
+}
+
+int TipoDaLicao(const QStringList& linhas)
+{
+    if (linhas.isEmpty())
+        return 2;
+    for (const QString& l : linhas)
+        if (AparaEspacos(l).size() != 4)
+            return 2;
+    return 1;
+}
+
+bool CaractereDoAlfabeto(QChar c)
+{
+    static const QString outros = QStringLiteral("çÇ,.;# ");
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+        || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+        || outros.contains(c);
+}
+
+QString Relatorio(const QStringList& problemas)
+{
+    return QStringLiteral("\n") + problemas.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class TstLicoes : public QObject {
+    Q_OBJECT
+
+private:
+    QList<Licao> licoes;
+    QSet<QString> vocabulario;
+
+    // Each lesson that was read, for the checks that look at content.
+    QList<const Licao*> lidas() const
+    {
+        QList<const Licao*> r;
+        for (const Licao& l : licoes)
+            if (l.lida)
+                r << &l;
+        return r;
+    }
+
+    bool palavraConhecida(const QString& p) const
+    {
+        if (vocabulario.contains(p) || kPermitidas.contains(p))
+            return true;
+        // A capital only at the start of a sentence: "Hoje" is "hoje".
+        const QString resto = p.mid(1);
+        return p.at(0).isUpper() && resto == resto.toLower()
+            && vocabulario.contains(p.toLower());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const QString pasta = QStringLiteral(TECLOMATIC_SOURCE_DIR "/lessons");
+        for (int n = 1; n <= kTotalLicoes; ++n) {
+            Licao l;
+            l.numero = n;
+            l.arquivo = QStringLiteral("licao%1.txt").arg(n, 2, 10, QLatin1Char('0'));
+            QFile f(pasta + QLatin1Char('/') + l.arquivo);
+            if (f.open(QIODevice::ReadOnly)) {
+                l.bytes = f.readAll();
+                QStringDecoder utf8(QStringDecoder::Utf8);
+                QString texto = utf8.decode(l.bytes);
+                if (!utf8.hasError()) {
+                    l.lida = true;
+                    if (texto.endsWith(QLatin1Char('\n')))
+                        texto.chop(1);
+                    l.linhas = texto.split(QLatin1Char('\n'));
+                    l.tipo = TipoDaLicao(l.linhas);
+                }
+            }
+            licoes << l;
+        }
+
+        QFile dic(QStringLiteral("/usr/share/dict/brazilian"));
+        QVERIFY2(dic.open(QIODevice::ReadOnly),
+                 "the Brazilian word list /usr/share/dict/brazilian is missing (package wbrazilian)");
+        // The list ships in UTF-8; older releases used ISO-8859-1.
+        const QByteArray bruto = dic.readAll();
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        QString palavras = utf8.decode(bruto);
+        if (utf8.hasError())
+            palavras = QString::fromLatin1(bruto);
+        for (const QString& p : palavras.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            vocabulario.insert(p.trimmed());
+        QVERIFY(vocabulario.contains(QStringLiteral("casa")));
+        QVERIFY(vocabulario.contains(QStringLiteral("criança")));
+    }
+
+    // The 52 sources exist and are plain UTF-8 text with LF line ends and a
+    // final newline, one non-empty exercise per line; no stray lesson files.
+    void arquivos()
+    {
+        QStringList problemas;
+        for (const Licao& l : std::as_const(licoes)) {
+            if (!l.lida) {
+                problemas << l.arquivo + QStringLiteral(": missing, unreadable or not valid UTF-8");
+                continue;
+            }
+            if (l.bytes.contains('\r'))
+                problemas << l.arquivo + QStringLiteral(": has CR characters; use LF line ends");
+            if (!l.bytes.endsWith('\n'))
+                problemas << l.arquivo + QStringLiteral(": the last line has no newline");
+            if (l.bytes.startsWith("\xEF\xBB\xBF"))
+                problemas << l.arquivo + QStringLiteral(": starts with a byte order mark");
+            for (int i = 0; i < l.linhas.size(); ++i)
+                if (l.linhas.at(i).isEmpty())
+                    problemas << Onde(l, i) + QStringLiteral(" empty line (an exercise with nothing to type)");
+        }
+        const QDir pasta(QStringLiteral(TECLOMATIC_SOURCE_DIR "/lessons"));
+        const QRegularExpression nome(QStringLiteral("^licao(\\d\\d)\\.txt$"));
+        for (const QString& f : pasta.entryList({QStringLiteral("licao*")}, QDir::Files)) {
+            const auto m = nome.match(f);
+            const int n = m.hasMatch() ? m.captured(1).toInt() : 0;
+            if (n < 1 || n > kTotalLicoes)
+                problemas << f + QStringLiteral(": not a lesson source (expected licao01.txt to licao52.txt)");
+        }
+        QVERIFY2(problemas.isEmpty(), qPrintable(Relatorio(problemas)));
+    }
+
+    // Only characters that every layout can type: letters, ç, "," "." ";",
+    // space and "#" for Enter. Digits, accents and other punctuation would
+    // trap the learner on a key that does not exist.
+    void alfabeto()
+    {
+        QStringList problemas;
+        for (const Licao* l : lidas())
+            for (int i = 0; i < l->linhas.size(); ++i)
+                for (QChar c : l->linhas.at(i))
+                    if (!CaractereDoAlfabeto(c))
+                        problemas << Onde(*l, i)
+                                + QStringLiteral(" character '%1' (U+%2) cannot be typed")
+                                      .arg(c)
+                                      .arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        QVERIFY2(problemas.isEmpty(), qPrintable(Relatorio(problemas)));
+    }
+
+    // Key drills: every line 4 characters, no space or Enter (the big key
+    // caps have no picture for them). Running texts: at least one line that
+    // is not 4 characters, so the program treats the lesson as text. No line
+    // may start or end with a space (the program trims them).
+    void tipos()
+    {
+        QStringList problemas;
+        for (const Licao* l : lidas()) {
+            for (int i = 0; i < l->linhas.size(); ++i) {
+                const QString& s = l->linhas.at(i);
+                if (s.startsWith(QLatin1Char(' ')) || s.endsWith(QLatin1Char(' ')))
+                    problemas << Onde(*l, i) + QStringLiteral(" starts or ends with a space");
+                if (l->tipo == 1 && (s.contains(QLatin1Char(' ')) || s.contains(QLatin1Char('#'))))
+                    problemas << Onde(*l, i) + QStringLiteral(" key drill line with a space or '#'");
+            }
+            if (l->tipo == 2) {
+                bool algumaNao4 = false;
+                for (const QString& s : l->linhas)
+                    algumaNao4 = algumaNao4 || s.size() != 4;
+                if (!algumaNao4)
+                    problemas << l->arquivo + QStringLiteral(": running text whose lines are all 4 characters long");
+            }
+        }
+        QVERIFY2(problemas.isEmpty(), qPrintable(Relatorio(problemas)));
+
+        // The two kinds the program can tell apart, by its own rule.
+        QCOMPARE(TipoDaLicao({QStringLiteral("asdf"), QStringLiteral(" jklç ")}), 1);
+        QCOMPARE(TipoDaLicao({QStringLiteral("asdf"), QStringLiteral("fj  ")}), 2);
+        QCOMPARE(TipoDaLicao({QStringLiteral("asdf"), QStringLiteral("a casa")}), 2);
+    }
+
+    void quantidadeDeExercicios()
+    {
+        QStringList problemas;
+        for (const Licao* l : lidas()) {
+            const int n = int(l->linhas.size());
+            if (n < kMinExercicios || n > kMaxExercicios)
+                problemas << l->arquivo
+                        + QStringLiteral(": %1 exercises (%2 to %3 wanted)")
+                              .arg(n).arg(kMinExercicios).arg(kMaxExercicios);
+        }
+        QVERIFY2(problemas.isEmpty(), qPrintable(Relatorio(problemas)));
+    }
+
+    // Every word of a running text is in the Brazilian word list (spelled
+    // with its accents, so a stripped accent shows up as an unknown word);
+    // a capital is accepted at the start of a word for sentence starts.
+    void palavras()
+    {
+        const QRegularExpression separador(QStringLiteral("[ ,.;#]+"));
+        QStringList problemas;
+        for (const Licao* l : lidas()) {
+            if (l->tipo != 2)
+                continue;
+            for (int i = 0; i < l->linhas.size(); ++i)
+                for (const QString& p : l->linhas.at(i).split(separador, Qt::SkipEmptyParts))
+                    if (!palavraConhecida(p))
+                        problemas << Onde(*l, i) + QStringLiteral(" unknown word \"%1\"").arg(p);
+        }
+        QVERIFY2(problemas.isEmpty(), qPrintable(Relatorio(problemas)));
+    }
+
+    // Written text reads like text: single spaces, punctuation stuck to the
+    // word before it and followed by a space, an Enter or the end of line,
+    // and no space around an Enter.
+    void tipografia()
+    {
+        const QRegularExpression regras[] = {
+            QRegularExpression(QStringLiteral("  ")),
+            QRegularExpression(QStringLiteral(" [,.;#]")),
+            QRegularExpression(QStringLiteral("[,.;][^ #]")),
+            QRegularExpression(QStringLiteral("# ")),
+            QRegularExpression(QStringLiteral("^[,.;#]")),
+        };
+        const char* motivos[] = {
+            " double space",
+            " space before punctuation or Enter",
+            " punctuation not followed by a space, Enter or the end of line",
+            " space after an Enter",
+            " starts with punctuation or Enter",
+        };
+        QStringList problemas;
+        for (const Licao* l : lidas()) {
+            if (l->tipo != 2)
+                continue;
+            for (int i = 0; i < l->linhas.size(); ++i)
+                for (int r = 0; r < int(std::size(regras)); ++r)
+                    if (regras[r].match(l->linhas.at(i)).hasMatch())
+                        problemas << Onde(*l, i) + QLatin1String(motivos[r]);
+        }
+        QVERIFY2(problemas.isEmpty(), qPrintable(Relatorio(problemas)));
+    }
+
+    // Each running-text line fits the text panel in the program's font.
+    void largura()
+    {
+        QFont fonte(QStringLiteral("Liberation Sans"));
+        fonte.setPointSize(18);
+        QVERIFY2(QFontInfo(fonte).family() == QStringLiteral("Liberation Sans"),
+                 "font Liberation Sans not installed (package fonts-liberation): widths cannot be measured");
+        const QFontMetrics medida(fonte);
+        // A known width guards against a measurement that silently changed
+        // scale (a different logical DPI would make every check meaningless).
+        QCOMPARE(QFontInfo(fonte).pixelSize(), 24);
+
+        QStringList problemas;
+        for (const Licao* l : lidas()) {
+            if (l->tipo != 2)
+                continue;
+            for (int i = 0; i < l->linhas.size(); ++i) {
+                const int w = medida.horizontalAdvance(l->linhas.at(i));
+                if (w > kLarguraMaxima)
+                    problemas << Onde(*l, i)
+                            + QStringLiteral(" is %1 px wide (at most %2)").arg(w).arg(kLarguraMaxima);
+            }
+        }
+        QVERIFY2(problemas.isEmpty(), qPrintable(Relatorio(problemas)));
+    }
+
+    // A key is practised in a key drill before any running text uses it.
+    // On the BR keyboard a running text's "ç" is typed as "c", so it needs
+    // both keys drilled. Enter ("#") first appears in the lesson that
+    // explains it.
+    void teclasTreinadasAntes()
+    {
+        QSet<QChar> treinadas;
+        QStringList problemas;
+        for (const Licao* l : lidas()) {
+            if (l->tipo == 1) {
+                for (const QString& s : l->linhas)
+                    for (QChar c : s.toUpper())
+                        treinadas.insert(c);
+                continue;
+            }
+            for (int i = 0; i < l->linhas.size(); ++i) {
+                QSet<QChar> faltam;
+                for (QChar c : l->linhas.at(i).toUpper()) {
+                    if (c == QLatin1Char(' '))
+                        continue;
+                    if (c == QLatin1Char('#')) {
+                        if (l->numero < kLicaoEnter)
+                            problemas << Onde(*l, i)
+                                    + QStringLiteral(" uses Enter before lesson %1 introduces it").arg(kLicaoEnter);
+                        continue;
+                    }
+                    if (!treinadas.contains(c))
+                        faltam.insert(c);
+                    if (c == QChar(0x00C7) && !treinadas.contains(QLatin1Char('C')))
+                        faltam.insert(QLatin1Char('C'));
+                }
+                QStringList teclas;
+                for (QChar c : std::as_const(faltam))
+                    teclas << QString(c);
+                teclas.sort();
+                if (!teclas.isEmpty())
+                    problemas << Onde(*l, i)
+                            + QStringLiteral(" uses keys not yet drilled: %1").arg(teclas.join(QStringLiteral(" ")));
+            }
+        }
+        QVERIFY2(problemas.isEmpty(), qPrintable(Relatorio(problemas)));
+
+        bool enterNaLicao = false;
+        for (const QString& s : licoes.value(kLicaoEnter - 1).linhas)
+            enterNaLicao = enterNaLicao || s.contains(QLatin1Char('#'));
+        QVERIFY2(enterNaLicao, "the Enter lesson has no line with '#'");
+    }
+};
+
+QTEST_MAIN(TstLicoes)
+#include "tst_licoes.moc"
