@@ -1,5 +1,7 @@
 #include "app/platform/ServicosReais.h"
 
+#include "app/platform/TecladoSistemaX11.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -109,6 +111,7 @@ struct ServicosReais::Dados {
     ConfiguracaoQt configuracao;
     DialogosQt dialogos;
     ModoVideoX11 modoVideo;
+    TecladoSistemaX11 tecladoSistema;
     DocumentosQt documentos;
 };
 
@@ -121,6 +124,7 @@ ServicosReais::ServicosReais()
     s.configuracao = &d->configuracao;
     s.dialogos = &d->dialogos;
     s.modoVideo = &d->modoVideo;
+    s.tecladoSistema = &d->tecladoSistema;
     s.documentos = &d->documentos;
 }
 

@@ -1,0 +1,92 @@
+// The main window's keyboard guide: painting the on-screen keyboard in a
+// layout, the yellow key and lit finger, the big key caps of a drill.
+#include "ui/FrmMain.h"
+
+#include "app/EstadoCurso.h"
+#include "app/Servicos.h"
+#include "keyboard/GradeTeclado.h"
+#include "keyboard/MapaTeclas.h"
+#include "keyboard/gui/ArteTeclado.h"
+#include "ui/Estilo.h"
+#include "ui/Imagem.h"
+#include "ui/Twips.h"
+
+namespace {
+const QStringList NomesCapas = {
+    QStringLiteral("TA"), QStringLiteral("TB"), QStringLiteral("TC"), QStringLiteral("TD"), QStringLiteral("TE"),
+    QStringLiteral("TF"), QStringLiteral("TG"), QStringLiteral("TH"), QStringLiteral("TI"), QStringLiteral("TJ"),
+    QStringLiteral("TK"), QStringLiteral("TL"), QStringLiteral("TM"), QStringLiteral("TN"), QStringLiteral("TOO"),
+    QStringLiteral("TP"), QStringLiteral("TQ"), QStringLiteral("TR"), QStringLiteral("TS"), QStringLiteral("TT"),
+    QStringLiteral("TU"), QStringLiteral("TV"), QStringLiteral("TW"), QStringLiteral("TX"), QStringLiteral("TY"),
+    QStringLiteral("TZ"), QStringLiteral("TÇ"), QStringLiteral("TDOISPONTOS"), QStringLiteral("TPONTO"),
+    QStringLiteral("TVIRGULA")};
+}
+
+// Repaints every layout-dependent slot: the big key caps, the yellow keys,
+// the red keys (with the two that move in the BR layout) and the keyboard
+// picture over the background. Leaving BR puts back the ABNT2 pictures of
+// the cedilla and Shift red keys as well.
+void FrmMain::ConstruirTeclado(int tipo)
+{
+    switch (tipo) {
+    case 0: ABNT_ABNT2(); break;
+    case 1: ABNT_BR(); break;
+    case 2: ABNT_PORTUGUES(); break;
+    default: break; // any other value leaves the keyboard as it is
+    }
+}
+
+namespace {
+void pintarLayout(FrmMain& w, int tipo)
+{
+    const qreal dpr = Estilo::Dpr();
+    for (const QString& nome : NomesCapas)
+        w.Capas.insert(nome, ArteTeclado::Capa(nome, tipo, dpr));
+    for (auto it = w.Amarelas.begin(); it != w.Amarelas.end(); ++it)
+        it.value()->setPicture(ArteTeclado::TeclaAmarela(it.key(), tipo, dpr));
+    for (auto it = w.TeclaVermelha.begin(); it != w.TeclaVermelha.end(); ++it) {
+        Twips::SetGeometry(it.value(), RetanguloVermelha(it.key(), tipo));
+        it.value()->setPicture(ArteTeclado::TeclaVermelha(it.key(), tipo, dpr));
+    }
+    w.ImgTeclado->setPicture(tipo == 0 ? QPixmap() : ArteTeclado::Teclado(tipo, dpr));
+}
+}
+
+void FrmMain::ABNT_ABNT2() { pintarLayout(*this, 0); }
+void FrmMain::ABNT_BR() { pintarLayout(*this, 1); }
+void FrmMain::ABNT_PORTUGUES() { pintarLayout(*this, 2); }
+
+void FrmMain::FindTheardlanguage()
+{
+    if (auto* t = Plataforma().tecladoSistema)
+        Estado().TecladoSistema = qint16(t->Proposta());
+}
+
+void FrmMain::AmarelarTecla()
+{
+    for (Imagem* i : std::as_const(Amarelas))
+        i->hide();
+    for (Imagem* i : std::as_const(Dedos))
+        i->hide();
+    if (const std::optional<Destaque> d = DestaqueDe(Licao.left(1))) {
+        if (Imagem* a = Amarelas.value(d->amarela))
+            a->show();
+        if (Imagem* f = Dedos.value(d->dedo))
+            f->show();
+    }
+}
+
+QString FrmMain::FormataTecla(int teclas) const
+{
+    return ::FormataTecla(teclas, Estado().TipoTeclado);
+}
+
+void FrmMain::AplicaLetra(const QString& letras)
+{
+    for (int i = 0; i < 4; ++i) {
+        const QString c = letras.mid(i, 1).toUpper();
+        const QString nome = NomeCapa(c);
+        if (!nome.isEmpty() && Capas.contains(nome))
+            qLetra[i]->setPicture(Capas.value(nome));
+    }
+}

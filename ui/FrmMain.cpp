@@ -1,0 +1,650 @@
+#include "ui/FrmMain.h"
+
+#include "app/EstadoCurso.h"
+#include "app/PastaAplicacao.h"
+#include "app/Servicos.h"
+#include "app/Som.h"
+#include "course/ModFun.h"
+#include "keyboard/GradeTeclado.h"
+#include "keyboard/TeclaFisica.h"
+#include "keyboard/gui/ArteTeclado.h"
+#include "options/Configuracoes.h"
+#include "options/Display.h"
+#include "ui/Estilo.h"
+#include "ui/FrmAdd.h"
+#include "ui/FrmOpcao.h"
+#include "ui/Imagem.h"
+#include "ui/PainelDesenhado.h"
+#include "ui/Twips.h"
+#include "ui/art/ArteJanelas.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+FrmMain* instancia = nullptr;
+
+QLabel* rotulo(QWidget* pai, const QString& nome, const QString& texto)
+{
+    auto* l = new QLabel(texto, pai);
+    l->setObjectName(nome);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    return l;
+}
+
+QLineEdit* caixa(QWidget* pai, const QString& nome, bool somenteLeitura)
+{
+    auto* t = new QLineEdit(pai);
+    t->setObjectName(nome);
+    t->setReadOnly(somenteLeitura);
+    if (somenteLeitura)
+        t->setFocusPolicy(Qt::NoFocus);
+    return t;
+}
+
+QTimer* temporizador(QObject* pai, const QString& nome, int ms, bool ligado)
+{
+    auto* t = new QTimer(pai);
+    t->setObjectName(nome);
+    t->setInterval(ms);
+    if (ligado)
+        t->start();
+    return t;
+}
+}
+
+FrmMain* FrmMain::Instancia() { return instancia; }
+
+FrmMain::FrmMain(QWidget* pai)
+    : QWidget(pai)
+{
+    instancia = this;
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("Teclomatic"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setMinimumSize(800, 600);
+    resize(1024, 768);
+    setStyleSheet(Estilo::FolhaCampos());
+    criarFiguras();
+    criarControles();
+    ligarEventos();
+    ABNT_ABNT2(); // the design look until the stored layout is applied
+}
+
+FrmMain::~FrmMain()
+{
+    if (instancia == this)
+        instancia = nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Controls
+
+void FrmMain::criarFiguras()
+{
+    const qreal dpr = Estilo::Dpr();
+    const QSize t = ArteJanelas::TamanhoLegenda();
+    auto hover = [&](const QString& texto) { return Estilo::Legenda(t, texto, Estilo::Amarelo(), true); };
+    aBranco = QPixmap();
+    aEntrar = hover(QStringLiteral("Entrar"));
+    aNovoUsuario = hover(QStringLiteral("Novo Usuário"));
+    ASoml = hover(QStringLiteral("Ligar Som"));
+    bSoml = Estilo::Legenda(t, QStringLiteral("Ligar Som"), Qt::white, true);
+    aProx = hover(QStringLiteral("Proxima Lição"));
+    aAnt = hover(QStringLiteral("Lição Anterior"));
+    aLog = hover(QStringLiteral("Fazer Logoff"));
+    aSom = hover(QStringLiteral("Desligar Som"));
+    aAjuda = hover(QStringLiteral("Ajuda e Suporte"));
+    aFechar = hover(QStringLiteral("Fechar"));
+    Aopcao = hover(QStringLiteral("Opções"));
+    CapaBranca = ArteTeclado::CapaBranca(dpr);
+}
+
+void FrmMain::criarControles()
+{
+    auto* fundo = new PainelDesenhado(this, QStringLiteral("PicFundo"));
+    fundo->setDesenho([](QPainter& p, const QRect& r) { ArteJanelas::DesenharFundoJanela(p, r); });
+    fundo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PicFundo = fundo;
+
+    PicInter = new PainelDesenhado(this, QStringLiteral("PicInter"));
+    Twips::SetGeometry(PicInter, 105, 75, 12000, 9000);
+    PicInter->setDesenho([](QPainter& p, const QRect& r) {
+        ArteJanelas::DesenharFundoPratica(p, r);
+        p.drawPixmap(QPoint(145, 305), ArteTeclado::Teclado(0, p.device()->devicePixelRatioF()));
+        ArteTeclado::DesenharMaos(p);
+    });
+
+    criarTelaPratica();
+    criarTeclado();
+    criarBarra();
+
+    PicDedos = new Imagem(PicInter, QStringLiteral("PicDedos"));
+    PicDedos->setGeometry(0, 0, 800, 507);
+    PicDedos->setPicture(Estilo::Renderizar(QSize(800, 507), [](QPainter& p) {
+        ArteJanelas::DesenharDedos(p, QRect(0, 0, 800, 507));
+    }));
+    Twips::SetPos(PicDedos, 12000, 0); // parked outside the panel until start-up
+    PicDedos->hide();
+
+    criarTelaUsuario();
+
+    // Hidden holder of the state controls, and the key receiver.
+    PicSet = new QWidget(this);
+    PicSet->setObjectName(QStringLiteral("PicSet"));
+    Twips::SetGeometry(PicSet, -5000, 12330, 255, 330);
+    PicSet->setFocusPolicy(Qt::StrongFocus);
+    PicSet->setAttribute(Qt::WA_InputMethodEnabled, false);
+    PicSet->installEventFilter(this);
+
+    Label1 = rotulo(this, QStringLiteral("Label1"), QStringLiteral("000"));
+    Twips::SetPos(Label1, -5000, 12000);
+
+    TrmTpm = temporizador(this, QStringLiteral("TrmTpm"), 1000, false);
+    TrmProg = temporizador(this, QStringLiteral("TrmProg"), 30, false);
+    TrmRepoem = temporizador(this, QStringLiteral("TrmRepoem"), 30, false);
+    TrmUnder = temporizador(this, QStringLiteral("TrmUnder"), 350, true);
+    Seta = temporizador(this, QStringLiteral("Seta"), 20, true);
+}
+
+void FrmMain::criarTelaPratica()
+{
+    const qreal dpr = Estilo::Dpr();
+    LblCaption = rotulo(PicInter, QStringLiteral("LblCaption"), QStringLiteral("Teclomatic - Lição: 1"));
+    Twips::SetPos(LblCaption, 105, 120);
+    LblCaption->resize(780, 18);
+    LblCaption->setFont(Estilo::Fonte(10, true));
+    LblCaption->setStyleSheet(QStringLiteral("color: white;"));
+
+    for (int i = 0; i < 5; ++i) {
+        qLetra[i] = new Imagem(PicInter, QStringLiteral("qLetra%1").arg(i));
+        Twips::SetGeometry(qLetra[i], 975 + i * 2115, 1200, 1470, 2445);
+        qLetra[i]->setPicture(CapaBranca);
+        qLetra[i]->hide();
+    }
+
+    PicSeta = new Imagem(PicInter, QStringLiteral("PicSeta"));
+    Twips::SetGeometry(PicSeta, 10035, 1170, 225, 120);
+    PicSeta->setPicture(ArteJanelas::Seta(dpr));
+    PicSeta->hide();
+
+    FrameTexto = new PainelDesenhado(PicInter, QStringLiteral("FrameTexto"));
+    Twips::SetGeometry(FrameTexto, 120, 450, 11745, 3195);
+    FrameTexto->setDesenho([](QPainter& p, const QRect& r) { ArteJanelas::DesenharPainelTexto(p, r); });
+    FrameTexto->hide();
+    const QStringList iniciais = {QStringLiteral("asdf asdf"), QStringLiteral("asdf asdf"), QStringLiteral(" ")};
+    for (int i = 0; i < 3; ++i) {
+        LblLicao[i] = rotulo(FrameTexto, QStringLiteral("LblLicao%1").arg(i), iniciais.at(i));
+        QFont f = Estilo::Fonte(18);
+        f.setUnderline(i == 2);
+        LblLicao[i]->setFont(f);
+        LblLicao[i]->setStyleSheet(QStringLiteral("color: rgb(192,192,192); background: transparent;"));
+    }
+    // The full grey line lies under the blue remaining text and the cursor.
+    LblLicao[1]->lower();
+
+    Picture2 = new QWidget(PicInter);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Twips::SetGeometry(Picture2, 3735, 3645, 1500, 375);
+    Prog = new Imagem(Picture2, QStringLiteral("Prog"));
+    Twips::SetGeometry(Prog, -1695, 105, 3330, 195);
+    Prog->setPicture(ArteJanelas::BarraRitmo(dpr));
+    Image2 = new Imagem(Picture2, QStringLiteral("Image2"));
+    Twips::SetGeometry(Image2, 0, 0, 1500, 375);
+    Image2->setPicture(ArteJanelas::MolduraRitmo(dpr));
+
+    auto figura = [&](const QString& nome, int left, const QString& texto) {
+        QLabel* l = rotulo(PicInter, nome, texto);
+        Twips::SetPos(l, left, 3750);
+        l->resize(nome == QLatin1String("Tpm") ? 90 : 64, 20);
+        l->setFont(Estilo::Fonte(11, true));
+        return l;
+    };
+    Tpm = figura(QStringLiteral("Tpm"), 1470, QStringLiteral("0 CPM"));
+    LblAcertos = figura(QStringLiteral("LblAcertos"), 6465, QStringLiteral("0"));
+    LblErros = figura(QStringLiteral("LblErros"), 8505, QStringLiteral("0"));
+    LblPontos = figura(QStringLiteral("LblPontos"), 10605, QStringLiteral("0"));
+}
+
+void FrmMain::criarTeclado()
+{
+    const qreal dpr = Estilo::Dpr();
+    ImgTeclado = new Imagem(PicInter, QStringLiteral("ImgTeclado"));
+    Twips::SetGeometry(ImgTeclado, 2175, 4575, 7650, 2625);
+
+    for (int codigo : CodigosVermelhos()) {
+        auto* img = new Imagem(PicInter, QStringLiteral("TeclaVermelha%1").arg(codigo));
+        img->setAutoTamanho(true);
+        Twips::SetGeometry(img, RetanguloVermelha(codigo, 0));
+        img->setPicture(ArteTeclado::TeclaVermelha(codigo, 0, dpr));
+        img->hide();
+        TeclaVermelha.insert(codigo, img);
+    }
+    for (const QString& nome : NomesAmarelas()) {
+        auto* img = new Imagem(PicInter, nome);
+        img->setAutoTamanho(true);
+        Twips::SetGeometry(img, RetanguloAmarela(nome));
+        img->setPicture(ArteTeclado::TeclaAmarela(nome, 0, dpr));
+        img->hide();
+        Amarelas.insert(nome, img);
+    }
+    const QPixmap anel = ArteTeclado::AnelDedo(dpr);
+    for (const QString& nome : {QStringLiteral("S1"), QStringLiteral("S2"), QStringLiteral("S3"), QStringLiteral("S4"),
+                                QStringLiteral("S5"), QStringLiteral("D1"), QStringLiteral("D2"), QStringLiteral("D3"),
+                                QStringLiteral("D4"), QStringLiteral("D5")}) {
+        auto* img = new Imagem(PicInter, nome);
+        Twips::SetGeometry(img, RetanguloDedo(nome));
+        img->setPicture(anel);
+        img->hide();
+        Dedos.insert(nome, img);
+    }
+}
+
+void FrmMain::criarBarra()
+{
+    PicMenu = new PainelDesenhado(PicInter, QStringLiteral("PicMenu"));
+    Twips::SetGeometry(PicMenu, 0, 7605, 12000, 1395);
+    const QList<ArteJanelas::BotaoBarra> botoes = ArteJanelas::BotoesPratica();
+    PicMenu->setDesenho([botoes](QPainter& p, const QRect& r) { ArteJanelas::DesenharBarra(p, r, botoes); });
+
+    auto par = [&](int i, Imagem*& cmd, Imagem*& bol, const QString& nomeCmd, const QString& nomeBol,
+                   const QString& acessivel) {
+        const ArteJanelas::BotaoBarra& b = botoes.at(i);
+        cmd = new Imagem(PicMenu, nomeCmd);
+        cmd->setGeometry(b.caixaLegenda);
+        cmd->tornarBotao(acessivel);
+        bol = new Imagem(PicMenu, nomeBol);
+        bol->setGeometry(b.disco);
+        bol->setCursor(Qt::PointingHandCursor);
+        bol->setAccessibleName(acessivel);
+        bol->setToolTip(acessivel);
+    };
+    CmdAntExe = new Imagem(PicMenu, QStringLiteral("CmdAntExe"));
+    CmdAntExe->setGeometry(botoes.at(0).disco);
+    CmdAntExe->tornarBotao(QStringLiteral("Exercício Anterior"));
+    CmdProxExe = new Imagem(PicMenu, QStringLiteral("CmdProxExe"));
+    CmdProxExe->setGeometry(botoes.at(1).disco);
+    CmdProxExe->tornarBotao(QStringLiteral("Próximo Exercício"));
+    par(2, CmdAnt2, BolAnt, QStringLiteral("CmdAnt2"), QStringLiteral("BolAnt"), QStringLiteral("Lição Anterior"));
+    par(3, CmdProx2, BolProx, QStringLiteral("CmdProx2"), QStringLiteral("BolProx"), QStringLiteral("Próxima Lição"));
+    par(4, CmdLogoff, BolLog, QStringLiteral("CmdLogoff"), QStringLiteral("BolLog"), QStringLiteral("Fazer Logoff"));
+    par(5, CmdSom, BolSom, QStringLiteral("CmdSom"), QStringLiteral("BolSom"), QStringLiteral("Ligar ou desligar o som"));
+    par(6, CmdAjuda, BolAjuda, QStringLiteral("CmdAjuda"), QStringLiteral("BolAjuda"), QStringLiteral("Ajuda e Suporte"));
+    par(7, CmdFechar, BolFechar, QStringLiteral("CmdFechar"), QStringLiteral("BolFechar"), QStringLiteral("Fechar"));
+}
+
+void FrmMain::criarTelaUsuario()
+{
+    const qreal dpr = Estilo::Dpr();
+    PicUsuario = new PainelDesenhado(PicInter, QStringLiteral("PicUsuario"));
+    Twips::SetGeometry(PicUsuario, 0, 0, 12000, 9000);
+    const QList<ArteJanelas::BotaoBarra> botoes = ArteJanelas::BotoesUsuario();
+    PicUsuario->setDesenho([botoes](QPainter& p, const QRect& r) {
+        ArteJanelas::DesenharFundoUsuario(p, r);
+        ArteJanelas::DesenharBarra(p, QRect(0, 507, 800, 93), botoes);
+    });
+
+    TxtNome = caixa(PicUsuario, QStringLiteral("TxtNome"), false);
+    TxtNome->setGeometry(46, 148, 298, 30);
+    TxtNome->setFont(Estilo::Fonte(11));
+    TxtNome->setAccessibleName(QStringLiteral("Nome do usuário"));
+    TxtNome->setPlaceholderText(QStringLiteral("Nome do usuário"));
+
+    ListUsuario = new QListWidget(PicUsuario);
+    ListUsuario->setObjectName(QStringLiteral("ListUsuario"));
+    ListUsuario->setGeometry(46, 184, 298, 262);
+    ListUsuario->setFont(Estilo::Fonte(11));
+    ListUsuario->setAccessibleName(QStringLiteral("Lista de usuários"));
+    ListUsuario->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    CmdCadastrar = new Imagem(PicUsuario, QStringLiteral("CmdCadastrar"));
+    CmdCadastrar->setGeometry(46, 454, 298, 28);
+    CmdCadastrar->setPicture(ArteJanelas::BotaoTexto(QSize(298, 28), QStringLiteral("Cadastrar novo usuário"), false, dpr));
+    CmdCadastrar->tornarBotao(QStringLiteral("Cadastrar novo usuário"));
+
+    PicIcon = new Imagem(PicUsuario, QStringLiteral("PicIcon"));
+    PicIcon->setGeometry(398, 112, 64, 64);
+    PicIcon->setPicture(ArteJanelas::Avatar(dpr));
+
+    LblUser = rotulo(PicUsuario, QStringLiteral("LblUser"), QStringLiteral("Usuário Padrão"));
+    LblUser->setGeometry(476, 118, 284, 30);
+    LblUser->setFont(Estilo::Fonte(16, true));
+    LblUser->setStyleSheet(QStringLiteral("color: rgb(0,97,187);"));
+    auto* subtitulo = rotulo(PicUsuario, QStringLiteral("LblAluno"), QStringLiteral("Aluno"));
+    subtitulo->setGeometry(477, 148, 284, 20);
+    subtitulo->setFont(Estilo::Fonte(9));
+    subtitulo->setStyleSheet(QStringLiteral("color: rgb(80,100,130);"));
+
+    TxtAluno = caixa(PicUsuario, QStringLiteral("TxtAluno"), true);
+    TxtAluno->hide();
+    TxtFase = caixa(PicUsuario, QStringLiteral("TxtFase"), true);
+    TxtFase->hide();
+    TxtPre = caixa(PicUsuario, QStringLiteral("TxtPre"), true);
+    TxtPre->hide();
+    TxtFase2 = caixa(PicUsuario, QStringLiteral("TxtFase2"), true);
+    TxtLicao = caixa(PicUsuario, QStringLiteral("TxtLicao"), true);
+    TxtVelo = caixa(PicUsuario, QStringLiteral("TxtVelo"), true);
+    TxtPrePor = caixa(PicUsuario, QStringLiteral("TxtPrePor"), true);
+    const QList<QLineEdit*> campos = {TxtFase2, TxtLicao, TxtVelo, TxtPrePor};
+    for (int i = 0; i < campos.size(); ++i) {
+        campos[i]->setGeometry(560, 212 + i * 44, i == 2 ? 110 : 190, 28);
+        campos[i]->setFont(Estilo::Fonte(11, true));
+    }
+    TxtFase2->setAccessibleName(QStringLiteral("Lição atual"));
+    TxtLicao->setAccessibleName(QStringLiteral("Exercício"));
+    TxtVelo->setAccessibleName(QStringLiteral("Velocidade mínima"));
+    TxtPrePor->setAccessibleName(QStringLiteral("Precisão mínima"));
+
+    Livre = new QCheckBox(QStringLiteral("Curso Livre"), PicUsuario);
+    Livre->setObjectName(QStringLiteral("Livre"));
+    Livre->setGeometry(400, 392, 200, 24);
+    Livre->setFont(Estilo::Fonte(10, true));
+    Livre->setStyleSheet(QStringLiteral("QCheckBox { color: rgb(70,92,124); }"));
+    Livre->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Livre->setFocusPolicy(Qt::NoFocus);
+
+    CmdPerfil = new Imagem(PicUsuario, QStringLiteral("CmdPerfil"));
+    CmdPerfil->setGeometry(398, 440, 170, 32);
+    CmdPerfil->setPicture(ArteJanelas::BotaoTexto(QSize(170, 32), QStringLiteral("Editar Perfil"), false, dpr));
+    CmdPerfil->tornarBotao(QStringLiteral("Editar Perfil"));
+    CmdDeletar = new Imagem(PicUsuario, QStringLiteral("CmdDeletar"));
+    CmdDeletar->setGeometry(582, 440, 170, 32);
+    CmdDeletar->setPicture(ArteJanelas::BotaoTexto(QSize(170, 32), QStringLiteral("Deletar Usuário"), false, dpr));
+    CmdDeletar->tornarBotao(QStringLiteral("Deletar Usuário"));
+
+    auto par = [&](int i, Imagem*& cmd, Imagem*& bol, const QString& nomeCmd, const QString& nomeBol,
+                   const QString& acessivel) {
+        const ArteJanelas::BotaoBarra& b = botoes.at(i);
+        cmd = new Imagem(PicUsuario, nomeCmd);
+        cmd->setGeometry(b.caixaLegenda.translated(0, 507));
+        cmd->tornarBotao(acessivel);
+        bol = new Imagem(PicUsuario, nomeBol);
+        bol->setGeometry(b.disco.translated(0, 507));
+        bol->setCursor(Qt::PointingHandCursor);
+        bol->setAccessibleName(acessivel);
+        bol->setToolTip(acessivel);
+    };
+    par(0, CmdEntrar, BolEntrar2, QStringLiteral("CmdEntrar"), QStringLiteral("BolEntrar2"), QStringLiteral("Entrar"));
+    par(1, CmdAdd, BolAdd2, QStringLiteral("CmdAdd"), QStringLiteral("BolAdd2"), QStringLiteral("Novo Usuário"));
+    par(2, CmdOpcao, CmdOpcao2, QStringLiteral("CmdOpcao"), QStringLiteral("CmdOpcao2"), QStringLiteral("Opções"));
+    par(3, CmdAjuda2, BolAjuda2, QStringLiteral("CmdAjuda2"), QStringLiteral("BolAjuda2"), QStringLiteral("Ajuda e Suporte"));
+    par(4, CmdFechar2, BolFechar2, QStringLiteral("CmdFechar2"), QStringLiteral("BolFechar2"), QStringLiteral("Fechar"));
+
+    setTabOrder(TxtNome, ListUsuario);
+}
+
+void FrmMain::ligarEventos()
+{
+    connect(TrmTpm, &QTimer::timeout, this, &FrmMain::TrmTpm_Timer);
+    connect(TrmProg, &QTimer::timeout, this, &FrmMain::TrmProg_Timer);
+    connect(TrmRepoem, &QTimer::timeout, this, &FrmMain::TrmRepoem_Timer);
+    connect(TrmUnder, &QTimer::timeout, this, &FrmMain::TrmUnder_Timer);
+    connect(Seta, &QTimer::timeout, this, &FrmMain::Seta_Timer);
+
+    // A click anywhere on the practice screen leaves typing with PicSet.
+    connect(FrameTexto, &PainelDesenhado::clicado, this, &FrmMain::FrameTexto_Click);
+    connect(PicInter, &PainelDesenhado::clicado, this, &FrmMain::PicInter_Click);
+    connect(PicMenu, &PainelDesenhado::clicado, this, &FrmMain::PicMenu_Click);
+    connect(PicSeta, &Imagem::clicado, this, &FrmMain::PicSeta_Click);
+    connect(PicMenu, &PainelDesenhado::mouseMovido, this, [this] { PicMenu_MouseMove(); });
+    connect(PicUsuario, &PainelDesenhado::mouseMovido, this, [this] { PicUsuario_MouseMove(); });
+
+    // Buttons, their partner images and their hover pictures.
+    struct Linha { Imagem* cmd; Imagem* bol; const QPixmap* hover; void (FrmMain::*clique)(); };
+    const QList<Linha> linhas = {
+        {CmdProx2, BolProx, &aProx, &FrmMain::CmdProx2_Click},
+        {CmdAnt2, BolAnt, &aAnt, &FrmMain::CmdAnt2_Click},
+        {CmdLogoff, BolLog, &aLog, &FrmMain::CmdLogoff_Click},
+        {CmdAjuda, BolAjuda, &aAjuda, &FrmMain::CmdAjuda_Click},
+        {CmdFechar, BolFechar, &aFechar, &FrmMain::CmdFechar_Click},
+        {CmdEntrar, BolEntrar2, &aEntrar, &FrmMain::CmdEntrar_Click},
+        {CmdAdd, BolAdd2, &aNovoUsuario, &FrmMain::CmdAdd_Click},
+        {CmdAjuda2, BolAjuda2, &aAjuda, &FrmMain::CmdAjuda2_Click},
+        {CmdFechar2, BolFechar2, &aFechar, &FrmMain::CmdFechar2_Click},
+        {CmdOpcao, CmdOpcao2, &Aopcao, &FrmMain::CmdOpcao_Click},
+    };
+    for (const Linha& l : linhas) {
+        Imagem* alvo = l.cmd;
+        const QPixmap* figura = l.hover;
+        auto acender = [alvo, figura] { alvo->setPicture(*figura); };
+        connect(l.cmd, &Imagem::mouseMovido, this, acender);
+        connect(l.bol, &Imagem::mouseMovido, this, acender);
+        connect(l.cmd, &Imagem::clicado, this, l.clique);
+        connect(l.bol, &Imagem::clicado, this, l.clique);
+    }
+    auto somHover = [this] { CmdSom->setPicture(Estado().SomLigado ? aSom : ASoml); };
+    connect(CmdSom, &Imagem::mouseMovido, this, somHover);
+    connect(BolSom, &Imagem::mouseMovido, this, somHover);
+    connect(CmdSom, &Imagem::clicado, this, &FrmMain::CmdSom_Click);
+    connect(BolSom, &Imagem::clicado, this, &FrmMain::CmdSom_Click);
+
+    connect(CmdCadastrar, &Imagem::clicado, this, &FrmMain::CmdAdd_Click);
+    connect(CmdPerfil, &Imagem::clicado, this, &FrmMain::CmdPerfil_Click);
+    connect(CmdDeletar, &Imagem::clicado, this, &FrmMain::CmdDeletar_Click);
+    connect(CmdProxExe, &Imagem::clicado, this, &FrmMain::CmdProxExe_Click);
+    connect(CmdAntExe, &Imagem::clicado, this, &FrmMain::CmdAntExe_Click);
+
+    connect(ListUsuario, &QListWidget::currentRowChanged, this, [this](int) { ListUsuario_Click(); });
+    connect(ListUsuario, &QListWidget::itemDoubleClicked, this, [this] { CmdEntrar_Click(); });
+    connect(TxtNome, &QLineEdit::textChanged, this, [this] { TxtNome_Change(); });
+    connect(TxtNome, &QLineEdit::returnPressed, this, &FrmMain::CmdEntrar_Click);
+    ListUsuario->installEventFilter(this);
+}
+
+// ---------------------------------------------------------------------------
+// Start-up and lifecycle
+
+void FrmMain::Form_Load()
+{
+    // Every step runs even when an earlier one failed.
+    LerResolucao();
+    LerArquivo(ArquivoUsuarios(), vUsuario.itens, true);
+    CarregarUsuario();
+    if (ListUsuario->count() == 0)
+        FrmAdd::AddPadrao();
+    Estado().SomLigado = true;
+    PicDedos->show();
+    Twips::SetPos(PicDedos, 0, 0);
+    PicDedos->raise();
+    PicUsuario->raise();
+    SelecionarUsuario(0);
+    if (QListWidgetItem* item = ListUsuario->currentItem()) {
+        AlterandoNome = true;
+        TxtNome->setText(item->text());
+        AlterandoNome = false;
+        LblUser->setText(item->text());
+    }
+    Interface();
+    if (!isVisible())
+        showFullScreen();
+    FindTheardlanguage();
+    if (const std::optional<int> tela = LerConfiguracaoNumero(ChaveTela)) {
+        Estado().ModoTela = qint16(*tela);
+        if (Estado().ModoTela == 1)
+            Twips::SetPos(PicInter, 0, 0);
+    }
+    bool invalido = false;
+    const std::optional<int> teclado = LerConfiguracaoNumero(ChaveTeclado, &invalido);
+    if (teclado)
+        Estado().TipoTeclado = qint16(*teclado);
+    else if (!invalido)
+        Estado().TipoTeclado = Estado().TecladoSistema;
+    ConstruirTeclado(Estado().TipoTeclado);
+    Form_Activate();
+    TxtNome->setFocus();
+    TxtNome->selectAll();
+}
+
+void FrmMain::Form_Activate()
+{
+    PicFundo->setGeometry(rect());
+    const double topo = PicFundo->height() / 2.0 - PicInter->height() / 2.0;
+    const double esquerda = PicFundo->width() / 2.0 - PicInter->width() / 2.0;
+    Twips::SetPos(PicInter, int(esquerda * Twips::PorPixel), int(topo * Twips::PorPixel));
+    if (Estado().ModoTela == 1)
+        Twips::SetPos(PicInter, 0, 0);
+}
+
+void FrmMain::Interface()
+{
+    for (QLabel* l : {Tpm, LblErros, LblAcertos, LblPontos, LblLicao[0], LblLicao[2]})
+        PintarLabel(l);
+    for (QWidget* w : std::initializer_list<QWidget*>{TxtNome, ListUsuario, TxtPrePor, TxtVelo, TxtFase, TxtFase2, TxtLicao}) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Text, Estilo::AzulTexto());
+        w->setPalette(pal);
+    }
+}
+
+bool FrmMain::Logado() const { return PicUsuario->isHidden(); }
+
+void FrmMain::Form_Unload()
+{
+    if (descarregado)
+        return;
+    descarregado = true;
+    if (PicUsuario->isHidden())
+        SalvarUsuario();
+    RestaurarResolucao();
+}
+
+void FrmMain::CmdFechar_Click()
+{
+    TocarSom(QStringLiteral("bip"));
+    close();
+}
+
+void FrmMain::CmdFechar2_Click()
+{
+    TocarSom(QStringLiteral("bip"));
+    close();
+}
+
+void FrmMain::closeEvent(QCloseEvent* e)
+{
+    Form_Unload();
+    e->accept();
+}
+
+void FrmMain::darFocoPicSet()
+{
+    if (PicUsuario->isHidden())
+        PicSet->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::FrameTexto_Click() { darFocoPicSet(); }
+void FrmMain::PicInter_Click() { darFocoPicSet(); }
+void FrmMain::PicMenu_Click() { darFocoPicSet(); }
+void FrmMain::PicSeta_Click() { darFocoPicSet(); }
+void FrmMain::PicMenu_MouseMove() { BotBranco(); }
+
+void FrmMain::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    QWidget::changeEvent(e);
+}
+
+void FrmMain::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    Form_Activate();
+}
+
+void FrmMain::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    Form_Activate();
+}
+
+// ---------------------------------------------------------------------------
+// Keys
+
+int FrmMain::codigoDaTecla(QKeyEvent* e) const
+{
+    static const OrigemTeclas origem = OrigemDaPlataforma(QGuiApplication::platformName());
+    return CodigoVirtual(e->nativeScanCode(), e->key(), e->nativeVirtualKey(), Estado().TipoTeclado, origem);
+}
+
+bool FrmMain::eventFilter(QObject* obj, QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (obj == PicSet) {
+            PicSet_KeyDown(codigoDaTecla(k), k->modifiers());
+            return true;
+        }
+        if (obj == ListUsuario && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
+            CmdEntrar_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(obj, e);
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* e)
+{
+    if (PicUsuario->isHidden()) {
+        Form_KeyDown(codigoDaTecla(e), e->modifiers());
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+// ---------------------------------------------------------------------------
+// Sound switch, help, hover
+
+void FrmMain::CmdSom_Click()
+{
+    TocarSom(QStringLiteral("bip"));
+    Estado().SomLigado = !Estado().SomLigado;
+    CmdSom->setPicture(Estado().SomLigado ? aBranco : bSoml);
+    BotBranco();
+}
+
+void FrmMain::CmdAjuda_Click()
+{
+    TocarSom(QStringLiteral("bip"));
+    CmdAjuda->setPicture(aBranco);
+    const QString caminho = CaminhoAplicacao(QStringLiteral("Ajuda.html"));
+    if (QFileInfo::exists(caminho)) {
+        if (auto* d = Plataforma().documentos)
+            d->Abrir(caminho);
+        return;
+    }
+    if (auto* d = Plataforma().dialogos)
+        d->Mensagem(this, QStringLiteral("Ajuda do Windows"),
+                    QStringLiteral("Aquivo de ajuda ") + caminho
+                        + QStringLiteral(" não encontrado.Verifique se o\r\narquivo está mesmo no disco. "
+                                         "Se ele não existir, você precisara reinstalá-lo."),
+                    IconeMensagem::Informacao);
+}
+
+void FrmMain::CmdAjuda2_Click()
+{
+    TocarSom(QStringLiteral("bip"));
+    CmdAjuda2->setPicture(aBranco);
+    if (auto* d = Plataforma().documentos)
+        d->Abrir(CaminhoAplicacao(QStringLiteral("Ajuda.html")));
+}
+
+void FrmMain::PicUsuario_MouseMove()
+{
+    for (Imagem* i : {CmdFechar2, CmdAjuda2, CmdAdd, CmdEntrar, CmdOpcao})
+        i->setPicture(aBranco);
+}
+
+void FrmMain::CmdOpcao_Click()
+{
+    TocarSom(QStringLiteral("bip"));
+    CmdOpcao->setPicture(aBranco);
+    FrmOpcao::Mostrar();
+}
