@@ -7,13 +7,14 @@
 
 namespace {
 
-// Characters of Windows-1252 bytes 0x80..0x9F (0 where the byte is unused),
-// for a Qt built without the named encodings.
+// Characters of Windows-1252 bytes 0x80..0x9F, for a Qt built without the
+// named encodings. The five bytes the code page leaves unused stand for the
+// control characters of the same number, as Windows itself maps them.
 constexpr char16_t Faixa80[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 constexpr char Substituto = 0x1A;
@@ -33,7 +34,7 @@ QByteArray CodificarWindows1252PorTabela(const QString& texto, bool& exato)
         }
         int achado = -1;
         for (int b = 0; b < 32 && achado < 0; ++b) {
-            if (Faixa80[b] != 0 && Faixa80[b] == c)
+            if (Faixa80[b] == c)
                 achado = b;
         }
         if (achado >= 0) {

@@ -1,0 +1,421 @@
+#include "users/ArquivoUsuarios.h"
+#include "users/Deslizador.h"
+#include "users/RegistroUsuario.h"
+#include "fakes/Fakes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QThread>
+#include <QtTest>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+#include <sys/resource.h>
+
+namespace {
+
+const char* const VariavelGravador = "TECLOMATIC_TESTE_GRAVADOR";
+
+QByteArray LerBytes(const QString& caminho)
+{
+    QFile f(caminho);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+// The records of a user file as the program reads them back.
+QStringList LerLinhas(const QString& caminho)
+{
+    QStringDecoder decodificador("windows-1252");
+    QStringList linhas = QString(decodificador.decode(LerBytes(caminho))).split(QStringLiteral("\r\n"));
+    if (!linhas.isEmpty() && linhas.last().isEmpty())
+        linhas.removeLast();
+    return linhas;
+}
+
+// A long user list; the marca makes two lists of the same size differ.
+QStringList ListaGrande(QChar marca, int quantos)
+{
+    QStringList lista;
+    for (int i = 0; i < quantos; ++i) {
+        RegistroUsuario r = RegistroNovo(QStringLiteral("Aluno %1 %2 João").arg(marca).arg(i, 5, 10, QChar(u'0')),
+                                         QStringLiteral("senha%1").arg(marca));
+        r.licao = qint16(i % 53);
+        lista << MontarRegistro(r);
+    }
+    return lista;
+}
+
+QByteArray BytesDe(const QStringList& lista)
+{
+    return CodificarWindows1252(lista.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+// Child mode: rewrite the file with two lists in turn until killed, telling
+// the parent after each finished write.
+[[noreturn]] void GravarSemParar(const QString& caminho)
+{
+    const QStringList a = ListaGrande(u'A', 30000);
+    const QStringList b = ListaGrande(u'B', 30000);
+    for (int i = 0; i < 5000; ++i) {
+        GravarUsuarios(caminho, i % 2 ? b : a);
+        std::printf("gravado %d\n", i);
+        std::fflush(stdout);
+    }
+    _exit(0);
+}
+
+// Whether this process may write into a folder without write permission
+// (running as root or with the matching capability).
+bool IgnoraPermissoes(const QString& pasta)
+{
+    QFile teste(pasta + QStringLiteral("/.teste_permissao"));
+    const bool escreveu = teste.open(QIODevice::WriteOnly);
+    if (escreveu) {
+        teste.close();
+        teste.remove();
+    }
+    return escreveu;
+}
+
+} // namespace
+
+class TstUsuariosArquivo : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        const QString alvo = qEnvironmentVariable(VariavelGravador);
+        if (!alvo.isEmpty())
+            GravarSemParar(alvo);
+    }
+
+    void usuarioPadraoNoDisco()
+    {
+        AmbienteTeste amb;
+        QCOMPARE(RegistroPadrao(), QStringLiteral("Usuário Padrão<0<1<100<95<0<0<0<0<0<0<0<0<1<1<comeco"));
+        QVERIFY(GravarUsuarios(CaminhoUsuarios(), {RegistroPadrao()}));
+        QCOMPARE(amb.ler(QStringLiteral("usuario.dat")),
+                 QByteArray("Usu\xE1rio Padr\xE3o<0<1<100<95<0<0<0<0<0<0<0<0<1<1<comeco\r\n"));
+
+        // A rewrite replaces the whole content, in list order.
+        QVERIFY(GravarUsuarios(CaminhoUsuarios(), {QStringLiteral("B"), QStringLiteral("A")}));
+        QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), QByteArray("B\r\nA\r\n"));
+        QVERIFY(GravarUsuarios(CaminhoUsuarios(), {}));
+        QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), QByteArray());
+        QCOMPARE(QDir(amb.pasta()).entryList(QDir::Files), QStringList{QStringLiteral("usuario.dat")});
+    }
+
+    void novoUsuario()
+    {
+        const RegistroUsuario r = RegistroNovo(QStringLiteral("  Ana  Lima "), QStringLiteral("   "));
+        QCOMPARE(MontarRegistro(r), QStringLiteral("Ana  Lima<0<1<100<95<0<0<0<0<0<0<0<0<1<1<"));
+        QCOMPARE(MontarRegistro(RegistroNovo(QStringLiteral("Bia"), QStringLiteral(" Se Nha "))),
+                 QStringLiteral("Bia<0<1<100<95<0<0<0<0<0<0<0<0<1<1<Se Nha"));
+
+        bool completo = false;
+        QCOMPARE(LerRegistro(MontarRegistro(r), &completo), r);
+        QVERIFY(completo);
+        QCOMPARE(LerRegistro(RegistroPadrao()).senha, QStringLiteral("comeco"));
+    }
+
+    void numerosNegativosEExtremosVoltamDoArquivo()
+    {
+        AmbienteTeste amb;
+        RegistroUsuario r = RegistroNovo(QStringLiteral("Çélia"), QStringLiteral("x"));
+        r.pontos = -300;
+        r.licao = 52;
+        r.exercicio = 12;
+        r.teclasDigitadas = 32767;
+        r.contadorExtra = -32768;
+        r.velocidadeMinima = QStringLiteral("120");
+        r.precisaoMinima = QStringLiteral("70");
+        r.livre = 1;
+        QVERIFY(MontarRegistro(r).contains(QStringLiteral("<-300<")));
+
+        QVERIFY(GravarUsuarios(CaminhoUsuarios(), {RegistroPadrao(), MontarRegistro(r)}));
+        const QStringList linhas = LerLinhas(CaminhoUsuarios());
+        QCOMPARE(linhas.size(), 2);
+        bool completo = false;
+        QCOMPARE(LerRegistro(linhas.at(1), &completo), r);
+        QVERIFY(completo);
+    }
+
+    void fronteiraDoProgresso()
+    {
+        // Lesson 3 is the highest reached, frontier at exercise 1.
+        qint16 licaoMaxima = 3, exercicioMaximo = 1;
+        FronteiraProgresso(licaoMaxima, exercicioMaximo, 3, 2);
+        QCOMPARE(exercicioMaximo, qint16(2));
+        FronteiraProgresso(licaoMaxima, exercicioMaximo, 3, 3);
+        QCOMPARE(exercicioMaximo, qint16(3));
+        FronteiraProgresso(licaoMaxima, exercicioMaximo, 3, 2);
+        QCOMPARE(exercicioMaximo, qint16(3));
+        QCOMPARE(licaoMaxima, qint16(3));
+        // Log-off at exercise 2 of the highest lesson lowers the frontier.
+        FronteiraUsuario(licaoMaxima, exercicioMaximo, 3, 2);
+        QCOMPARE(exercicioMaximo, qint16(2));
+        QCOMPARE(licaoMaxima, qint16(3));
+
+        // Practice below the highest lesson touches neither.
+        for (auto salvar : {FronteiraProgresso, FronteiraUsuario}) {
+            qint16 lm = 5, em = 4;
+            salvar(lm, em, 3, 9);
+            QCOMPARE(lm, qint16(5));
+            QCOMPARE(em, qint16(4));
+        }
+
+        // Entering a higher lesson raises the lesson; during practice the
+        // frontier exercise keeps its value, at log-off it follows the screen.
+        licaoMaxima = 3;
+        exercicioMaximo = 9;
+        FronteiraProgresso(licaoMaxima, exercicioMaximo, 4, 1);
+        QCOMPARE(licaoMaxima, qint16(4));
+        QCOMPARE(exercicioMaximo, qint16(9));
+        FronteiraUsuario(licaoMaxima, exercicioMaximo, 4, 1);
+        QCOMPARE(exercicioMaximo, qint16(1));
+    }
+
+    void registrosDanificados_data()
+    {
+        QTest::addColumn<QString>("linha");
+        QTest::addColumn<QString>("esperado");
+
+        QTest::newRow("cortado") << QStringLiteral("Ana<3<7<80")
+                                 << QStringLiteral("Ana<3<7<80<95<0<0<0<0<0<0<0<0<1<1<");
+        QTest::newRow("vazio") << QString() << QStringLiteral("<0<1<100<95<0<0<0<0<0<0<0<0<1<1<");
+        QTest::newRow("so o nome") << QStringLiteral("Ana") << QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<");
+        QTest::newRow("sem numeros")
+            << QStringLiteral("Ana<x<<rapido<muito<sim<a<b<c<d<e<f<g<h<i<s")
+            << QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<s");
+        QTest::newRow("fora de 16 bits")
+            << QStringLiteral("Ana<40000<2<100<95<0<0<0<0<0<-40000<0<0<1<1<s")
+            << QStringLiteral("Ana<0<2<100<95<0<0<0<0<0<0<0<0<1<1<s");
+        QTest::newRow("decimal") << QStringLiteral("Ana<2<3.5<90.5<95<0<0<0<0<0<0<0<0<4<2<s")
+                                 << QStringLiteral("Ana<2<1<100<95<0<0<0<0<0<0<0<0<4<2<s");
+        // A "<" typed into the name shifts the fields: they are taken by position.
+        QTest::newRow("separador no nome")
+            << QStringLiteral("A<na<3<2<100<95<0<0<0<0<0<0<0<0<3<2<s")
+            << QStringLiteral("A<0<3<2<100<95<0<0<0<0<0<0<0<0<3<2");
+        QTest::newRow("separador na senha")
+            << QStringLiteral("Ana<3<2<100<95<0<0<0<0<0<0<0<0<3<2<s<t")
+            << QStringLiteral("Ana<3<2<100<95<0<0<0<0<0<0<0<0<3<2<s");
+    }
+
+    void registrosDanificados()
+    {
+        QFETCH(QString, linha);
+        QFETCH(QString, esperado);
+        bool completo = true;
+        QCOMPARE(MontarRegistro(LerRegistro(linha, &completo)), esperado);
+        QVERIFY(!completo);
+    }
+
+    void linhaEnormeDeLixo()
+    {
+        QByteArray lixo(2 * 1024 * 1024, Qt::Uninitialized);
+        QRandomGenerator gerador(1234);
+        for (char& c : lixo)
+            c = static_cast<char>(gerador.bounded(1, 256));
+        QStringDecoder decodificador("windows-1252");
+        const QString texto = decodificador.decode(lixo);
+
+        bool completo = true;
+        const RegistroUsuario r = LerRegistro(texto, &completo);
+        QVERIFY(!completo);
+        QVERIFY(r.nome.size() < texto.size());
+
+        const QString semSeparador = QString(2 * 1024 * 1024, u'x');
+        QCOMPARE(LerRegistro(semSeparador).nome.size(), semSeparador.size());
+        QCOMPARE(LerRegistro(QString(2 * 1024 * 1024, u'<')).licaoMaxima, qint16(1));
+    }
+
+    void textoQueCabeNoRegistro()
+    {
+        QVERIFY(CabeNoRegistro(QStringLiteral("Usuário Padrão")));
+        QVERIFY(CabeNoRegistro(QStringLiteral("Conceição € “aspas”")));
+        QVERIFY(CabeNoRegistro(QString()));
+        QVERIFY(!CabeNoRegistro(QStringLiteral("a<b")));
+        QVERIFY(!CabeNoRegistro(QStringLiteral("a\nb")));
+        QVERIFY(!CabeNoRegistro(QStringLiteral("a\rb")));
+        QVERIFY(!CabeNoRegistro(QStringLiteral("Łukasz")));
+        QVERIFY(!CabeNoRegistro(QStringLiteral("ana 😀")));
+    }
+
+    // The program's own Windows-1252 table agrees with Qt's codec on every
+    // character of the basic plane.
+    void tabelaWindows1252()
+    {
+        QStringEncoder codec("windows-1252");
+        if (!codec.isValid())
+            QSKIP("this Qt has no windows-1252 codec to compare with");
+        for (int c = 0; c <= 0xFFFF; ++c) {
+            if (QChar::isSurrogate(char32_t(c)))
+                continue;
+            const QString texto{QChar(char16_t(c))};
+            QStringEncoder e("windows-1252");
+            const QByteArray esperado = e.encode(texto);
+            bool exato = false;
+            const QByteArray obtido = CodificarWindows1252PorTabela(texto, exato);
+            // Where the code page lacks the character both say so; Qt may
+            // then drop an invisible one instead of writing a substitute.
+            if (exato == e.hasError() || (exato && obtido != esperado))
+                QFAIL(qPrintable(QStringLiteral("U+%1").arg(c, 4, 16, QChar(u'0'))));
+        }
+        bool exato = true;
+        QCOMPARE(CodificarWindows1252PorTabela(QStringLiteral("a😀b"), exato), QByteArray("a\x1A" "b"));
+        QVERIFY(!exato);
+    }
+
+    void falhaDeGravacaoMantemArquivoAnterior()
+    {
+        AmbienteTeste amb;
+        const QByteArray anterior = BytesDe({RegistroPadrao()});
+        amb.escrever(QStringLiteral("usuario.dat"), anterior);
+        const QStringList novo = ListaGrande(u'N', 20000);
+
+        // The disk refuses the write half-way (file size limit): the new
+        // content is dropped and the old file stays as it was.
+        {
+            struct rlimit antes {};
+            QCOMPARE(getrlimit(RLIMIT_FSIZE, &antes), 0);
+            struct rlimit limite = antes;
+            limite.rlim_cur = 64 * 1024;
+            auto sinalAntes = std::signal(SIGXFSZ, SIG_IGN);
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+            const bool gravou = GravarUsuarios(CaminhoUsuarios(), novo);
+            setrlimit(RLIMIT_FSIZE, &antes);
+            std::signal(SIGXFSZ, sinalAntes);
+            QVERIFY(!gravou);
+            QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), anterior);
+            QCOMPARE(QDir(amb.pasta()).entryList(QDir::Files), QStringList{QStringLiteral("usuario.dat")});
+        }
+
+        // A folder without write permission (where permissions apply).
+        {
+            QFile::setPermissions(amb.pasta(), QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                                  | QFileDevice::ReadGroup | QFileDevice::ExeGroup
+                                                  | QFileDevice::ReadOther | QFileDevice::ExeOther);
+            const bool privilegiado = IgnoraPermissoes(amb.pasta());
+            const bool gravou = privilegiado || GravarUsuarios(CaminhoUsuarios(), novo);
+            QFile::setPermissions(amb.pasta(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                  | QFileDevice::ExeOwner);
+            if (!privilegiado) {
+                QVERIFY(!gravou);
+                QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), anterior);
+            }
+        }
+
+        // Impossible paths: a folder that is a file, a file that is a folder.
+        amb.escrever(QStringLiteral("arquivo"), "x");
+        QVERIFY(!GravarUsuarios(amb.caminho(QStringLiteral("arquivo/usuario.dat")), novo));
+        QCOMPARE(amb.ler(QStringLiteral("arquivo")), QByteArray("x"));
+        QVERIFY(QDir(amb.pasta()).mkdir(QStringLiteral("pasta.dat")));
+        QVERIFY(!GravarUsuarios(amb.caminho(QStringLiteral("pasta.dat")), novo));
+        QVERIFY(QFileInfo(amb.caminho(QStringLiteral("pasta.dat"))).isDir());
+
+        // And the file is still writable afterwards.
+        QVERIFY(GravarUsuarios(CaminhoUsuarios(), novo));
+        QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), BytesDe(novo));
+    }
+
+    void processoMortoNoMeioDaGravacao()
+    {
+        AmbienteTeste amb;
+        const QByteArray a = BytesDe(ListaGrande(u'A', 30000));
+        const QByteArray b = BytesDe(ListaGrande(u'B', 30000));
+        QCOMPARE(a.size(), b.size());
+        amb.escrever(QStringLiteral("usuario.dat"), a);
+
+        for (int rodada = 0; rodada < 10; ++rodada) {
+            QProcess filho;
+            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.insert(QString::fromLatin1(VariavelGravador), CaminhoUsuarios());
+            filho.setProcessEnvironment(ambiente);
+            filho.setProcessChannelMode(QProcess::SeparateChannels);
+            filho.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(filho.waitForStarted());
+
+            // Let it finish a few rewrites.
+            int gravados = 0;
+            while (gravados < 2 + rodada % 3) {
+                if (!filho.canReadLine() && !filho.waitForReadyRead(60000))
+                    QFAIL("the writer process stopped reporting");
+                while (filho.canReadLine()) {
+                    if (filho.readLine().startsWith("gravado "))
+                        ++gravados;
+                }
+            }
+            // Then kill it the moment the file looks unfinished, or after a
+            // while (a rewrite takes tens of milliseconds; the wait differs
+            // per round so the kill falls at different points of it).
+            for (int espera = 0; espera < 25 * (rodada + 1); ++espera) {
+                if (QFileInfo(CaminhoUsuarios()).size() != a.size())
+                    break;
+                QThread::usleep(200);
+            }
+            filho.kill();
+            QVERIFY(filho.waitForFinished());
+
+            const QByteArray restou = amb.ler(QStringLiteral("usuario.dat"));
+            QVERIFY2(restou == a || restou == b, "usuario.dat is not one of the two whole versions");
+        }
+    }
+
+    void deslizadores()
+    {
+        QCOMPARE(VelocidadeDaPosicao(405), 79);
+        QCOMPARE(VelocidadeDaPosicao(1020), 100);
+        QCOMPARE(VelocidadeDaPosicao(5550), 251);
+        QCOMPARE(PrecisaoDaPosicao(405), 70);
+        QCOMPARE(PrecisaoDaPosicao(514), 70);
+        QCOMPARE(PrecisaoDaPosicao(515), 72);
+        QCOMPARE(PrecisaoDaPosicao(4635), 95);
+        QCOMPARE(PrecisaoDaPosicao(5550), 100);
+        QCOMPARE(LarguraBarra(PosicaoVelocidadeRecomendada), 770);
+        QCOMPARE(LarguraBarra(PosicaoPrecisaoRecomendada), 4385);
+        QCOMPARE(VelocidadeDaPosicao(PosicaoVelocidadeRecomendada), VelocidadeRecomendada);
+        QCOMPARE(PrecisaoDaPosicao(PosicaoPrecisaoRecomendada), PrecisaoRecomendada);
+
+        // Exact halves go to the even neighbour: 99.5 -> 100, 100.5 -> 100.
+        QCOMPARE(VelocidadeDaPosicao(1015), 100);
+        QCOMPARE(VelocidadeDaPosicao(1045), 100);
+        QCOMPARE(VelocidadeDaPosicao(1046), 101);
+        QCOMPARE(PosicaoDaVelocidade(100), 1015);
+        QCOMPARE(PosicaoDaVelocidade(101), 1046);
+
+        // Every value of the track is found at its first position.
+        for (int v = 79; v <= 251; ++v) {
+            const int p = PosicaoDaVelocidade(v);
+            QCOMPARE(VelocidadeDaPosicao(p), v);
+            QVERIFY(p == PosicaoMinimaDeslizador || VelocidadeDaPosicao(p - 1) != v);
+        }
+        for (int v = 72; v <= 100; ++v) {
+            const int p = PosicaoDaPrecisao(v);
+            QCOMPARE(PrecisaoDaPosicao(p), v);
+            QVERIFY(PrecisaoDaPosicao(p - 1) != v);
+        }
+        QCOMPARE(PosicaoDaPrecisao(72), 515);
+        QCOMPARE(PosicaoDaPrecisao(70), 405);
+
+        // Values the track cannot show stop at the nearer end.
+        QCOMPARE(PosicaoDaVelocidade(78), 405);
+        QCOMPARE(PosicaoDaVelocidade(0), 405);
+        QCOMPARE(PosicaoDaVelocidade(-32768), 405);
+        QCOMPARE(PosicaoDaVelocidade(252), 5550);
+        QCOMPARE(PosicaoDaVelocidade(32767), 5550);
+        QCOMPARE(PosicaoDaPrecisao(71), 405);
+        QCOMPARE(PosicaoDaPrecisao(69), 405);
+        QCOMPARE(PosicaoDaPrecisao(101), 5550);
+    }
+};
+
+QTEST_MAIN(TstUsuariosArquivo)
+#include "tst_usuarios_arquivo.moc"
