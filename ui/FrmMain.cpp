@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -463,8 +464,11 @@ void FrmMain::Form_Load()
         LblUser->setText(item->text());
     }
     Interface();
-    if (!isVisible())
+    if (!isVisible()) {
+        if (QScreen* tela = screen())
+            setGeometry(tela->geometry());
         showFullScreen();
+    }
     FindTheardlanguage();
     if (const std::optional<int> tela = LerConfiguracaoNumero(ChaveTela)) {
         Estado().ModoTela = qint16(*tela);

@@ -386,7 +386,7 @@ QPixmap MolduraRitmo(qreal dpr)
         QPainterPath dentro;
         dentro.addRoundedRect(QRectF(3, 6.5, 94, 14), 6, 6);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255));
+        p.setBrush(QColor(248, 251, 254)); // the figures strip behind the gauge
         p.drawPath(fora.subtracted(dentro));
         p.setPen(QPen(Estilo::AzulEscuro(), 1));
         p.setBrush(Qt::NoBrush);
