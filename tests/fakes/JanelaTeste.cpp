@@ -1,0 +1,87 @@
+#include "JanelaTeste.h"
+
+#include "app/EstadoCurso.h"
+#include "course/ModFun.h"
+#include "ui/FrmLogin.h"
+
+#include <QLineEdit>
+#include <QStringEncoder>
+
+JanelaTeste::JanelaTeste(const QStringList& usuarios, bool comModulos)
+{
+    if (comModulos)
+        amb.copiarModulos();
+    if (!usuarios.isEmpty()) {
+        QStringEncoder enc("windows-1252");
+        QByteArray bytes;
+        for (const QString& u : usuarios)
+            bytes += QByteArray(enc.encode(u)) + "\r\n";
+        amb.escrever(QStringLiteral("usuario.dat"), bytes);
+    }
+    janela = std::make_unique<FrmMain>();
+    janela->Form_Load();
+}
+
+JanelaTeste::~JanelaTeste()
+{
+    janela.reset();
+}
+
+void JanelaTeste::responderSenha(const QString& senha)
+{
+    amb.dialogos.respostas << [senha](QDialog* d) {
+        if (auto* login = qobject_cast<FrmLogin*>(d)) {
+            login->TxtSenha->setText(senha);
+            login->CmdOk_Click();
+        }
+    };
+}
+
+void JanelaTeste::entrar(const QString& senha)
+{
+    responderSenha(senha);
+    janela->CmdEntrar_Click();
+}
+
+void JanelaTeste::tecla(int codigo)
+{
+    janela->PicSet_KeyDown(codigo);
+}
+
+void JanelaTeste::digitar(const QString& texto)
+{
+    for (const QChar c : texto) {
+        int codigo = 0;
+        const QChar u = c.toUpper();
+        if (u >= QLatin1Char('A') && u <= QLatin1Char('Z'))
+            codigo = u.unicode();
+        else if (c == QLatin1Char(' ') || c == QLatin1Char('/'))
+            codigo = 32;
+        else if (c == QLatin1Char('#'))
+            codigo = 13;
+        else if (u == QChar(u'Ç'))
+            codigo = Estado().TipoTeclado == 2 ? 192 : 186;
+        else if (c == QLatin1Char(','))
+            codigo = 188;
+        else if (c == QLatin1Char('.'))
+            codigo = 190;
+        else if (c == QLatin1Char(';'))
+            codigo = Estado().TipoTeclado == 2 ? 189 : 191;
+        tecla(codigo);
+        // Keys are dropped while the five key caps come back; let them.
+        while (janela->TeclasBloqueadas)
+            janela->TrmRepoem_Timer();
+    }
+}
+
+void JanelaTeste::completarExercicio()
+{
+    digitar(janela->Licao);
+}
+
+QStringList JanelaTeste::usuariosNoDisco() const
+{
+    QStringList linhas;
+    LerArquivo(amb.caminho(QStringLiteral("usuario.dat")), linhas, true);
+    return linhas;
+}
