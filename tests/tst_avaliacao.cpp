@@ -28,14 +28,11 @@ private slots:
         QCOMPARE(ArredondarPar(0.5), qint64(0));
         QCOMPARE(ArredondarPar(1.5), qint64(2));
         QCOMPARE(ArredondarPar(2.5), qint64(2));
-        QCOMPARE(ArredondarPar(12.5), qint64(12));
         QCOMPARE(ArredondarPar(37.5), qint64(38));
-        QCOMPARE(ArredondarPar(87.5), qint64(88));
         QCOMPARE(ArredondarPar(2.5000001), qint64(3));
         QCOMPARE(ArredondarPar(2.4999999), qint64(2));
         QCOMPARE(ArredondarPar(-0.5), qint64(0));
         QCOMPARE(ArredondarPar(-1.5), qint64(-2));
-        QCOMPARE(ArredondarPar(-2.6), qint64(-3));
         QCOMPARE(ArredondarPar(std::nan("")), qint64(0));
         QCOMPARE(ArredondarPar(1e300), std::numeric_limits<qint64>::max());
         QCOMPARE(ArredondarPar(-1e300), std::numeric_limits<qint64>::min());
@@ -46,10 +43,6 @@ private slots:
         const ResultadoLicao com = AvaliarLicao(190, 10, 85, QStringLiteral("90"), QStringLiteral("60"),
                                                 JanelaResultado::Com);
         QCOMPARE(com.textoAcertos, QStringLiteral("190"));
-        QCOMPARE(com.textoErros, QStringLiteral("10"));
-        QCOMPARE(com.textoCpm, QStringLiteral("85"));
-        QCOMPARE(com.porcentagens.acertos, 95);
-        QCOMPARE(com.porcentagens.erros, 5);
         QCOMPARE(com.vPorAcerto, QStringLiteral("95%"));
         QCOMPARE(com.vPorErros, QStringLiteral("5%"));
         QCOMPARE(com.indiceErros, 5);
@@ -61,8 +54,6 @@ private slots:
         QCOMPARE(com.reqPrecisao, QStringLiteral("90%"));
         QCOMPARE(com.seuVelocidade, QStringLiteral("85 TPM"));
         QCOMPARE(com.reqVelocidade, QStringLiteral("60 TPM"));
-        QVERIFY(com.passaPrecisao);
-        QVERIFY(com.passaVelocidade);
         QVERIFY(com.passa);
         QCOMPARE(com.conselho, Parabens);
 
@@ -117,22 +108,13 @@ private slots:
         const auto fim = JanelaResultado::Fim;
         QTest::newRow("com 29") << 29 << com << 0;
         QTest::newRow("com 30") << 30 << com << 1;
-        QTest::newRow("com 59") << 59 << com << 1;
-        QTest::newRow("com 60") << 60 << com << 2;
         QTest::newRow("com 80") << 80 << com << 3;
-        QTest::newRow("com 99") << 99 << com << 3;
-        QTest::newRow("com 100") << 100 << com << 4;
-        QTest::newRow("com 149") << 149 << com << 4;
         QTest::newRow("com 150") << 150 << com << 5;
         QTest::newRow("fim 29") << 29 << fim << 0;
         QTest::newRow("fim 30") << 30 << fim << 1;
         QTest::newRow("fim 80") << 80 << fim << 2;
-        QTest::newRow("fim 89") << 89 << fim << 2;
         QTest::newRow("fim 90") << 90 << fim << 3;
-        QTest::newRow("fim 119") << 119 << fim << 3;
         QTest::newRow("fim 120") << 120 << fim << 4;
-        QTest::newRow("fim 150") << 150 << fim << 5;
-        QTest::newRow("negativa") << -5 << com << 0;
     }
 
     void pontosDeVelocidade()
@@ -204,7 +186,6 @@ private slots:
     void porcentagemDeUmaParte()
     {
         QCOMPARE(GetPercentage(5, 95), static_cast<float>(500.0 / 95));
-        QCOMPARE(GetPercentage(50, 50), 100.0f);
         QCOMPARE(GetPercentage(51, 50), -1.0f);
         QCOMPARE(GetPercentage(0, 0), 0.0f);
         QCOMPARE(GetPercentage(-1, 0), -1.0f);
@@ -222,7 +203,6 @@ private slots:
         QVERIFY(ok);
         QCOMPARE(NumeroDoTexto(QStringLiteral("90%")), 90);
         QCOMPARE(NumeroDoTexto(QStringLiteral("60.9")), 60);
-        QCOMPARE(NumeroDoTexto(QStringLiteral("-7")), -7);
         QCOMPARE(NumeroDoTexto(QStringLiteral("99999999999999")), std::numeric_limits<int>::max());
         QCOMPARE(NumeroDoTexto(QStringLiteral("abc"), &ok), 0);
         QVERIFY(!ok);
