@@ -20,9 +20,9 @@ constexpr int Altura = 238;  // 3570 twips
 constexpr int ColunaCampo = 150;
 constexpr int LarguraCampo = 196;
 constexpr int AlturaCampo = 26;
-constexpr int TopoNome = 52;
+constexpr int TopoNome = 54;
 constexpr int TopoSenha = 90;
-constexpr int TopoConfirma = 124;
+constexpr int TopoConfirma = 126;
 constexpr int TopoBotoes = 184;
 
 QWidget* PaiDaJanela(QWidget* pai)
@@ -77,6 +77,8 @@ FrmAdd::FrmAdd(QWidget* pai)
     connect(CmdOk, &Imagem::clicado, this, &FrmAdd::CmdOk_Click);
     connect(CmdCancelar, &Imagem::clicado, this, &FrmAdd::CmdCancelar_Click);
     connect(Image1, &Imagem::clicado, this, &FrmAdd::Image1_Click);
+    // Enter in the name box confirms; in the password boxes it does nothing.
+    connect(TxtNovoUsuario, &QLineEdit::returnPressed, this, &FrmAdd::CmdOk_Click);
 
     setTabOrder(TxtNovoUsuario, TxtSenha);
     setTabOrder(TxtSenha, TxtSenhaConfirma);
@@ -189,12 +191,10 @@ void FrmAdd::AddPadrao()
 
 void FrmAdd::keyPressEvent(QKeyEvent* e)
 {
-    // Enter in the name box confirms; in the password boxes it does nothing.
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        if (focusWidget() == TxtNovoUsuario)
-            CmdOk_Click();
+    // Enter reaches the window from the text boxes; the name box has
+    // already confirmed through returnPressed.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
         return;
-    }
     JanelaDesenhada::keyPressEvent(e);
 }
 

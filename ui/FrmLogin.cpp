@@ -176,6 +176,8 @@ FrmLogin::FrmLogin(QWidget* pai)
 
 void FrmLogin::Form_Load()
 {
+    // Until this prompt is answered, nothing has been accepted.
+    Estado().SenhaOk = false;
     QString nome;
     if (FrmMain* m = FrmMain::Instancia(); m && m->ListUsuario) {
         if (QListWidgetItem* item = m->ListUsuario->currentItem())

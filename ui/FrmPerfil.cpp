@@ -153,6 +153,50 @@ protected:
     }
 };
 
+// The "Curso Livre" check box drawn in the program's look: a rounded plate
+// in its back colour with a white box that gets a yellow tick.
+class CaixaCursoLivre : public QCheckBox {
+public:
+    CaixaCursoLivre(const QString& texto, QWidget* pai)
+        : QCheckBox(texto, pai)
+    {
+        setAttribute(Qt::WA_Hover);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF placa = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        p.setPen(QPen(hasFocus() ? Estilo::Amarelo() : Estilo::AzulEscuro(), hasFocus() ? 2 : 1));
+        p.setBrush(palette().color(QPalette::Window));
+        p.drawRoundedRect(placa, 5, 5);
+
+        const qreal lado = 14;
+        const QRectF caixa(8, (height() - lado) / 2.0, lado, lado);
+        p.setPen(QPen(underMouse() ? Estilo::Amarelo() : Estilo::AzulEscuro(), 1));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(caixa, 3, 3);
+        if (isChecked()) {
+            QPainterPath tique;
+            tique.moveTo(caixa.left() + 3, caixa.center().y() + 0.5);
+            tique.lineTo(caixa.left() + 6, caixa.bottom() - 3.5);
+            tique.lineTo(caixa.right() - 2.8, caixa.top() + 3.2);
+            p.setPen(QPen(Estilo::AzulTexto(), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(tique);
+        }
+        p.setPen(Qt::white);
+        p.setFont(font());
+        p.drawText(QRectF(caixa.right() + 7, 0, width() - caixa.right() - 9, height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, text());
+    }
+};
+
 } // namespace
 
 // ---- knob ----------------------------------------------------------------------
@@ -335,17 +379,10 @@ FrmPerfil::FrmPerfil(QWidget* pai)
     TxtSenhaConfirma = NovoCampo(this, QStringLiteral("TxtSenhaConfirma"), QStringLiteral("Confirme a senha"), true);
     Twips::SetGeometry(TxtSenhaConfirma, ColunaSenha, TopoConfirma, 6405 - ColunaSenha, AlturaCampo);
 
-    ChMod = new QCheckBox(QStringLiteral("Curso Livre"), this);
+    ChMod = new CaixaCursoLivre(QStringLiteral("Curso Livre"), this);
     ChMod->setObjectName(QStringLiteral("ChMod"));
     ChMod->setAccessibleName(QStringLiteral("Curso Livre"));
     ChMod->setFont(Estilo::Fonte(9, true));
-    ChMod->setStyleSheet(QStringLiteral(
-        "QCheckBox#ChMod { background-color: rgb(0,118,212); color: white; border: 1px solid rgb(0,58,128);"
-        " border-radius: 5px; padding: 3px 8px; spacing: 6px; }"
-        "QCheckBox#ChMod:focus { border: 2px solid rgb(255,214,10); padding: 2px 7px; }"
-        "QCheckBox#ChMod::indicator { width: 13px; height: 13px; border: 1px solid rgb(0,58,128);"
-        " border-radius: 3px; background: white; }"
-        "QCheckBox#ChMod::indicator:checked { background: rgb(255,214,10); image: none; }"));
     Twips::SetGeometry(ChMod, 195, TopoCurso, 1845, 390);
 
     Label5 = NovoRotulo(this, QStringLiteral("Label5"),
@@ -395,6 +432,9 @@ void FrmPerfil::Form_Load()
 {
     VelocidadeMinima = 0;
     PrecisaoMinima = 0;
+    QPalette fundo = ChMod->palette();
+    fundo.setColor(QPalette::Window, Estilo::AzulClaro()); // RGB(0, 118, 212)
+    ChMod->setPalette(fundo);
 
     FrmMain* m = FrmMain::Instancia();
     TxtNome->setText(m && m->TxtNome ? m->TxtNome->text() : QString());
@@ -665,6 +705,5 @@ void FrmPerfil::desenharFundo(QPainter& p)
     };
     regua(1500);
     regua(TopoDivisoria);
-    regua(TopoBotoes - 165);
     p.restore();
 }
