@@ -112,6 +112,9 @@ private slots:
     void perfil_cursoLivreValeNaHora();
     void perfil_novaSenhaValeNoProximoPrompt();
 
+    // ---- all three -----------------------------------------------------------------
+    void arrastarJanelas();
+
     // ---- pictures ----------------------------------------------------------------------
     void capturas();
 };
@@ -327,10 +330,14 @@ void TstJanelasUsuario::add_caractereSeparadorRecusado_data()
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QString>("senha");
     QTest::addColumn<QString>("confirma");
-    QTest::newRow("no nome") << "Ana<Bia" << "a" << "a";
-    QTest::newRow("na senha") << "Ana" << "a<b" << "a<b";
-    QTest::newRow("antes das senhas diferentes") << "<Ana" << "a" << "b";
-    QTest::newRow("so na confirmacao") << "Ana" << "ab" << "a<b";
+    QTest::addColumn<QString>("caractere");
+    QTest::newRow("no nome") << "Ana<Bia" << "a" << "a" << "<";
+    QTest::newRow("na senha") << "Ana" << "a<b" << "a<b" << "<";
+    QTest::newRow("antes das senhas diferentes") << "<Ana" << "a" << "b" << "<";
+    QTest::newRow("so na confirmacao") << "Ana" << "ab" << "a<b" << "<";
+    // Characters the file's encoding lacks would come back as something else.
+    QTest::newRow("fora do cp1252") << "Ana \u2603" << "a" << "a" << "\u2603";
+    QTest::newRow("fora do plano basico") << "Ana" << "\U0001F600" << "\U0001F600" << "\U0001F600";
 }
 
 void TstJanelasUsuario::add_caractereSeparadorRecusado()
@@ -338,6 +345,7 @@ void TstJanelasUsuario::add_caractereSeparadorRecusado()
     QFETCH(QString, nome);
     QFETCH(QString, senha);
     QFETCH(QString, confirma);
+    QFETCH(QString, caractere);
     Cenario c({Registro(QStringLiteral("Zé"), QString())});
     const QByteArray antes = c.arquivo();
 
@@ -347,7 +355,10 @@ void TstJanelasUsuario::add_caractereSeparadorRecusado()
     add.TxtSenhaConfirma->setText(confirma);
     add.CmdOk_Click();
 
-    QCOMPARE(c.textos(), QStringList{CaractereMenor});
+    QCOMPARE(c.textos(), QStringList{QStringLiteral("O caractere '") + caractere
+                                     + QStringLiteral("' não pode ser usado no nome nem na senha.")});
+    if (caractere == QStringLiteral("<"))
+        QCOMPARE(c.textos().first(), CaractereMenor);
     QCOMPARE(c.ambiente.dialogos.mensagens.first().icone, IconeMensagem::Exclamacao);
     QCOMPARE(c.main->vUsuario.ListCount(), 1);
     QCOMPARE(c.arquivo(), antes);
@@ -726,6 +737,29 @@ void TstJanelasUsuario::perfil_novaSenhaValeNoProximoPrompt()
     login.TxtSenha->setText(QStringLiteral("nova"));
     login.CmdOk_Click();
     QCOMPARE(Estado().SenhaOk, true);
+}
+
+// ---- all three ----------------------------------------------------------------------------
+
+void TstJanelasUsuario::arrastarJanelas()
+{
+    Cenario c({Registro(QStringLiteral("Ana"), QString())});
+    FrmLogin login;
+    FrmAdd add;
+    FrmPerfil perfil;
+
+    // Moving over a drag area without a button does nothing.
+    emit login.CmdMove->mouseMovido(Qt::NoButton, QPoint(5, 5));
+    emit perfil.CmdMove->mouseMovido(Qt::NoButton, QPoint(5, 5));
+    QVERIFY(c.ambiente.arrastar.janelas.isEmpty());
+
+    emit login.CmdMove->mouseMovido(Qt::LeftButton, QPoint(5, 5));
+    emit perfil.CmdMove->mouseMovido(Qt::LeftButton, QPoint(5, 5));
+    // The new-user window is dragged by its bare background.
+    QMouseEvent movimento(QEvent::MouseMove, QPointF(20, 200), QPointF(20, 200), Qt::NoButton, Qt::LeftButton,
+                          Qt::NoModifier);
+    QCoreApplication::sendEvent(&add, &movimento);
+    QCOMPARE(c.ambiente.arrastar.janelas, (QList<QWidget*>{&login, &perfil, &add}));
 }
 
 // ---- pictures ------------------------------------------------------------------------------
