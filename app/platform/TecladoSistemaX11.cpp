@@ -12,11 +12,12 @@
 
 #ifdef TECLOMATIC_HAVE_X11
 #include <QtGui/qguiapplication_platform.h>
+#include <cstdio> // XKBrules.h uses FILE without including it
+#include <cstdlib>
 // Xlib's macros (None, Bool, Status, ...) clash with Qt names: these come last.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XKBrules.h>
-#include <cstdlib>
 #endif
 
 namespace {

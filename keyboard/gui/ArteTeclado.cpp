@@ -81,7 +81,7 @@ QFont fonte(qreal px, bool negrito = false)
     QFont f(Fonte);
     f.setPixelSize(qMax(1, qRound(px)));
     f.setBold(negrito);
-    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setHintingPreference(QFont::PreferVerticalHinting);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
 }
@@ -156,51 +156,49 @@ void seta(QPainterPath& path, QPointF ponta, QPointF de, qreal aba)
     path.lineTo(ponta - u * aba - perp * aba * 0.8);
 }
 
-// A hollow upward arrow (Shift, Caps Lock) with its top at (x, y).
-QPainterPath setaVazada(qreal x, qreal y, qreal largura, qreal altura)
+// A hollow upward arrow (Shift, Caps Lock), 8 wide, with its tip at (x, y).
+QPainterPath setaVazada(qreal x, qreal y, qreal altura)
 {
     QPainterPath path;
-    const qreal meio = largura / 2;
-    const qreal haste = largura * 0.26;
-    const qreal ombro = altura * 0.5;
-    path.moveTo(x + meio, y);
-    path.lineTo(x + largura, y + ombro);
-    path.lineTo(x + meio + haste, y + ombro);
-    path.lineTo(x + meio + haste, y + altura);
-    path.lineTo(x + meio - haste, y + altura);
-    path.lineTo(x + meio - haste, y + ombro);
-    path.lineTo(x, y + ombro);
+    path.moveTo(x + 4, y);
+    path.lineTo(x + 8, y + 4);
+    path.lineTo(x + 6, y + 4);
+    path.lineTo(x + 6, y + altura);
+    path.lineTo(x + 2, y + altura);
+    path.lineTo(x + 2, y + 4);
+    path.lineTo(x, y + 4);
     path.closeSubpath();
     return path;
 }
 
+// The symbols of the named keys, drawn with one-pixel lines on the pixel
+// grid so that they stay sharp at 100 %.
 void desenharSimbolo(QPainter& p, const QString& nome, QRectF area, const QColor& cor)
 {
-    QPen caneta(cor, 1.15, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(caneta);
+    p.setPen(QPen(cor, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
-    const qreal x = area.left() + 2.5;
-    const qreal y = area.top() + 2.5;
+    const qreal x = std::floor(area.left() + 2) + 0.5;
+    const qreal y = std::floor(area.top() + 2) + 0.5;
     QPainterPath path;
     if (nome == QLatin1String("Backspace")) {
-        seta(path, QPointF(x, y + 3.5), QPointF(x + 15, y + 3.5), 3.2);
+        seta(path, QPointF(x, y + 3), QPointF(x + 16, y + 3), 3);
     } else if (nome == QLatin1String("Tab")) {
-        seta(path, QPointF(x + 11, y + 1.5), QPointF(x, y + 1.5), 2.6);
-        path.moveTo(x + 12, y - 1);
-        path.lineTo(x + 12, y + 4);
-        seta(path, QPointF(x + 1, y + 7), QPointF(x + 12, y + 7), 2.6);
-        path.moveTo(x, y + 4.5);
-        path.lineTo(x, y + 9.5);
+        seta(path, QPointF(x + 10, y + 1), QPointF(x, y + 1), 2.5);
+        path.moveTo(x + 11, y - 2);
+        path.lineTo(x + 11, y + 4);
+        seta(path, QPointF(x + 1, y + 7), QPointF(x + 11, y + 7), 2.5);
+        path.moveTo(x, y + 4);
+        path.lineTo(x, y + 10);
     } else if (nome == QLatin1String("Shift")) {
-        path = setaVazada(x, y - 0.5, 8.5, 9);
+        path = setaVazada(x, y - 1, 8);
     } else if (nome == QLatin1String("Caps Lock")) {
-        path = setaVazada(x, y - 0.5, 8.5, 6.5);
-        path.addRect(QRectF(x + 2.2, y + 7.5, 4.1, 1.6));
+        path = setaVazada(x, y - 1, 6);
+        path.addRect(QRectF(x + 2, y + 7, 4, 1));
     } else if (nome == QLatin1String("Enter")) {
-        const qreal d = area.right() - 4;
-        path.moveTo(d, y - 0.5);
+        const qreal d = std::floor(area.right() - 4) + 0.5;
+        path.moveTo(d, y - 1);
         path.lineTo(d, y + 5);
-        seta(path, QPointF(d - 10, y + 5), QPointF(d, y + 5), 2.8);
+        seta(path, QPointF(d - 11, y + 5), QPointF(d, y + 5), 3);
     }
     p.drawPath(path);
 }
@@ -227,12 +225,12 @@ void desenharLegendas(QPainter& p, const Tecla& t, QSizeF tam, const Paleta& c)
         p.drawText(area.adjusted(3.5, 0.5, 0, 0), Qt::AlignLeft | Qt::AlignTop, t.cima);
         return;
     }
-    p.setFont(fonte(10.5));
+    p.setFont(fonte(11.5));
     p.drawText(area.adjusted(3.5, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, t.cima);
     p.drawText(area.adjusted(3.5, 0, 0, 0.5), Qt::AlignLeft | Qt::AlignBottom, t.baixo);
     if (!t.terceiro.isEmpty()) {
         p.setPen(c.terceiro);
-        p.setFont(fonte(7.5));
+        p.setFont(fonte(9));
         p.drawText(area.adjusted(0, 0, -2.5, 0), Qt::AlignRight | Qt::AlignBottom, t.terceiro);
     }
 }
