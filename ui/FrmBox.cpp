@@ -15,7 +15,7 @@ namespace {
 constexpr int Largura = 420;
 constexpr int Altura = 190;
 const QRect Icone(22, 54, 34, 34);
-const QRect AreaTexto(72, 46, 330, 94);
+const QRect AreaTexto(70, 46, 338, 94);
 const QRect BotaoOk(314, 148, 90, 28);
 }
 
