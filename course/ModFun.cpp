@@ -47,10 +47,13 @@ QString DecodificarWindows1252(const QByteArray& bytes)
     return decodificador.decode(bytes);
 }
 
-QByteArray CodificarWindows1252(const QString& texto)
+QByteArray CodificarWindows1252(const QString& texto, bool* exato)
 {
     QStringEncoder codificador(NomeCodificacao);
-    return codificador.encode(texto);
+    const QByteArray bytes = codificador.encode(texto);
+    if (exato)
+        *exato = !codificador.hasError();
+    return bytes;
 }
 
 int CodigoWindows1252(char32_t caractere)

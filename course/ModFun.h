@@ -43,9 +43,10 @@ int ChaveEfetiva(int chave);
 // Windows-1252 through Qt's converters. The five codes Windows-1252 leaves
 // undefined map to the matching control characters, so every byte string
 // survives a decode/encode round trip; a character outside the code page is
-// encoded as the converter's substitute byte.
+// encoded as the converter's substitute byte and *exato, when given, is set
+// to false.
 QString DecodificarWindows1252(const QByteArray& bytes);
-QByteArray CodificarWindows1252(const QString& texto);
+QByteArray CodificarWindows1252(const QString& texto, bool* exato = nullptr);
 // The Windows-1252 code of one Unicode character, or -1 when the code page
 // cannot hold it.
 int CodigoWindows1252(char32_t caractere);

@@ -1,3 +1,4 @@
+#include "course/ModFun.h"
 #include "users/ArquivoUsuarios.h"
 #include "users/Deslizador.h"
 #include "users/RegistroUsuario.h"
@@ -246,31 +247,6 @@ private slots:
         QVERIFY(!CabeNoRegistro(QStringLiteral("a\nb")));
         QVERIFY(!CabeNoRegistro(QStringLiteral("Łukasz")));
         QVERIFY(!CabeNoRegistro(QStringLiteral("ana 😀")));
-    }
-
-    // The program's own Windows-1252 table agrees with Qt's codec on every
-    // character of the basic plane.
-    void tabelaWindows1252()
-    {
-        QStringEncoder codec("windows-1252");
-        if (!codec.isValid())
-            QSKIP("this Qt has no windows-1252 codec to compare with");
-        for (int c = 0; c <= 0xFFFF; ++c) {
-            if (QChar::isSurrogate(char32_t(c)))
-                continue;
-            const QString texto{QChar(char16_t(c))};
-            QStringEncoder e("windows-1252");
-            const QByteArray esperado = e.encode(texto);
-            bool exato = false;
-            const QByteArray obtido = CodificarWindows1252PorTabela(texto, exato);
-            // Where the code page lacks the character both say so; Qt may
-            // then drop an invisible one instead of writing a substitute.
-            if (exato == e.hasError() || (exato && obtido != esperado))
-                QFAIL(qPrintable(QStringLiteral("U+%1").arg(c, 4, 16, QChar(u'0'))));
-        }
-        bool exato = true;
-        QCOMPARE(CodificarWindows1252PorTabela(QStringLiteral("a😀b"), exato), QByteArray("a\x1A" "b"));
-        QVERIFY(!exato);
     }
 
     void falhaDeGravacaoMantemArquivoAnterior()

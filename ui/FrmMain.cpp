@@ -492,7 +492,9 @@ void FrmMain::Form_Activate()
     PicFundo->setGeometry(rect());
     const double topo = PicFundo->height() / 2.0 - PicInter->height() / 2.0;
     const double esquerda = PicFundo->width() / 2.0 - PicInter->width() / 2.0;
-    Twips::SetPos(PicInter, int(esquerda * Twips::PorPixel), int(topo * Twips::PorPixel));
+    // On a screen smaller than the panel its top-left corner stays on screen,
+    // so the caption line and the first controls are never cut off.
+    Twips::SetPos(PicInter, int(std::max(0.0, esquerda) * Twips::PorPixel), int(std::max(0.0, topo) * Twips::PorPixel));
     if (Estado().ModoTela == 1)
         Twips::SetPos(PicInter, 0, 0);
 }

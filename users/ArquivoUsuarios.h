@@ -3,7 +3,8 @@
 // ended by CR LF. It is read with the generic line reader
 // (LerArquivo(caminho, lista, true) of course/ModFun.h) and rewritten whole
 // after every change with GravarUsuarios.
-#include <QByteArray>
+#include "course/ModFun.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,11 +17,3 @@ QString CaminhoUsuarios();
 // rewrite leaves the previous file whole. Returns false (without any message)
 // when the file could not be written; the previous file is then untouched.
 bool GravarUsuarios(const QString& caminho, const QStringList& registros);
-
-// Text in Windows-1252, the encoding of the user file. A character that the
-// encoding lacks is written as the byte 0x1A; *exato (when given) is false
-// when that happened.
-QByteArray CodificarWindows1252(const QString& texto, bool* exato = nullptr);
-// The same from the program's own table; used when the Qt build lacks the
-// named encodings.
-QByteArray CodificarWindows1252PorTabela(const QString& texto, bool& exato);
