@@ -257,10 +257,11 @@ void zerarNoPrimeiroExercicio(const ListaModulo& modulo, QLabel* acertos, QLabel
 }
 }
 
-void FrmMain::Iniciar(const QString&)
+// What both start routines share once the exercise text is built: the lit
+// key, the counters of a lesson started at its first exercise, the empty
+// bar, the arrow over the first cap, the speed clock and the key caps.
+void FrmMain::iniciarComum(bool mostrarCapas)
 {
-    FrameTexto->hide();
-    CarregarMod();
     AmarelarTecla();
     zerarNoPrimeiroExercicio(Modulo, LblAcertos, LblErros, LblPontos, Tpm);
     Twips::SetLeft(Prog, ProgVazio);
@@ -268,8 +269,15 @@ void FrmMain::Iniciar(const QString&)
     PicSeta->show();
     TrmTpm->start();
     for (Imagem* q : qLetra)
-        q->show();
+        q->setVisible(mostrarCapas);
     Estado().GrupoLetras = 5;
+}
+
+void FrmMain::Iniciar(const QString&)
+{
+    FrameTexto->hide();
+    CarregarMod();
+    iniciarComum(true);
     AplicaLetra(Modulo.Text());
     int limpar = 250;
     TeclaErro(limpar);
@@ -283,15 +291,7 @@ void FrmMain::Iniciar2(const QString&)
         l->show();
     FrameTexto->hide();
     CarregarMod2();
-    AmarelarTecla();
-    zerarNoPrimeiroExercicio(Modulo, LblAcertos, LblErros, LblPontos, Tpm);
-    Twips::SetLeft(Prog, ProgVazio);
-    Twips::SetLeft(PicSeta, SetaInicio);
-    PicSeta->show();
-    TrmTpm->start();
-    for (Imagem* q : qLetra)
-        q->hide();
-    Estado().GrupoLetras = 5;
+    iniciarComum(false);
     aplicaLetra2();
     int limpar = 250;
     TeclaErro(limpar);

@@ -234,6 +234,7 @@ private:
     void criarFiguras();
     void ligarEventos();
     void fimDeLicao();
+    void iniciarComum(bool mostrarCapas);
     void prepararNovoExercicio();
     void mostrarResultado();
     void mudarContador(qint16& valor, int delta, QLabel* rotulo);
