@@ -4,7 +4,6 @@
 #include "keyboard/MapaTeclas.h"
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -354,7 +353,8 @@ void desenharCapaGrande(QPainter& p, const QString& legenda, bool branca)
 
 // ---- the hands ----------------------------------------------------------------
 
-// Finger tips of the left hand, in panel pixels (centres of the rings S1..S5).
+// A finger of the left hand in panel pixels: its tip (the centre of its
+// ring), its knuckle and its width.
 struct Dedo {
     QPointF ponta;
     QPointF base;
@@ -370,7 +370,6 @@ QPointF centroAnel(const QString& nome)
 QPainterPath capsula(QPointF a, QPointF b, qreal largura)
 {
     // A rounded finger from base a to tip b.
-    QPainterPath path;
     const QPointF d = b - a;
     const qreal n = std::hypot(d.x(), d.y());
     const qreal ang = qRadiansToDegrees(std::atan2(d.y(), d.x()));
