@@ -8,6 +8,11 @@
 #include <QStringEncoder>
 
 JanelaTeste::JanelaTeste(const QStringList& usuarios, bool comModulos)
+    : JanelaTeste(usuarios, comModulos, Preparo())
+{
+}
+
+JanelaTeste::JanelaTeste(const QStringList& usuarios, bool comModulos, const Preparo& antes)
 {
     if (comModulos)
         amb.copiarModulos();
@@ -18,8 +23,23 @@ JanelaTeste::JanelaTeste(const QStringList& usuarios, bool comModulos)
             bytes += QByteArray(enc.encode(u)) + "\r\n";
         amb.escrever(QStringLiteral("usuario.dat"), bytes);
     }
+    if (antes)
+        antes(amb);
+    iniciar();
+}
+
+void JanelaTeste::iniciar()
+{
     janela = std::make_unique<FrmMain>();
     janela->Form_Load();
+}
+
+void JanelaTeste::reiniciar()
+{
+    janela->close();
+    janela.reset();
+    ReiniciarEstado();
+    iniciar();
 }
 
 JanelaTeste::~JanelaTeste()

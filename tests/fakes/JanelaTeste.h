@@ -6,6 +6,7 @@
 
 #include "ui/FrmMain.h"
 
+#include <functional>
 #include <memory>
 
 class JanelaTeste {
@@ -13,6 +14,10 @@ public:
     // usuarios: the lines of usuario.dat (written with CR LF in Windows-1252);
     // empty means no user file at all.
     explicit JanelaTeste(const QStringList& usuarios = {}, bool comModulos = true);
+    // The same, running antes on the fresh folder and fakes before the window
+    // starts (to store settings, a display mode or a system layout first).
+    using Preparo = std::function<void(AmbienteTeste&)>;
+    JanelaTeste(const QStringList& usuarios, bool comModulos, const Preparo& antes);
     ~JanelaTeste();
 
     FrmMain& w() { return *janela; }
@@ -30,9 +35,14 @@ public:
     void completarExercicio();
     // Lines of usuario.dat as stored (decoded).
     QStringList usuariosNoDisco() const;
+    // Closes the window as the learner would and starts the program again in
+    // the same folder: a new main window, the course state back to its start.
+    void reiniciar();
 
     AmbienteTeste amb;
 
 private:
+    void iniciar();
+
     std::unique_ptr<FrmMain> janela;
 };
