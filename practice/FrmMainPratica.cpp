@@ -130,6 +130,12 @@ void FrmMain::TeclaProx(int& tecla)
 {
     if (TeclasBloqueadas)
         return;
+    // The introduction has nothing to type, and neither has a lesson that is
+    // over: a text left behind the finger picture (a lesson the learner went
+    // back from, or another learner's) is neither judged nor finished, and
+    // no key there may count, sound or open a result window.
+    if (Estado().LicaoAtual == 0 || Modulo.ListCount() == 0)
+        return;
     EstadoCurso& e = Estado();
     const QString esperado = Licao.left(1);
     const QString digitado = FormataTecla(tecla);
