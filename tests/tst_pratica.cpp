@@ -10,6 +10,7 @@
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
@@ -204,6 +205,8 @@ private slots:
     void exercicioSalvoAlemDoFim();
     void moduloAusente();
     void abreOModuloPeloNumeroSemZero();
+    void teclasNaIntroducaoNaoContam();
+    void teclasNaIntroducaoDeOutroAluno();
 };
 
 // ---------------------------------------------------------------------------
@@ -1022,6 +1025,89 @@ void TstPratica::abreOModuloPeloNumeroSemZero()
     QCOMPARE(w.Modulo.linhas, (QStringList{QStringLiteral("qwer"), QStringLiteral("tyui")}));
     QCOMPARE(w.Licao, QStringLiteral("QWER/").repeated(8));
     QVERIFY(w.LblCaption->text().endsWith(QStringLiteral("Exercicio: 1 de 2")));
+}
+
+void TstPratica::teclasNaIntroducaoNaoContam()
+{
+    // A new learner starts on the introduction: no lesson is open, so a key
+    // is neither a hit nor an error, and above all it finishes no lesson.
+    Perfil p;
+    p.licao = 0;
+    p.teclas = 12;
+    p.acertos = 10;
+    p.erros = 2;
+    p.pontos = 800;
+    auto j = Entrar(p);
+    FrmMain& w = j->w();
+    QVERIFY(!w.PicDedos->isHidden());
+    for (int codigo : {65, 49, 32, 13, 9})
+        j->tecla(codigo);
+    QVERIFY(j->amb.dialogos.modais.isEmpty());
+    QVERIFY(j->amb.som.nomes().isEmpty());
+    QCOMPARE(Atuais(), (Contadores{12, 10, 2, 800}));
+    QVERIFY(VermelhasAcesas(w).isEmpty());
+    QVERIFY(!w.TrmTpm->isActive());
+    QCOMPARE(j->usuariosNoDisco(), QStringList{p.linha()});
+
+    // Back on the introduction from lesson 1, the lesson's text stays
+    // behind the picture untouched.
+    w.CmdProx2_Click();
+    QCOMPARE(Estado().LicaoAtual, qint16(1));
+    j->digitar(QStringLiteral("FF"));
+    QCOMPARE(Estado().Acertos, qint16(2));
+    w.CmdAnt2_Click();
+    QCOMPARE(Estado().LicaoAtual, qint16(0));
+    const QString licao = w.Licao;
+    const int indice = w.Modulo.indice;
+    j->amb.som.tocados.clear();
+    j->completarExercicio();
+    j->tecla(49);
+    QCOMPARE(w.Licao, licao);
+    QCOMPARE(w.Modulo.indice, indice);
+    QCOMPARE(Atuais(), (Contadores{2, 2, 0, 200}));
+    QVERIFY(j->amb.som.nomes().isEmpty());
+    QVERIFY(j->amb.dialogos.modais.isEmpty());
+
+    // Forward again, the lesson starts afresh and keys count.
+    w.CmdProx2_Click();
+    j->digitar(QStringLiteral("F"));
+    QCOMPARE(Estado().Acertos, qint16(1));
+}
+
+void TstPratica::teclasNaIntroducaoDeOutroAluno()
+{
+    // Bia practises a one-exercise lesson and logs off near its end; Ana,
+    // on the introduction, logs in next. Bia's text is still loaded, and
+    // Ana's keys must neither type it nor finish it for her.
+    Perfil bia;
+    bia.licao = 2;
+    bia.licaoMaxima = 2;
+    Perfil ana;
+    ana.licao = 0;
+    JanelaTeste j({bia.linha().replace(QStringLiteral("Ana<"), QStringLiteral("Bia<")), ana.linha()});
+    EscreverModulo(j.amb, 2, {QStringLiteral("asdf")});
+    j->SelecionarUsuario(0);
+    j.entrar(Senha);
+    QCOMPARE(Estado().LicaoAtual, qint16(2));
+    j.digitar(QStringLiteral("ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/ASD"));
+    QCOMPARE(j->Licao, QStringLiteral("F/"));
+    j->CmdLogoff_Click();
+
+    j->SelecionarUsuario(1);
+    j.entrar(Senha);
+    QCOMPARE(Estado().LicaoAtual, qint16(0));
+    QVERIFY(!j->PicDedos->isHidden());
+    j.amb.som.tocados.clear();
+    j.amb.dialogos.modais.clear();
+    const Contadores antes = Atuais();
+    j.digitar(QStringLiteral("F/"));
+    j.tecla(49);
+    QCOMPARE(j->Licao, QStringLiteral("F/"));
+    QCOMPARE(Atuais(), antes);
+    QVERIFY(j.amb.dialogos.modais.isEmpty());
+    QVERIFY(j.amb.som.nomes().isEmpty());
+    QCOMPARE(Estado().LicaoAtual, qint16(0));
+    QCOMPARE(j.usuariosNoDisco().value(1), ana.linha());
 }
 
 QTEST_MAIN(TstPratica)
