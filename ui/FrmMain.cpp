@@ -436,7 +436,9 @@ void FrmMain::ligarEventos()
     connect(ListUsuario, &QListWidget::currentRowChanged, this, [this](int) { ListUsuario_Click(); });
     connect(ListUsuario, &QListWidget::itemDoubleClicked, this, [this] { CmdEntrar_Click(); });
     connect(TxtNome, &QLineEdit::textChanged, this, [this] { TxtNome_Change(); });
-    connect(TxtNome, &QLineEdit::returnPressed, this, &FrmMain::CmdEntrar_Click);
+    // Enter in the name box or the list logs in; the key is consumed there so
+    // it never reaches the window, which by then shows the practice screen.
+    TxtNome->installEventFilter(this);
     ListUsuario->installEventFilter(this);
 }
 
@@ -588,7 +590,7 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
             PicSet_KeyDown(codigoDaTecla(k), k->modifiers());
             return true;
         }
-        if (obj == ListUsuario && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
+        if ((obj == ListUsuario || obj == TxtNome) && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
             CmdEntrar_Click();
             return true;
         }
