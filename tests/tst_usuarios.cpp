@@ -78,6 +78,8 @@ private slots:
     // ---- the list and the loaded record --------------------------------------
     void tipoAdiante();
     void tipoAdianteCortaACompletacao();
+    void enterEntra_data();
+    void enterEntra();
     void registroCarregado_data();
     void registroCarregado();
 
@@ -155,11 +157,37 @@ void TstUsuarios::tipoAdiante()
     QCOMPARE(j->TxtNome->text(), QStringLiteral("AN"));
     QCOMPARE(j->ListUsuario->currentRow(), 0);
 
-    // Enter in the name box logs the found user in.
+}
+
+void TstUsuarios::enterEntra_data()
+{
+    QTest::addColumn<QString>("controle");
+    QTest::addColumn<int>("tecla");
+    QTest::newRow("Enter no nome") << QStringLiteral("TxtNome") << int(Qt::Key_Return);
+    QTest::newRow("Enter do teclado numérico no nome") << QStringLiteral("TxtNome") << int(Qt::Key_Enter);
+    QTest::newRow("Enter na lista") << QStringLiteral("ListUsuario") << int(Qt::Key_Return);
+}
+
+void TstUsuarios::enterEntra()
+{
+    QFETCH(QString, controle);
+    QFETCH(int, tecla);
+    JanelaTeste j({Joao, QStringLiteral("Ana<3<2<100<95<0<11<12<13<14<15<16<17<3<2<segredo")});
+    QTest::keyClicks(j->TxtNome, QStringLiteral("a"));
+    QCOMPARE(j->LblUser->text(), QStringLiteral("Ana"));
     j.responderSenha(QStringLiteral("segredo"));
-    QTest::keyClick(j->TxtNome, Qt::Key_Return);
+    j.amb.som.tocados.clear();
+
+    QTest::keyClick(j->findChild<QWidget*>(controle), Qt::Key(tecla));
+
     QVERIFY(j->Logado());
     QCOMPARE(Estado().NomeUsuario, QStringLiteral("Ana"));
+    QCOMPARE(j->Modulo.indice, 1);
+    // The Enter that logged in is not a keystroke of the exercise.
+    QCOMPARE(Estado().TeclasDigitadas, qint16(11));
+    QCOMPARE(Estado().Erros, qint16(13));
+    QCOMPARE(j->LblErros->text(), QStringLiteral("13"));
+    QCOMPARE(j.amb.som.nomes(), (QStringList{QStringLiteral("bip"), QStringLiteral("login")}));
 }
 
 void TstUsuarios::tipoAdianteCortaACompletacao()
