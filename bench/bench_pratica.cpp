@@ -51,8 +51,8 @@ struct DialogosAutomaticos : ServicoDialogos {
             login->CmdOk_Click();
             return;
         }
-        // A result window: counted and left without acting, so the bench
-        // opens the next lesson itself.
+        // A result window: counted and closed at once, without pressing
+        // either of its buttons; the bench opens the next lesson itself.
         ++resultados;
     }
 };
