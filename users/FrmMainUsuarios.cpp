@@ -58,9 +58,11 @@ void FrmMain::SalvarProgresso()
     const bool selecionado = i >= 0 && i < vUsuario.ListCount();
     FronteiraProgresso(e.LicaoMaxima, e.ExercicioMaximo, e.LicaoAtual, qint16(Modulo.indice + 1));
     if (selecionado) {
-        const QString registro = registroAtual(*this);
-        vUsuario.itens[i] = registro;
-        vUsuario.indice = int(vUsuario.itens.indexOf(registro));
+        // The record stays selected at its own line: looking it up by value
+        // would pick an earlier line that happens to read the same, and the
+        // next save would then overwrite another learner.
+        vUsuario.itens[i] = registroAtual(*this);
+        vUsuario.indice = i;
     }
     GravarUsuarios(ArquivoUsuarios(), vUsuario.itens);
 }
