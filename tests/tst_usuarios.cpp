@@ -96,6 +96,7 @@ private slots:
     void fronteira();
     void fronteiraAbaixoDaLicaoMaxima();
     void gravarMantemALinha();
+    void gravarComRegistrosIguais();
     void pontosNegativos();
 
     // ---- deleting ----------------------------------------------------------------
@@ -480,6 +481,27 @@ void TstUsuarios::gravarMantemALinha()
     QCOMPARE(Campo(j, 1, 1), QStringLiteral("Bia"));
     QCOMPARE(Nomes(j->ListUsuario), (QStringList{QStringLiteral("Ana"), QStringLiteral("Bia"), QStringLiteral("Carla")}));
     QCOMPARE(j->ListUsuario->currentRow(), 1);
+}
+
+void TstUsuarios::gravarComRegistrosIguais()
+{
+    // A hand-copied file: two learners named Ana with the same password and
+    // counters, the second one exercise ahead.
+    const QString primeira = QStringLiteral("Ana<3<1<100<95<0<4<5<1<3<200<48<0<3<2<a");
+    const QString segunda = QStringLiteral("Ana<3<2<100<95<0<4<5<1<3<200<48<0<3<2<a");
+    JanelaTeste j({primeira, segunda});
+    j->SelecionarUsuario(1);
+    j.entrar(QStringLiteral("a"));
+    QCOMPARE(j->Modulo.indice, 1);
+
+    // Back to exercise 1: the saved record reads exactly like the first line.
+    j->CmdAntExe->clicar();
+    QCOMPARE(j.usuariosNoDisco(), (QStringList{primeira, primeira}));
+    // Forward again: the second learner's line moves, the first one's stays.
+    j->CmdProxExe->clicar();
+    QCOMPARE(j.usuariosNoDisco(), (QStringList{primeira, segunda}));
+    j->CmdLogoff_Click();
+    QCOMPARE(j.usuariosNoDisco(), (QStringList{primeira, segunda}));
 }
 
 void TstUsuarios::pontosNegativos()
