@@ -110,7 +110,7 @@ void FrmMain::CmdProx2_Click()
         return;
     }
     TocarSom(QStringLiteral("bip"));
-    if (PicDedos->isVisible())
+    if (!PicDedos->isHidden())
         PicDedos->hide();
     e.LicaoAtual = qint16(e.LicaoAtual + 1);
     AbrirLicao(e.LicaoAtual);
@@ -121,14 +121,14 @@ void FrmMain::CmdProx2_Click()
 void FrmMain::CmdAnt2_Click()
 {
     EstadoCurso& e = Estado();
-    if (!PicDedos->isVisible())
+    if (PicDedos->isHidden())
         TocarSom(QStringLiteral("bip"));
     if (e.LicaoAtual == 1) {
         PicDedos->show();
         PicDedos->raise();
         e.LicaoAtual = 0;
     }
-    if (!PicDedos->isVisible()) {
+    if (PicDedos->isHidden()) {
         e.LicaoAtual = qint16(e.LicaoAtual - 1);
         AbrirLicao(e.LicaoAtual);
         BotBranco();

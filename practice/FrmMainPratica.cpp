@@ -145,8 +145,8 @@ void FrmMain::TeclaProx(int& tecla)
     if (digitado == esperado) {
         if (e.TipoExercicio == 2) {
             LblLicao[0]->setText(LblLicao[0]->text().mid(1));
+            // Moving the labels repaints what they leave and cover.
             posicionarTexto(FrameTexto, LblLicao, false);
-            FrameTexto->update();
         }
         DigCerto(tecla);
         const int grupo = e.GrupoLetras;
