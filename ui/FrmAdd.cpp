@@ -25,19 +25,6 @@ constexpr int TopoSenha = 90;
 constexpr int TopoConfirma = 126;
 constexpr int TopoBotoes = 184;
 
-QWidget* PaiDaJanela(QWidget* pai)
-{
-    if (pai)
-        return pai;
-    return FrmMain::Instancia();
-}
-
-void Avisar(QWidget* dono, const QString& texto, IconeMensagem icone)
-{
-    if (auto* d = Plataforma().dialogos)
-        d->Mensagem(dono, QStringLiteral("Teclomatic"), texto, icone);
-}
-
 QLineEdit* NovoCampo(QWidget* pai, const QString& nome, const QString& acessivel, int topo, bool senha)
 {
     auto* c = new QLineEdit(pai);
@@ -53,7 +40,7 @@ QLineEdit* NovoCampo(QWidget* pai, const QString& nome, const QString& acessivel
 } // namespace
 
 FrmAdd::FrmAdd(QWidget* pai)
-    : JanelaDesenhada(PaiDaJanela(pai), QStringLiteral("FrmAdd"), QStringLiteral("Teclomatic - Novo Usuário"),
+    : JanelaDesenhada(PaiOuPrincipal(pai), QStringLiteral("FrmAdd"), QStringLiteral("Teclomatic - Novo Usuário"),
                       QSize(Largura, Altura))
 {
     // The whole bare background, title strip included, drags the window.
@@ -120,7 +107,7 @@ void FrmAdd::CmdOk_Click()
     FrmMain* m = FrmMain::Instancia();
     const QString nome = TxtNovoUsuario->text().trimmed();
     if (nome.isEmpty()) {
-        Avisar(this, QStringLiteral("O Nome de usuário não foi digitado."), IconeMensagem::Nenhum);
+        avisar(QStringLiteral("O Nome de usuário não foi digitado."), IconeMensagem::Nenhum);
         TxtNovoUsuario->setFocus();
         return;
     }
@@ -129,13 +116,13 @@ void FrmAdd::CmdOk_Click()
     // would come back from the file split in the wrong places.
     const QString proibido = CaractereProibido({TxtNovoUsuario->text(), TxtSenha->text(), TxtSenhaConfirma->text()});
     if (!proibido.isEmpty()) {
-        Avisar(this, MensagemCaractereProibido(proibido), IconeMensagem::Exclamacao);
+        avisar(MensagemCaractereProibido(proibido), IconeMensagem::Exclamacao);
         return;
     }
 
     const QString senha = TxtSenha->text().trimmed();
     if (senha != TxtSenhaConfirma->text().trimmed()) {
-        Avisar(this, QStringLiteral("Senha não confere, digite as senhas novamente!"), IconeMensagem::Exclamacao);
+        avisar(QStringLiteral("Senha não confere, digite as senhas novamente!"), IconeMensagem::Exclamacao);
         TxtSenha->setFocus();
         return;
     }
@@ -150,7 +137,7 @@ void FrmAdd::CmdOk_Click()
         m->SelecionarUsuario(i);
         const QString existente = m->ListUsuario->item(i)->text();
         if (existente.toLower() == chave) {
-            Avisar(this, MensagemNomeExistente(existente), IconeMensagem::Exclamacao);
+            avisar(MensagemNomeExistente(existente), IconeMensagem::Exclamacao);
             TxtNovoUsuario->setFocus();
             return;
         }

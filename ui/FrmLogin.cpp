@@ -116,17 +116,10 @@ constexpr int AlturaCampo = 26;
 constexpr int TopoUsuario = 56;
 constexpr int TopoSenha = 94;
 
-QWidget* PaiDoPrompt(QWidget* pai)
-{
-    if (pai)
-        return pai;
-    return FrmMain::Instancia();
-}
-
 } // namespace
 
 FrmLogin::FrmLogin(QWidget* pai)
-    : JanelaDesenhada(PaiDoPrompt(pai), QStringLiteral("FrmLogin"), QStringLiteral("Teclomatic - Login"),
+    : JanelaDesenhada(PaiOuPrincipal(pai), QStringLiteral("FrmLogin"), QStringLiteral("Teclomatic - Login"),
                       QSize(Largura, Altura))
 {
     // The title strip drags the window; the close image sits at its right end.
@@ -200,9 +193,7 @@ void FrmLogin::CmdOk_Click()
         return;
     }
     Estado().SenhaOk = false;
-    if (auto* d = Plataforma().dialogos)
-        d->Mensagem(this, QStringLiteral("Teclomatic"), QStringLiteral("Senha não confere!"),
-                    IconeMensagem::Exclamacao);
+    avisar(QStringLiteral("Senha não confere!"), IconeMensagem::Exclamacao);
     TxtSenha->setFocus();
     TxtSenha->selectAll();
 }

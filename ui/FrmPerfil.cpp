@@ -51,19 +51,6 @@ constexpr int ColunaSenha = 2250;
 constexpr int AlturaCampo = 360;
 constexpr int AlturaRotulo = 255;
 
-QWidget* PaiDaJanela(QWidget* pai)
-{
-    if (pai)
-        return pai;
-    return FrmMain::Instancia();
-}
-
-void Avisar(QWidget* dono, const QString& texto, IconeMensagem icone)
-{
-    if (auto* d = Plataforma().dialogos)
-        d->Mensagem(dono, QStringLiteral("Teclomatic"), texto, icone);
-}
-
 // A whole number of the user screen, or the recommended value when the box
 // holds no number the profile can use.
 qint16 NumeroOuRecomendado(const QString& texto, qint16 recomendado)
@@ -320,7 +307,7 @@ void BarraVerde::paintEvent(QPaintEvent*)
 // ---- the window ----------------------------------------------------------------
 
 FrmPerfil::FrmPerfil(QWidget* pai)
-    : JanelaDesenhada(PaiDaJanela(pai), QStringLiteral("FrmPerfil"),
+    : JanelaDesenhada(PaiOuPrincipal(pai), QStringLiteral("FrmPerfil"),
                       QStringLiteral("Teclomatic - Perfil do Usuario"),
                       QSize(Twips::Px(LarguraTw), Twips::Px(AlturaTw)))
 {
@@ -569,7 +556,7 @@ void FrmPerfil::CmdVP_Click()
 void FrmPerfil::CmdOk_Click()
 {
     if (TxtNome->text().trimmed().isEmpty()) {
-        Avisar(this, QStringLiteral("O campo nome não foi preenchido corretamente"), IconeMensagem::Nenhum);
+        avisar(QStringLiteral("O campo nome não foi preenchido corretamente"), IconeMensagem::Nenhum);
         TxtNome->setFocus();
         return;
     }
@@ -577,12 +564,12 @@ void FrmPerfil::CmdOk_Click()
     // "<" separates the fields of the record; see FrmAdd.
     const QString proibido = FrmAdd::CaractereProibido({TxtNome->text(), TxtSenha->text(), TxtSenhaConfirma->text()});
     if (!proibido.isEmpty()) {
-        Avisar(this, FrmAdd::MensagemCaractereProibido(proibido), IconeMensagem::Exclamacao);
+        avisar(FrmAdd::MensagemCaractereProibido(proibido), IconeMensagem::Exclamacao);
         return;
     }
 
     if (TxtSenha->text().trimmed() != TxtSenhaConfirma->text().trimmed()) {
-        Avisar(this, QStringLiteral("Senha não confere, digite as senhas novamente!"), IconeMensagem::Exclamacao);
+        avisar(QStringLiteral("Senha não confere, digite as senhas novamente!"), IconeMensagem::Exclamacao);
         TxtSenha->setFocus();
         return;
     }
@@ -596,7 +583,7 @@ void FrmPerfil::CmdOk_Click()
         for (int j = 0; j < m->ListUsuario->count(); ++j) {
             const QString outro = m->ListUsuario->item(j)->text();
             if (j != eu && outro.trimmed().toLower() == chave) {
-                Avisar(this, FrmAdd::MensagemNomeExistente(outro), IconeMensagem::Exclamacao);
+                avisar(FrmAdd::MensagemNomeExistente(outro), IconeMensagem::Exclamacao);
                 TxtNome->setFocus();
                 return;
             }

@@ -2,6 +2,7 @@
 
 #include "app/Servicos.h"
 #include "ui/Estilo.h"
+#include "ui/FrmMain.h"
 #include "ui/Imagem.h"
 
 #include <QMouseEvent>
@@ -18,6 +19,17 @@ JanelaDesenhada::JanelaDesenhada(QWidget* pai, const QString& nome, const QStrin
     setFixedSize(tamanho);
     setMouseTracking(true);
     setStyleSheet(Estilo::FolhaCampos());
+}
+
+QWidget* JanelaDesenhada::PaiOuPrincipal(QWidget* pai)
+{
+    return pai ? pai : FrmMain::Instancia();
+}
+
+void JanelaDesenhada::avisar(const QString& texto, IconeMensagem icone)
+{
+    if (auto* d = Plataforma().dialogos)
+        d->Mensagem(this, QStringLiteral("Teclomatic"), texto, icone);
 }
 
 void JanelaDesenhada::tornarAreaArraste(Imagem* area)

@@ -2,6 +2,8 @@
 // Base of the program's secondary windows: borderless, modal over the main
 // window, a background drawn by the window itself, dragged by its title
 // strip, and closed by the window manager as if Cancel had been pressed.
+#include "app/Servicos.h"
+
 #include <QDialog>
 
 class Imagem;
@@ -13,6 +15,11 @@ public:
 
     // Makes an image a drag area: the left button held on it moves the window.
     void tornarAreaArraste(Imagem* area);
+    // The given owner, or the main window when none is given.
+    static QWidget* PaiOuPrincipal(QWidget* pai);
+    // A program message ("Teclomatic") over this window.
+    void avisar(const QString& texto, IconeMensagem icone);
+
     // The window itself (its bare background) as drag area.
     void arrastarPeloFundo(bool sim) { arrasteFundo = sim; }
 
