@@ -25,6 +25,18 @@
 QString FrmMain::ArquivoUsuarios() const { return CaminhoAplicacao(QStringLiteral("usuario.dat")); }
 
 namespace {
+// The exercise on screen, 1-based. With no lesson open (the introduction
+// right after a log-in) it is the exercise the record was loaded with, so a
+// save there keeps the stored position instead of writing exercise 0.
+qint16 exercicioNaTela(const FrmMain& w)
+{
+    if (w.Modulo.indice >= 0)
+        return qint16(w.Modulo.indice + 1);
+    bool ok = false;
+    const short carregado = w.TxtLicao->text().toShort(&ok);
+    return ok ? carregado : qint16(1);
+}
+
 // The record of the logged-in learner as the panel and the course state
 // hold it: only position, counters and frontier come from the practice.
 QString registroAtual(const FrmMain& w)
@@ -33,7 +45,7 @@ QString registroAtual(const FrmMain& w)
     RegistroUsuario r;
     r.nome = w.TxtAluno->text();
     r.licao = e.LicaoAtual;
-    r.exercicio = qint16(w.Modulo.indice + 1);
+    r.exercicio = exercicioNaTela(w);
     r.velocidadeMinima = w.TxtVelo->text();
     r.precisaoMinima = w.TxtPre->text();
     r.livre = w.Livre->isChecked() ? 1 : 0;
@@ -56,7 +68,7 @@ void FrmMain::SalvarProgresso()
     EstadoCurso& e = Estado();
     const int i = vUsuario.indice;
     const bool selecionado = i >= 0 && i < vUsuario.ListCount();
-    FronteiraProgresso(e.LicaoMaxima, e.ExercicioMaximo, e.LicaoAtual, qint16(Modulo.indice + 1));
+    FronteiraProgresso(e.LicaoMaxima, e.ExercicioMaximo, e.LicaoAtual, exercicioNaTela(*this));
     if (selecionado) {
         // The record stays selected at its own line: looking it up by value
         // would pick an earlier line that happens to read the same, and the
@@ -72,7 +84,7 @@ void FrmMain::SalvarUsuario()
     EstadoCurso& e = Estado();
     const int i = vUsuario.indice;
     const bool selecionado = i >= 0 && i < vUsuario.ListCount();
-    FronteiraUsuario(e.LicaoMaxima, e.ExercicioMaximo, e.LicaoAtual, qint16(Modulo.indice + 1));
+    FronteiraUsuario(e.LicaoMaxima, e.ExercicioMaximo, e.LicaoAtual, exercicioNaTela(*this));
     if (selecionado) {
         vUsuario.itens[i] = registroAtual(*this);
         vUsuario.indice = -1;
