@@ -93,6 +93,7 @@ private slots:
 
     // ---- log-off and the saved progress ------------------------------------------
     void logoff();
+    void logoffNaIntroducao();
     void fronteira();
     void fronteiraAbaixoDaLicaoMaxima();
     void gravarMantemALinha();
@@ -410,6 +411,24 @@ void TstUsuarios::logoff()
     j.entrar(QStringLiteral("segredo"));
     QCOMPARE(j->Modulo.indice, 1);
     QCOMPARE(Estado().ExercicioMaximo, qint16(2));
+}
+
+void TstUsuarios::logoffNaIntroducao()
+{
+    JanelaTeste j({Joao, QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<segredo")});
+    Selecionar(j, QStringLiteral("Ana"));
+    j.entrar(QStringLiteral("segredo"));
+    QVERIFY(!j->PicDedos->isHidden());
+    j->CmdLogoff_Click();
+    // Nothing was opened: the same lesson and exercise are stored.
+    QCOMPARE(j.usuariosNoDisco(), (QStringList{Joao, QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<segredo")}));
+    QCOMPARE(j->TxtLicao->text(), QStringLiteral("1"));
+    QCOMPARE(j->TxtFase2->text(), QStringLiteral("Introdução"));
+
+    // The same when the program is closed from the introduction.
+    j.entrar(QStringLiteral("segredo"));
+    j.reiniciar();
+    QCOMPARE(j.usuariosNoDisco(), (QStringList{Joao, QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<segredo")}));
 }
 
 void TstUsuarios::fronteira()
