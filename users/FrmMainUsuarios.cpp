@@ -232,6 +232,10 @@ void FrmMain::CmdLogoff_Click()
     ListUsuario_Click();
     PicUsuario->show();
     SalvarUsuario();
+    // The lesson's exercises go with the learner: left open, their position
+    // would be saved into the record of the next learner who logs in to the
+    // introduction, and the exercise buttons would walk through them there.
+    Modulo.Clear();
     TrmTpm->stop();
     BotBranco();
     TocarSom(QStringLiteral("logoff"));
