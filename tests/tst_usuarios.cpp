@@ -94,6 +94,7 @@ private slots:
     // ---- log-off and the saved progress ------------------------------------------
     void logoff();
     void logoffNaIntroducao();
+    void outroUsuarioNaoHerdaALicao();
     void fronteira();
     void fronteiraAbaixoDaLicaoMaxima();
     void gravarMantemALinha();
@@ -429,6 +430,37 @@ void TstUsuarios::logoffNaIntroducao()
     j.entrar(QStringLiteral("segredo"));
     j.reiniciar();
     QCOMPARE(j.usuariosNoDisco(), (QStringList{Joao, QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<segredo")}));
+}
+
+void TstUsuarios::outroUsuarioNaoHerdaALicao()
+{
+    const QString bia = QStringLiteral("Bia<0<1<100<95<0<0<0<0<0<0<0<0<1<1<b");
+    JanelaTeste j({QStringLiteral("Ana<3<4<100<95<0<0<0<0<0<0<0<0<3<4<segredo"), bia});
+    j.entrar(QStringLiteral("segredo"));
+    QCOMPARE(j->Modulo.indice, 3);
+    j.digitar(j->Licao.left(1));
+    j->CmdLogoff_Click();
+
+    // Bia logs in to the introduction: Ana's lesson went with Ana, so
+    // nothing of it is typed or saved in Bia's record.
+    Selecionar(j, QStringLiteral("Bia"));
+    j.entrar(QStringLiteral("b"));
+    QVERIFY(!j->PicDedos->isHidden());
+    j.digitar(QStringLiteral("ssss ssss llll ssss"));
+    QCOMPARE(Estado().Acertos, qint16(0));
+    j->CmdAntExe->clicar();
+    j->CmdProxExe->clicar();
+    j->CmdLogoff_Click();
+    QCOMPARE(j.usuariosNoDisco().at(1), bia);
+    QCOMPARE(j->TxtLicao->text(), QStringLiteral("1"));
+
+    j.entrar(QStringLiteral("b"));
+    j.reiniciar();
+    QCOMPARE(j.usuariosNoDisco().at(1), bia);
+
+    // Ana finds her own place again.
+    j.entrar(QStringLiteral("segredo"));
+    QCOMPARE(j->Modulo.indice, 3);
 }
 
 void TstUsuarios::fronteira()
