@@ -450,6 +450,9 @@ void FrmMain::Form_Load()
     // Every step runs even when an earlier one failed.
     LerResolucao();
     LerArquivo(ArquivoUsuarios(), vUsuario.itens, true);
+    // A blank line (an editor's extra line end) holds no user: left in, it
+    // would list a user without a name.
+    vUsuario.itens.removeAll(QString());
     CarregarUsuario();
     if (ListUsuario->count() == 0)
         FrmAdd::AddPadrao();
