@@ -108,6 +108,8 @@ private slots:
 
     // ---- damaged files -----------------------------------------------------------
     void finsDeLinhaMisturados();
+    void linhasEmBranco_data();
+    void linhasEmBranco();
     void registroTruncado();
 
     // ---- a whole round trip ------------------------------------------------------
@@ -654,6 +656,37 @@ void TstUsuarios::finsDeLinhaMisturados()
     QCOMPARE(bytes.count("\r\n"), 5);
     QCOMPARE(bytes.count('\r'), 5);
     QVERIFY(bytes.endsWith("<e\r\n"));
+}
+
+void TstUsuarios::linhasEmBranco_data()
+{
+    QTest::addColumn<QByteArray>("arquivo");
+    QTest::addColumn<QStringList>("nomes");
+    QTest::addColumn<QByteArray>("gravado"); // after the next save
+    const QByteArray ana("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<a\r\n");
+    const QByteArray bia("Bia<0<1<100<95<0<0<0<0<0<0<0<0<1<1<b\r\n");
+    const QByteArray padrao("Usu\xe1rio Padr\xe3o<0<1<100<95<0<0<0<0<0<0<0<0<1<1<comeco\r\n");
+    QTest::newRow("linha vazia no fim") << ana + "\r\n" << QStringList{QStringLiteral("Ana")} << ana;
+    QTest::newRow("linha vazia no meio") << ana + "\r\n" + bia
+                                         << QStringList{QStringLiteral("Ana"), QStringLiteral("Bia")} << ana + bia;
+    QTest::newRow("arquivo vazio") << QByteArray() << QStringList{QStringLiteral("Usuário Padrão")} << padrao;
+    QTest::newRow("só linhas vazias") << QByteArray("\r\n\r\n") << QStringList{QStringLiteral("Usuário Padrão")}
+                                      << padrao;
+}
+
+void TstUsuarios::linhasEmBranco()
+{
+    QFETCH(QByteArray, arquivo);
+    QFETCH(QStringList, nomes);
+    QFETCH(QByteArray, gravado);
+    JanelaTeste j({}, false, [&](AmbienteTeste& amb) { amb.escrever(QStringLiteral("usuario.dat"), arquivo); });
+    QCOMPARE(Nomes(j->ListUsuario), nomes);
+    QCOMPARE(j->ListUsuario->currentRow(), 0);
+
+    // Log in and off the first user: the file is written whole.
+    j.entrar(QStringLiteral("chavemestra"));
+    j->CmdLogoff_Click();
+    QCOMPARE(j.amb.ler(QStringLiteral("usuario.dat")), gravado);
 }
 
 void TstUsuarios::registroTruncado()
