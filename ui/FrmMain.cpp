@@ -597,6 +597,14 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
             CmdEntrar_Click();
             return true;
         }
+        // Up and Down in the name box walk the list, so a learner can pick a
+        // name without the mouse.
+        if (obj == TxtNome && (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down) && ListUsuario->count() > 0) {
+            const int passo = k->key() == Qt::Key_Up ? -1 : 1;
+            SelecionarUsuario(qBound(0, ListUsuario->currentRow() + passo, ListUsuario->count() - 1));
+            TxtNome->selectAll();
+            return true;
+        }
     }
     return QWidget::eventFilter(obj, e);
 }

@@ -87,6 +87,14 @@ void DialogosQt::Mensagem(QWidget* dono, const QString& titulo, const QString& t
     case IconeMensagem::Nenhum: break;
     }
     QMessageBox caixa(i, titulo, texto, QMessageBox::Ok, dono);
+    // In the program's look rather than the desktop's grey.
+    caixa.setStyleSheet(QStringLiteral(
+        "QMessageBox { background: rgb(238,244,252); }"
+        "QMessageBox QLabel { color: rgb(0,58,128); font-size: 10pt; }"
+        "QPushButton { color: rgb(0,97,187); font-weight: bold; min-width: 84px; padding: 5px 14px;"
+        " border: 1px solid rgb(0,58,128); border-radius: 6px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:1 rgb(214,230,248)); }"
+        "QPushButton:focus { border: 2px solid rgb(255,214,10); }"));
     caixa.exec();
 }
 
