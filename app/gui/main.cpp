@@ -4,11 +4,47 @@
 #include "ui/FrmMain.h"
 
 #include <QApplication>
-#include <QIcon>
+#include <QScreen>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+// The whole program lives on an 800 x 600 panel. On a screen that is smaller
+// in logical pixels (a small netbook, or a 1080p screen at 200 %) the program
+// starts again at the scale that makes the panel fit, so no button is ever
+// out of reach; everything is drawn at that scale and stays crisp.
+void ajustarEscalaATela(char** argv)
+{
+#ifdef Q_OS_UNIX
+    if (!qEnvironmentVariableIsEmpty("TECLOMATIC_ESCALA_AJUSTADA"))
+        return;
+    const QScreen* tela = QGuiApplication::primaryScreen();
+    if (!tela || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    const QSize tamanho = tela->geometry().size();
+    const double fator = std::min(tamanho.width() / 800.0, tamanho.height() / 600.0);
+    if (fator >= 1.0 || fator <= 0.25)
+        return;
+    bool ok = false;
+    double atual = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    if (!ok || atual <= 0)
+        atual = 1.0;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(atual * fator, 'f', 4));
+    qputenv("TECLOMATIC_ESCALA_AJUSTADA", "1");
+    execv("/proc/self/exe", argv);
+    // If the program cannot start again it simply carries on unscaled.
+#else
+    Q_UNUSED(argv);
+#endif
+}
+}
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    ajustarEscalaATela(argv);
     QApplication::setApplicationName(QStringLiteral("Teclomatic"));
     QApplication::setApplicationDisplayName(QStringLiteral("Teclomatic"));
     Estilo::AplicarFonteGlobal();
