@@ -78,6 +78,7 @@ private slots:
     // ---- the list and the loaded record --------------------------------------
     void tipoAdiante();
     void tipoAdianteCortaACompletacao();
+    void setasNoNomePercorremALista();
     void enterEntra_data();
     void enterEntra();
     void registroCarregado_data();
@@ -162,6 +163,27 @@ void TstUsuarios::tipoAdiante()
     QCOMPARE(j->TxtNome->text(), QStringLiteral("AN"));
     QCOMPARE(j->ListUsuario->currentRow(), 0);
 
+}
+
+void TstUsuarios::setasNoNomePercorremALista()
+{
+    JanelaTeste j({Ana, Joao, Bia});
+    QCOMPARE(j->ListUsuario->currentRow(), 0);
+    QTest::keyClick(j->TxtNome, Qt::Key_Down);
+    QCOMPARE(j->ListUsuario->currentRow(), 1);
+    QCOMPARE(j->TxtNome->text(), QStringLiteral("João"));
+    QCOMPARE(j->LblUser->text(), QStringLiteral("João"));
+    QCOMPARE(Estado().SenhaUsuario, QStringLiteral("j"));
+    QTest::keyClick(j->TxtNome, Qt::Key_Down);
+    QTest::keyClick(j->TxtNome, Qt::Key_Down); // stops at the last entry
+    QCOMPARE(j->ListUsuario->currentRow(), 2);
+    QCOMPARE(j->TxtFase2->text(), QStringLiteral("3"));
+    QTest::keyClick(j->TxtNome, Qt::Key_Up);
+    QCOMPARE(j->ListUsuario->currentRow(), 1);
+    // The whole name is selected, so typing starts a new search.
+    QCOMPARE(j->TxtNome->selectedText(), QStringLiteral("João"));
+    QTest::keyClicks(j->TxtNome, QStringLiteral("a"));
+    QCOMPARE(j->ListUsuario->currentRow(), 0);
 }
 
 void TstUsuarios::enterEntra_data()
