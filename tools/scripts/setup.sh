@@ -28,5 +28,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 here=$(cd "$(dirname "$0")/../.." && pwd)
-cmake -S "$here" -B "$here/$build_dir" -DCMAKE_BUILD_TYPE="$build_type"
+# TECLOMATIC_CMAKE_ARGS: further cmake options, split at spaces.
+# shellcheck disable=SC2086
+cmake -S "$here" -B "$here/$build_dir" -DCMAKE_BUILD_TYPE="$build_type" ${TECLOMATIC_CMAKE_ARGS:-}
 cmake --build "$here/$build_dir" -j"$(nproc)"
