@@ -59,16 +59,7 @@ QRect Estilo::DesenharJanela(QPainter& p, const QRect& r, const QString& titulo)
 
     // Title strip.
     const QRectF faixa(fora.left() + 1, fora.top() + 1, fora.width() - 2, 30);
-    QLinearGradient gt(faixa.topLeft(), faixa.bottomLeft());
-    gt.setColorAt(0, QColor(18, 92, 178));
-    gt.setColorAt(1, AzulEscuro());
-    QPainterPath caminho;
-    caminho.addRoundedRect(faixa, 7, 7);
-    QPainterPath base;
-    base.addRect(faixa.adjusted(0, 12, 0, 0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gt);
-    p.drawPath(caminho.united(base));
+    DesenharFaixaTitulo(p, faixa);
     p.setPen(Qt::white);
     p.setFont(Fonte(10, true));
     p.drawText(faixa.adjusted(12, 0, -12, 0), Qt::AlignVCenter | Qt::AlignLeft, titulo);
@@ -80,6 +71,22 @@ QRect Estilo::DesenharJanela(QPainter& p, const QRect& r, const QString& titulo)
     p.drawRoundedRect(QRectF(cliente).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     p.restore();
     return cliente;
+}
+
+void Estilo::DesenharFaixaTitulo(QPainter& p, const QRectF& faixa)
+{
+    QLinearGradient gt(faixa.topLeft(), faixa.bottomLeft());
+    gt.setColorAt(0, QColor(18, 92, 178));
+    gt.setColorAt(1, AzulEscuro());
+    QPainterPath caminho;
+    caminho.addRoundedRect(faixa, 7, 7);
+    QPainterPath base;
+    base.addRect(faixa.adjusted(0, 12, 0, 0));
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(gt);
+    p.drawPath(caminho.united(base));
+    p.restore();
 }
 
 void Estilo::DesenharBotao(QPainter& p, const QRect& r, const QString& texto, bool habilitado, bool principal)

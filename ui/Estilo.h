@@ -33,6 +33,8 @@ QPixmap Renderizar(QSize logico, const std::function<void(QPainter&)>& desenho, 
 // A window body: rounded blue frame, a title strip with the title, a light
 // client area below it. Returns the client rectangle.
 QRect DesenharJanela(QPainter& p, const QRect& r, const QString& titulo);
+// The dark title strip along the top of a window frame (rounded on top).
+void DesenharFaixaTitulo(QPainter& p, const QRectF& faixa);
 // A drawn push button face with its caption.
 void DesenharBotao(QPainter& p, const QRect& r, const QString& texto, bool habilitado = true,
                    bool principal = true);

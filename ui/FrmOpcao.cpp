@@ -410,16 +410,8 @@ void FrmOpcao::desenharFundo(QPainter& p)
 
     // Title strip: product name and the window's subject.
     const QRectF faixa(fora.left() + 1, fora.top() + 1, fora.width() - 2, AlturaTitulo - 2);
-    QLinearGradient gt(faixa.topLeft(), faixa.bottomLeft());
-    gt.setColorAt(0, QColor(18, 92, 178));
-    gt.setColorAt(1, Estilo::AzulEscuro());
-    QPainterPath caminho;
-    caminho.addRoundedRect(faixa, 7, 7);
-    QPainterPath base;
-    base.addRect(faixa.adjusted(0, 12, 0, 0));
+    Estilo::DesenharFaixaTitulo(p, faixa);
     p.setPen(Qt::NoPen);
-    p.setBrush(gt);
-    p.drawPath(caminho.united(base));
 
     // A small gear before the title.
     const QPointF c(22, faixa.center().y());
