@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 PainelDesenhado::PainelDesenhado(QWidget* pai, const QString& nome)
     : QWidget(pai)
@@ -28,7 +29,8 @@ void PainelDesenhado::paintEvent(QPaintEvent* e)
         return;
     const qreal dpr = devicePixelRatioF();
     if (cache.isNull() || cache.devicePixelRatio() != dpr || cache.deviceIndependentSize().toSize() != size()) {
-        cache = QPixmap(size() * dpr);
+        // Rounded up, so a fractional scale never leaves the last column bare.
+        cache = QPixmap(QSize(qCeil(width() * dpr), qCeil(height() * dpr)));
         cache.setDevicePixelRatio(dpr);
         cache.fill(Qt::transparent);
         QPainter pc(&cache);

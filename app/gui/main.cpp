@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <cmath>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -31,7 +32,13 @@ void ajustarEscalaATela(char** argv)
     double atual = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
     if (!ok || atual <= 0)
         atual = 1.0;
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(atual * fator, 'f', 4));
+    // The final pixel ratio is kept to eighths: 800 x 600 then covers whole
+    // device pixels and no edge is blended with the background.
+    const double razao = tela->devicePixelRatio();
+    const double alvo = std::floor(razao * fator * 8.0) / 8.0;
+    if (alvo <= 0)
+        return;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(atual * alvo / razao, 'f', 6));
     qputenv("TECLOMATIC_ESCALA_AJUSTADA", "1");
     execv("/proc/self/exe", argv);
     // If the program cannot start again it simply carries on unscaled.
