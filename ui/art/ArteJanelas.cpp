@@ -38,6 +38,17 @@ void fundoAzul(QPainter& p, const QRectF& r, qreal raio = 0)
         p.drawRect(r);
 }
 
+// The light panel body of the practice screen and the introduction, with the
+// blue title band along its top.
+void corpoComFaixa(QPainter& p, const QRect& r, const QColor& base)
+{
+    QLinearGradient corpo(r.topLeft(), r.bottomLeft());
+    corpo.setColorAt(0, QColor(218, 232, 248));
+    corpo.setColorAt(1, base);
+    p.fillRect(r, corpo);
+    fundoAzul(p, QRectF(0, 0, r.width(), 30));
+}
+
 void cartao(QPainter& p, const QRectF& r, const QColor& topo = QColor(255, 255, 255), const QColor& base = QColor(226, 237, 250))
 {
     p.save();
@@ -252,14 +263,8 @@ void DesenharFundoJanela(QPainter& p, const QRect& r)
 void DesenharFundoPratica(QPainter& p, const QRect& r)
 {
     p.save();
-    // Panel body.
-    QLinearGradient corpo(r.topLeft(), r.bottomLeft());
-    corpo.setColorAt(0, QColor(218, 232, 248));
-    corpo.setColorAt(1, QColor(190, 212, 238));
-    p.fillRect(r, corpo);
-
-    // Title band with the caption line.
-    fundoAzul(p, QRectF(0, 0, r.width(), 30));
+    // Panel body and the title band with the caption line.
+    corpoComFaixa(p, r, QColor(190, 212, 238));
 
     // Exercise area: where the key caps or the running text show.
     cartao(p, QRectF(6, 36, r.width() - 12, 205));
@@ -434,11 +439,7 @@ QPixmap BotaoTexto(QSize tamanho, const QString& texto, bool destaque, qreal dpr
 void DesenharDedos(QPainter& p, const QRect& r)
 {
     p.save();
-    QLinearGradient corpo(r.topLeft(), r.bottomLeft());
-    corpo.setColorAt(0, QColor(218, 232, 248));
-    corpo.setColorAt(1, QColor(196, 216, 240));
-    p.fillRect(r, corpo);
-    fundoAzul(p, QRectF(0, 0, r.width(), 30));
+    corpoComFaixa(p, r, QColor(196, 216, 240));
     p.setPen(Qt::white);
     p.setFont(Estilo::Fonte(10, true));
     p.drawText(QRectF(8, 0, r.width() - 16, 30), Qt::AlignVCenter | Qt::AlignLeft,
