@@ -142,15 +142,15 @@ bool DigitarLicao(FrmMain& w, Medidas& m, Pintura modo)
 {
     QElapsedTimer t;
     int n = 0;
-    while (w.Modulo.ListCount() > 0) {
-        const int certo = CodigoPara(w.Licao.isEmpty() ? QChar() : w.Licao.at(0));
+    while (w.pratica.Modulo.ListCount() > 0) {
+        const int certo = CodigoPara(w.pratica.Licao.isEmpty() ? QChar() : w.pratica.Licao.at(0));
         if (certo == 0) {
-            std::fprintf(stderr, "no key types \"%s\"\n", qPrintable(w.Licao.left(1)));
+            std::fprintf(stderr, "no key types \"%s\"\n", qPrintable(w.pratica.Licao.left(1)));
             return false;
         }
         const bool errar = (n++ % 10) == 9;
         const int codigo = errar ? 49 : certo;
-        const int exercicio = w.Modulo.indice;
+        const int exercicio = w.pratica.Modulo.indice;
         t.start();
         w.PicSet_KeyDown(codigo);
         const qint64 avaliacao = t.nsecsElapsed();
@@ -159,10 +159,10 @@ bool DigitarLicao(FrmMain& w, Medidas& m, Pintura modo)
         m.avaliacao.push_back(avaliacao);
         m.total.push_back(total);
         (errar ? m.erros : m.acertos).push_back(total);
-        (w.Modulo.indice == exercicio ? m.meio : m.fins).push_back(total);
+        (w.pratica.Modulo.indice == exercicio ? m.meio : m.fins).push_back(total);
         ++m.teclas;
-        while (w.TeclasBloqueadas) {
-            w.TrmRepoem_Timer();
+        while (w.pratica.TeclasBloqueadas) {
+            w.pratica.TrmRepoem_Timer();
             Pintar(w, modo);
         }
     }

@@ -215,7 +215,7 @@ void TstBotoes::bolProxFazOQueCmdProx2Faz()
     QCOMPARE(j.amb.dialogos.modais, modais);
     QCOMPARE(j.amb.som.nomes(), sons);
     if (licaoDepois != 3) {
-        QCOMPARE(j->Modulo.indice, 0);
+        QCOMPARE(j->pratica.Modulo.indice, 0);
         QVERIFY(j->LblCaption->text().contains(QStringLiteral("Lição: 4 de 52")));
         QVERIFY(!j->CmdProx2->temPicture());
     }

@@ -291,7 +291,7 @@ void TstJanelaPrincipal::cliquesDevolvemOFoco()
 
     // The next key still counts for the exercise.
     const qint16 acertos = Estado().Acertos;
-    const QChar primeira = j->Licao.at(0);
+    const QChar primeira = j->pratica.Licao.at(0);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(primeira.toUpper().unicode()));
     QCOMPARE(Estado().Acertos, qint16(acertos + 1));
 }
@@ -301,7 +301,7 @@ void TstJanelaPrincipal::teclaAvaliadaUmaVez()
     JanelaTeste j({AnaLicao3});
     Ativar(j.w());
     j.entrar(QStringLiteral("segredo"));
-    QCOMPARE(j->Licao.left(1), QStringLiteral("S"));
+    QCOMPARE(j->pratica.Licao.left(1), QStringLiteral("S"));
 
     const qint16 teclas = Estado().TeclasDigitadas;
     QTest::keyClick(j->PicSet, Qt::Key_S);

@@ -36,9 +36,6 @@ struct Cenario {
     Cenario()
     {
         janela.entrar(QStringLiteral("segredo"));
-        janela->TxtPre->setText(QStringLiteral("90"));
-        janela->TxtVelo->setText(QStringLiteral("60"));
-        janela->Livre->setChecked(false);
         janela.amb.som.tocados.clear();
         janela.amb.dialogos.modais.clear();
         Estado().SomLigado = true;
@@ -210,7 +207,7 @@ void TstJanelasResultado::fimECursoLivre()
     QFETCH(bool, livre);
     QFETCH(bool, proxima);
     Cenario c;
-    c.janela->Livre->setChecked(livre);
+    CursoLivre(c.janela.w(), livre);
     Cenario::contar(100, 100, 20);
     auto w = Criar(fim);
     w->Form_Load();
@@ -306,8 +303,8 @@ void TstJanelasResultado::botoesDeFrmCom()
     QCOMPARE(c.janela->LblErros->text(), QStringLiteral("0"));
     QCOMPARE(c.janela->LblPontos->text(), QStringLiteral("0"));
     // The lesson was opened on its first exercise.
-    QCOMPARE(c.janela->Modulo.indice, 0);
-    QVERIFY(c.janela->Modulo.ListCount() > 0);
+    QCOMPARE(c.janela->pratica.Modulo.indice, 0);
+    QVERIFY(c.janela->pratica.Modulo.ListCount() > 0);
     QVERIFY(c.janela->LblCaption->text().contains(QStringLiteral("Lição: %1 de 52").arg(licao)));
 }
 
@@ -350,7 +347,7 @@ void TstJanelasResultado::fimRepetirReabreALicao()
 {
     Cenario c;
     c.abrir(52);
-    c.janela->Modulo.indice = c.janela->Modulo.ListCount() - 1;
+    c.janela->pratica.Modulo.indice = c.janela->pratica.Modulo.ListCount() - 1;
     Cenario::contar(190, 10, 85);
     bool fechada = false;
     c.responder([&](QDialog* d) {
@@ -365,7 +362,7 @@ void TstJanelasResultado::fimRepetirReabreALicao()
     QVERIFY(fechada);
     QCOMPARE(c.janela.amb.dialogos.modais, QStringList{QStringLiteral("FrmFim")});
     QCOMPARE(Estado().LicaoAtual, qint16(52));
-    QCOMPARE(c.janela->Modulo.indice, 0);
+    QCOMPARE(c.janela->pratica.Modulo.indice, 0);
     QVERIFY(c.janela->PicUsuario->isHidden());
 }
 

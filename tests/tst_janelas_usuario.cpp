@@ -2,6 +2,7 @@
 // prompt, the new-user window (with the default user) and the profile editor.
 #include "app/EstadoCurso.h"
 #include "ui/FrmAdd.h"
+#include "fakes/JanelaTeste.h"
 #include "ui/FrmLogin.h"
 #include "ui/FrmMain.h"
 #include "ui/FrmPerfil.h"
@@ -281,7 +282,7 @@ void TstJanelasUsuario::add_nomeSoDeEspacos()
     QCOMPARE(c.ambiente.dialogos.mensagens.first().icone, IconeMensagem::Nenhum);
     QVERIFY(add.isVisible());
     QCOMPARE(add.TxtNovoUsuario->text(), QStringLiteral("    "));
-    QCOMPARE(c.main->vUsuario.ListCount(), 1);
+    QCOMPARE(c.main->usuarios.ListCount(), 1);
     QCOMPARE(c.arquivo(), antes);
 }
 
@@ -298,7 +299,7 @@ void TstJanelasUsuario::add_senhasDiferemNaCaixa()
     QCOMPARE(c.textos(), QStringList{SenhaNaoConfere});
     QCOMPARE(c.ambiente.dialogos.mensagens.first().icone, IconeMensagem::Exclamacao);
     QVERIFY(add.isVisible());
-    QCOMPARE(c.main->vUsuario.ListCount(), 1);
+    QCOMPARE(c.main->usuarios.ListCount(), 1);
     QCOMPARE(c.linhasDoArquivo().size(), 1);
 }
 
@@ -321,7 +322,7 @@ void TstJanelasUsuario::add_nomeRepetidoEmOutraCaixa()
     QCOMPARE(c.main->ListUsuario->currentRow(), 1);
     QCOMPARE(Estado().SenhaUsuario, QStringLiteral("x"));
     QVERIFY(add.isVisible());
-    QCOMPARE(c.main->vUsuario.ListCount(), 3);
+    QCOMPARE(c.main->usuarios.ListCount(), 3);
     QCOMPARE(c.arquivo(), antes);
 }
 
@@ -360,7 +361,7 @@ void TstJanelasUsuario::add_caractereSeparadorRecusado()
     if (caractere == QStringLiteral("<"))
         QCOMPARE(c.textos().first(), CaractereMenor);
     QCOMPARE(c.ambiente.dialogos.mensagens.first().icone, IconeMensagem::Exclamacao);
-    QCOMPARE(c.main->vUsuario.ListCount(), 1);
+    QCOMPARE(c.main->usuarios.ListCount(), 1);
     QCOMPARE(c.arquivo(), antes);
 }
 
@@ -380,8 +381,8 @@ void TstJanelasUsuario::add_novoUsuarioAparadoUltimoESelecionado()
     QVERIFY(c.textos().isEmpty());
     QVERIFY(!add.isVisible());
     QCOMPARE(add.result(), int(QDialog::Accepted));
-    QCOMPARE(c.main->vUsuario.ListCount(), 3);
-    QCOMPARE(c.main->vUsuario.itens.last(), esperado);
+    QCOMPARE(c.main->usuarios.ListCount(), 3);
+    QCOMPARE(c.main->usuarios.vUsuario.last(), esperado);
     QCOMPARE(c.main->ListUsuario->count(), 3);
     QCOMPARE(c.main->ListUsuario->currentRow(), 2);
     QCOMPARE(c.main->ListUsuario->currentItem()->text(), QStringLiteral("Maria  Clara"));
@@ -420,11 +421,11 @@ void TstJanelasUsuario::add_enterSoNoNome()
     QTest::keyClick(add.TxtSenha, Qt::Key_Return);
     QTest::keyClick(add.TxtSenhaConfirma, Qt::Key_Enter);
     QVERIFY(add.isVisible());
-    QCOMPARE(c.main->vUsuario.ListCount(), 1);
+    QCOMPARE(c.main->usuarios.ListCount(), 1);
 
     QTest::keyClick(add.TxtNovoUsuario, Qt::Key_Return);
     QVERIFY(!add.isVisible());
-    QCOMPARE(c.main->vUsuario.ListCount(), 2);
+    QCOMPARE(c.main->usuarios.ListCount(), 2);
     QCOMPARE(c.linhasDoArquivo().last(), QStringLiteral("Bia<0<1<100<95<0<0<0<0<0<0<0<0<1<1<b"));
 }
 
@@ -434,18 +435,18 @@ void TstJanelasUsuario::add_addPadrao()
     FrmAdd::AddPadrao();
 
     const QString padrao = QStringLiteral("Usuário Padrão<0<1<100<95<0<0<0<0<0<0<0<0<1<1<comeco");
-    QCOMPARE(c.main->vUsuario.itens, (QStringList{Registro(QStringLiteral("Ana"), QStringLiteral("a")), padrao}));
+    QCOMPARE(c.main->usuarios.vUsuario, (QStringList{Registro(QStringLiteral("Ana"), QStringLiteral("a")), padrao}));
     QCOMPARE(c.main->ListUsuario->count(), 2);
     QCOMPARE(c.main->ListUsuario->item(1)->text(), QStringLiteral("Usuário Padrão"));
     QCOMPARE(c.main->ListUsuario->currentRow(), -1);
-    QCOMPARE(c.linhasDoArquivo(), c.main->vUsuario.itens);
+    QCOMPARE(c.linhasDoArquivo(), c.main->usuarios.vUsuario);
     QVERIFY(c.arquivo().endsWith(QByteArray("Usu\xE1rio Padr\xE3o<0<1<100<95<0<0<0<0<0<0<0<0<1<1<comeco\r\n")));
 }
 
 void TstJanelasUsuario::add_listaVaziaCriaPadrao()
 {
     Cenario c({});
-    QCOMPARE(c.main->vUsuario.itens,
+    QCOMPARE(c.main->usuarios.vUsuario,
              QStringList{QStringLiteral("Usuário Padrão<0<1<100<95<0<0<0<0<0<0<0<0<1<1<comeco")});
     QCOMPARE(c.arquivo(), QByteArray("Usu\xE1rio Padr\xE3o<0<1<100<95<0<0<0<0<0<0<0<0<1<1<comeco\r\n"));
 
@@ -486,7 +487,7 @@ void TstJanelasUsuario::perfil_semMudancasGravaOMesmoRegistro()
     perfil.CmdOk_Click();
     QVERIFY(c.textos().isEmpty());
     QVERIFY(!perfil.isVisible());
-    QCOMPARE(c.main->vUsuario.itens, (QStringList{bia, ana}));
+    QCOMPARE(c.main->usuarios.vUsuario, (QStringList{bia, ana}));
     QCOMPARE(c.arquivo(), antes);
     QCOMPARE(c.main->ListUsuario->currentRow(), 1);
 }
@@ -621,8 +622,8 @@ void TstJanelasUsuario::perfil_setasAndamUmValor()
 void TstJanelasUsuario::perfil_criterioNaoNumerico()
 {
     Cenario c({Registro(QStringLiteral("Ana"), QString())});
-    c.main->TxtVelo->setText(QStringLiteral("rápido"));
-    c.main->TxtPrePor->setText(QStringLiteral("%"));
+    AlterarCampo(*c.main, 4, QStringLiteral("rápido"));
+    AlterarCampo(*c.main, 5, QString());
 
     FrmPerfil perfil;
     QCOMPARE(perfil.VelocidadeSalva, qint16(100));
@@ -685,7 +686,7 @@ void TstJanelasUsuario::perfil_renomearParaNomeDeOutro()
     QCOMPARE(c.textos(), QStringList{QStringLiteral("já existe uma conta com o nome 'Ana'. Digite um nome diferente.")});
     QCOMPARE(c.ambiente.dialogos.mensagens.first().icone, IconeMensagem::Exclamacao);
     QVERIFY(perfil.isVisible());
-    QCOMPARE(c.main->vUsuario.itens, usuarios);
+    QCOMPARE(c.main->usuarios.vUsuario, usuarios);
     QCOMPARE(c.main->ListUsuario->currentRow(), 1);
     QCOMPARE(c.arquivo(), antes);
 

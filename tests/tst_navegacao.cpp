@@ -99,14 +99,14 @@ void TstNavegacao::proximaLicaoRecusada()
 {
     auto j = Entrar(1, 1, false, 1, 1);
     FrmMain& w = j->w();
-    const QStringList modulo = w.Modulo.linhas;
+    const QStringList modulo = w.pratica.Modulo.linhas;
     const auto textos = GuardarMensagens(*j);
     w.CmdProx2_Click();
     QCOMPARE(j->amb.dialogos.modais, QStringList{QStringLiteral("FrmBox")});
     QCOMPARE(*textos, QStringList{RecusaLicao});
     QCOMPARE(Estado().LicaoAtual, qint16(1));
-    QCOMPARE(w.Modulo.linhas, modulo);
-    QCOMPARE(w.Modulo.indice, 0);
+    QCOMPARE(w.pratica.Modulo.linhas, modulo);
+    QCOMPARE(w.pratica.Modulo.indice, 0);
     QVERIFY(j->amb.som.nomes().isEmpty());
 }
 
@@ -115,7 +115,7 @@ void TstNavegacao::daIntroducaoParaALicao1()
     auto j = Entrar(0, 1, false, 1, 1);
     FrmMain& w = j->w();
     QVERIFY(!w.PicDedos->isHidden());
-    QCOMPARE(w.Modulo.ListCount(), 0);
+    QCOMPARE(w.pratica.Modulo.ListCount(), 0);
     const QString titulo = w.LblCaption->text();
 
     w.CmdProx2_Click();
@@ -123,9 +123,9 @@ void TstNavegacao::daIntroducaoParaALicao1()
     QCOMPARE(j->amb.som.nomes(), QStringList{QStringLiteral("bip")});
     QVERIFY(w.PicDedos->isHidden());
     QCOMPARE(Estado().LicaoAtual, qint16(1));
-    QCOMPARE(w.Modulo.linhas, LinhasDaLicao(1));
-    QCOMPARE(w.Modulo.indice, 0);
-    QVERIFY(w.TrmTpm->isActive());
+    QCOMPARE(w.pratica.Modulo.linhas, LinhasDaLicao(1));
+    QCOMPARE(w.pratica.Modulo.indice, 0);
+    QVERIFY(w.pratica.TrmTpm.isActive());
     QVERIFY(w.LblCaption->text() != titulo);
     QVERIFY(w.LblCaption->text().startsWith(QStringLiteral("Usuário: Ana \\ Lição: 1 de 52 \\ Exercicio: 1 de ")));
 
@@ -150,13 +150,13 @@ void TstNavegacao::ultimaLicao()
     QFETCH(QString, janela);
     auto j = Entrar(52, 1, livre, 52, 1);
     FrmMain& w = j->w();
-    const QStringList modulo = w.Modulo.linhas;
+    const QStringList modulo = w.pratica.Modulo.linhas;
     const auto textos = GuardarMensagens(*j);
     w.CmdProx2_Click();
     QCOMPARE(j->amb.dialogos.modais, QStringList{janela});
     QCOMPARE(*textos, livre ? QStringList() : QStringList{RecusaLicao});
     QCOMPARE(Estado().LicaoAtual, qint16(52));
-    QCOMPARE(w.Modulo.linhas, modulo);
+    QCOMPARE(w.pratica.Modulo.linhas, modulo);
     QVERIFY(j->amb.som.nomes().isEmpty());
 }
 
@@ -167,9 +167,9 @@ void TstNavegacao::licaoAbaixoDaMaximaAvancaLivre()
     w.CmdProx2_Click();
     QVERIFY(j->amb.dialogos.modais.isEmpty());
     QCOMPARE(Estado().LicaoAtual, qint16(4));
-    QCOMPARE(w.Modulo.linhas, LinhasDaLicao(4));
+    QCOMPARE(w.pratica.Modulo.linhas, LinhasDaLicao(4));
     // A lesson opened by the buttons starts at its first exercise.
-    QCOMPARE(w.Modulo.indice, 0);
+    QCOMPARE(w.pratica.Modulo.indice, 0);
     QCOMPARE(j->amb.som.nomes(), QStringList{QStringLiteral("bip")});
     QVERIFY(w.LblCaption->text().startsWith(QStringLiteral("Usuário: Ana \\ Lição: 4 de 52 \\ Exercicio: 1 de ")));
 }
@@ -181,14 +181,14 @@ void TstNavegacao::cursoLivreAvancaAlemDaMaxima()
     w.CmdProx2_Click();
     QVERIFY(j->amb.dialogos.modais.isEmpty());
     QCOMPARE(Estado().LicaoAtual, qint16(6));
-    QCOMPARE(w.Modulo.linhas, LinhasDaLicao(6));
+    QCOMPARE(w.pratica.Modulo.linhas, LinhasDaLicao(6));
 }
 
 void TstNavegacao::licaoAnteriorAteAIntroducao()
 {
     auto j = Entrar(1, 3, false, 1, 3);
     FrmMain& w = j->w();
-    const QStringList modulo = w.Modulo.linhas;
+    const QStringList modulo = w.pratica.Modulo.linhas;
     const QString titulo = w.LblCaption->text();
     QVERIFY(w.PicDedos->isHidden());
 
@@ -197,8 +197,8 @@ void TstNavegacao::licaoAnteriorAteAIntroducao()
     QCOMPARE(Estado().LicaoAtual, qint16(0));
     QCOMPARE(j->amb.som.nomes(), QStringList{QStringLiteral("bip")});
     // No module is opened: the lesson's exercises stay where they were.
-    QCOMPARE(w.Modulo.linhas, modulo);
-    QCOMPARE(w.Modulo.indice, 2);
+    QCOMPARE(w.pratica.Modulo.linhas, modulo);
+    QCOMPARE(w.pratica.Modulo.indice, 2);
     QCOMPARE(w.LblCaption->text(), titulo);
 
     // On the introduction the button does nothing at all.
@@ -207,8 +207,8 @@ void TstNavegacao::licaoAnteriorAteAIntroducao()
     QVERIFY(!w.PicDedos->isHidden());
     QCOMPARE(Estado().LicaoAtual, qint16(0));
     QVERIFY(j->amb.som.nomes().isEmpty());
-    QCOMPARE(w.Modulo.linhas, modulo);
-    QCOMPARE(w.Modulo.indice, 2);
+    QCOMPARE(w.pratica.Modulo.linhas, modulo);
+    QCOMPARE(w.pratica.Modulo.indice, 2);
     QVERIFY(j->amb.dialogos.modais.isEmpty());
 }
 
@@ -218,8 +218,8 @@ void TstNavegacao::licaoAnteriorAbreALicao()
     FrmMain& w = j->w();
     w.CmdAnt2_Click();
     QCOMPARE(Estado().LicaoAtual, qint16(19));
-    QCOMPARE(w.Modulo.linhas, LinhasDaLicao(19));
-    QCOMPARE(w.Modulo.indice, 0);
+    QCOMPARE(w.pratica.Modulo.linhas, LinhasDaLicao(19));
+    QCOMPARE(w.pratica.Modulo.indice, 0);
     QVERIFY(w.PicDedos->isHidden());
     QCOMPARE(j->amb.som.nomes(), QStringList{QStringLiteral("bip")});
     QVERIFY(j->amb.dialogos.modais.isEmpty());
@@ -229,20 +229,20 @@ void TstNavegacao::proximoExercicioRecusado()
 {
     auto j = Entrar(2, 3, false, 2, 3);
     FrmMain& w = j->w();
-    QCOMPARE(w.Modulo.indice, 2);
-    const QString licao = w.Licao;
+    QCOMPARE(w.pratica.Modulo.indice, 2);
+    const QString licao = w.pratica.Licao;
     const auto textos = GuardarMensagens(*j);
     w.CmdProxExe_Click();
     QCOMPARE(j->amb.dialogos.modais, QStringList{QStringLiteral("FrmBox")});
     QCOMPARE(*textos, QStringList{RecusaExercicio});
-    QCOMPARE(w.Modulo.indice, 2);
-    QCOMPARE(w.Licao, licao);
+    QCOMPARE(w.pratica.Modulo.indice, 2);
+    QCOMPARE(w.pratica.Licao, licao);
     QVERIFY(j->amb.som.nomes().isEmpty());
 
     // The same exercise with the free course goes on.
-    w.Livre->setChecked(true);
+    CursoLivre(w, true);
     w.CmdProxExe_Click();
-    QCOMPARE(w.Modulo.indice, 3);
+    QCOMPARE(w.pratica.Modulo.indice, 3);
     QCOMPARE(j->amb.dialogos.modais.size(), 1);
 }
 
@@ -268,7 +268,7 @@ void TstNavegacao::proximoExercicioSemChecarCursoLivre()
     QVERIFY(!w.Livre->isChecked());
     w.CmdProxExe_Click();
     QVERIFY(j->amb.dialogos.modais.isEmpty());
-    QCOMPARE(w.Modulo.indice, exercicio);
+    QCOMPARE(w.pratica.Modulo.indice, exercicio);
     QVERIFY(w.LblCaption->text().contains(QStringLiteral("Exercicio: %1 de ").arg(exercicio + 1)));
 }
 
@@ -277,16 +277,16 @@ void TstNavegacao::ultimoExercicioNaoAvanca()
     const int total = int(LinhasDaLicao(3).size());
     auto j = Entrar(3, total, true, 3, total);
     FrmMain& w = j->w();
-    QCOMPARE(w.Modulo.indice, total - 1);
-    const QString licao = w.Licao;
+    QCOMPARE(w.pratica.Modulo.indice, total - 1);
+    const QString licao = w.pratica.Licao;
     const QString titulo = w.LblCaption->text();
     const QString disco = j->usuariosNoDisco().value(0);
     w.CmdProxExe_Click();
-    QCOMPARE(w.Modulo.indice, total - 1);
-    QCOMPARE(w.Licao, licao);
+    QCOMPARE(w.pratica.Modulo.indice, total - 1);
+    QCOMPARE(w.pratica.Licao, licao);
     QCOMPARE(w.LblCaption->text(), titulo);
     QCOMPARE(j->usuariosNoDisco().value(0), disco);
-    QVERIFY(!w.TrmRepoem->isActive());
+    QVERIFY(!w.pratica.TrmRepoem.isActive());
     QVERIFY(j->amb.dialogos.modais.isEmpty());
     QVERIFY(j->amb.som.nomes().isEmpty());
 }
@@ -295,11 +295,11 @@ void TstNavegacao::primeiroExercicioNaoVolta()
 {
     auto j = Entrar(3, 1, true, 3, 1);
     FrmMain& w = j->w();
-    const QString licao = w.Licao;
+    const QString licao = w.pratica.Licao;
     w.CmdAntExe_Click();
-    QCOMPARE(w.Modulo.indice, 0);
-    QCOMPARE(w.Licao, licao);
-    QVERIFY(!w.TrmRepoem->isActive());
+    QCOMPARE(w.pratica.Modulo.indice, 0);
+    QCOMPARE(w.pratica.Licao, licao);
+    QVERIFY(!w.pratica.TrmRepoem.isActive());
     QVERIFY(j->amb.som.nomes().isEmpty());
 }
 
@@ -322,25 +322,25 @@ void TstNavegacao::novoExercicioPreparado()
     const int tipo = Estado().TipoExercicio;
     const QStringList linhas = LinhasDaLicao(licao);
     // Mid-group: two hits and an error.
-    j->digitar(w.Licao.left(2));
+    j->digitar(w.pratica.Licao.left(2));
     j->tecla(49);
     QCOMPARE(Estado().GrupoLetras, qint16(3));
     const qint16 segundos = qint16(Estado().Segundos + 7);
     Estado().Segundos = segundos;
     j->amb.som.tocados.clear();
-    QVERIFY(!w.TrmRepoem->isActive());
+    QVERIFY(!w.pratica.TrmRepoem.isActive());
 
     proximo ? w.CmdProxExe_Click() : w.CmdAntExe_Click();
     const int indice = proximo ? 3 : 1;
-    QCOMPARE(w.Modulo.indice, indice);
+    QCOMPARE(w.pratica.Modulo.indice, indice);
     const QString linha = linhas.at(indice);
-    QCOMPARE(w.Licao, tipo == 1 ? QString(linha.toUpper() + u'/').repeated(8) : linha.toUpper().replace(u' ', u'/'));
+    QCOMPARE(w.pratica.Licao, tipo == 1 ? QString(linha.toUpper() + u'/').repeated(8) : linha.toUpper().replace(u' ', u'/'));
     QVERIFY(w.LblCaption->text().endsWith(QStringLiteral("Exercicio: %1 de %2").arg(indice + 1).arg(linhas.size())));
     for (const Imagem* q : w.qLetra)
         QVERIFY(q->isHidden());
     QCOMPARE(Estado().GrupoLetras, qint16(5));
     QCOMPARE(Twips::Left(w.PicSeta), 1590);
-    QVERIFY(w.TrmRepoem->isActive());
+    QVERIFY(w.pratica.TrmRepoem.isActive());
     if (tipo == 1)
         QCOMPARE(w.qLetra[0]->picture().cacheKey(),
                  w.Capas.value(QStringLiteral("T") + linha.left(1).toUpper()).cacheKey());
@@ -360,13 +360,13 @@ void TstNavegacao::novoExercicioPreparado()
     QCOMPARE(w.LblAcertos->text(), QStringLiteral("2"));
     QCOMPARE(w.LblErros->text(), QStringLiteral("1"));
     QCOMPARE(w.LblPontos->text(), QStringLiteral("100"));
-    QVERIFY(w.TrmTpm->isActive());
+    QVERIFY(w.pratica.TrmTpm.isActive());
     QVERIFY(j->amb.som.nomes().isEmpty());
 
     // The caps come back one per tick before the drill goes on.
     for (int tick = 0; tick < 5; ++tick)
-        w.TrmRepoem_Timer();
-    QVERIFY(!w.TrmRepoem->isActive());
+        w.pratica.TrmRepoem_Timer();
+    QVERIFY(!w.pratica.TrmRepoem.isActive());
     for (const Imagem* q : w.qLetra)
         QVERIFY(!q->isHidden());
 }

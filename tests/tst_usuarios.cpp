@@ -209,7 +209,7 @@ void TstUsuarios::enterEntra()
 
     QVERIFY(j->Logado());
     QCOMPARE(Estado().NomeUsuario, QStringLiteral("Ana"));
-    QCOMPARE(j->Modulo.indice, 1);
+    QCOMPARE(j->pratica.Modulo.indice, 1);
     // The Enter that logged in is not a keystroke of the exercise.
     QCOMPARE(Estado().TeclasDigitadas, qint16(11));
     QCOMPARE(Estado().Erros, qint16(13));
@@ -329,9 +329,9 @@ void TstUsuarios::entrar()
         QCOMPARE(j.amb.dialogos.mensagens.first().texto, QStringLiteral("Senha não confere!"));
         QCOMPARE(j.amb.dialogos.mensagens.first().icone, IconeMensagem::Exclamacao);
         QCOMPARE(Estado().NomeUsuario, QString());
-        QCOMPARE(j->Modulo.ListCount(), 0);
+        QCOMPARE(j->pratica.Modulo.ListCount(), 0);
         QCOMPARE(j->ListUsuario->currentRow(), 1);
-        QVERIFY(!j->TrmTpm->isActive());
+        QVERIFY(!j->pratica.TrmTpm.isActive());
     }
     QCOMPARE(j.amb.ler(QStringLiteral("usuario.dat")), arquivo);
 }
@@ -339,7 +339,7 @@ void TstUsuarios::entrar()
 void TstUsuarios::entrarSemSelecao()
 {
     JanelaTeste j({Ana, Joao});
-    j->ListUsuario->setCurrentRow(-1);
+    j->usuarios.CarregarUsuario();
     j.amb.som.tocados.clear();
 
     j->CmdEntrar_Click();
@@ -379,9 +379,9 @@ void TstUsuarios::entrarNaIntroducao()
     QVERIFY(j->Logado());
     QCOMPARE(Estado().LicaoAtual, qint16(0));
     QVERIFY(!j->PicDedos->isHidden());
-    QCOMPARE(j->Modulo.ListCount(), 0);
-    QVERIFY(j->Licao.isEmpty());
-    QVERIFY(!j->TrmTpm->isActive());
+    QCOMPARE(j->pratica.Modulo.ListCount(), 0);
+    QVERIFY(j->pratica.Licao.isEmpty());
+    QVERIFY(!j->pratica.TrmTpm.isActive());
     QCOMPARE(j->LblCaption->text(), QStringLiteral("Teclomatic - Lição: 1"));
 }
 
@@ -395,13 +395,13 @@ void TstUsuarios::entrarRetomaOExercicio()
 
     QVERIFY(j->PicDedos->isHidden());
     QCOMPARE(Estado().TipoExercicio, qint16(1));
-    QVERIFY(j->Modulo.ListCount() > 2);
-    QCOMPARE(j->Modulo.indice, 1);
-    QCOMPARE(j->LblCaption->text(), Titulo(QStringLiteral("Ana"), 3, 2, j->Modulo.ListCount()));
+    QVERIFY(j->pratica.Modulo.ListCount() > 2);
+    QCOMPARE(j->pratica.Modulo.indice, 1);
+    QCOMPARE(j->LblCaption->text(), Titulo(QStringLiteral("Ana"), 3, 2, j->pratica.Modulo.ListCount()));
     // Resuming at a later exercise keeps the loaded counters.
     QCOMPARE(Estado().Acertos, qint16(14));
     QCOMPARE(j->LblAcertos->text(), QStringLiteral("14"));
-    QVERIFY(j->TrmTpm->isActive());
+    QVERIFY(j->pratica.TrmTpm.isActive());
     // The first load after a log-in does not save.
     QCOMPARE(j.amb.ler(QStringLiteral("usuario.dat")), arquivo);
 }
@@ -412,7 +412,7 @@ void TstUsuarios::logoff()
     Selecionar(j, QStringLiteral("Ana"));
     j.entrar(QStringLiteral("segredo"));
     for (int i = 0; i < 3; ++i)
-        j.digitar(j->Licao.left(1));
+        j.digitar(j->pratica.Licao.left(1));
     QCOMPARE(Estado().Acertos, qint16(17));
     emit j->BolProx->mouseMovido(Qt::NoButton, QPoint());
     j.amb.som.tocados.clear();
@@ -421,7 +421,7 @@ void TstUsuarios::logoff()
 
     QVERIFY(!j->Logado());
     QVERIFY(j->PicUsuario->isVisible());
-    QVERIFY(!j->TrmTpm->isActive());
+    QVERIFY(!j->pratica.TrmTpm.isActive());
     QVERIFY(!j->CmdProx2->temPicture());
     QCOMPARE(j.amb.som.nomes(), QStringList{QStringLiteral("logoff")});
     // Counters since the last save are dropped; the position is stored, and
@@ -434,7 +434,7 @@ void TstUsuarios::logoff()
 
     // Logging in again resumes at the stored place.
     j.entrar(QStringLiteral("segredo"));
-    QCOMPARE(j->Modulo.indice, 1);
+    QCOMPARE(j->pratica.Modulo.indice, 1);
     QCOMPARE(Estado().ExercicioMaximo, qint16(2));
 }
 
@@ -461,8 +461,8 @@ void TstUsuarios::outroUsuarioNaoHerdaALicao()
     const QString bia = QStringLiteral("Bia<0<1<100<95<0<0<0<0<0<0<0<0<1<1<b");
     JanelaTeste j({QStringLiteral("Ana<3<4<100<95<0<0<0<0<0<0<0<0<3<4<segredo"), bia});
     j.entrar(QStringLiteral("segredo"));
-    QCOMPARE(j->Modulo.indice, 3);
-    j.digitar(j->Licao.left(1));
+    QCOMPARE(j->pratica.Modulo.indice, 3);
+    j.digitar(j->pratica.Licao.left(1));
     j->CmdLogoff_Click();
 
     // Bia logs in to the introduction: Ana's lesson went with Ana, so
@@ -484,17 +484,17 @@ void TstUsuarios::outroUsuarioNaoHerdaALicao()
 
     // Ana finds her own place again.
     j.entrar(QStringLiteral("segredo"));
-    QCOMPARE(j->Modulo.indice, 3);
+    QCOMPARE(j->pratica.Modulo.indice, 3);
 }
 
 void TstUsuarios::fronteira()
 {
     JanelaTeste j({QStringLiteral("Ana<3<1<100<95<0<0<0<0<0<0<0<0<3<1<segredo")});
     j.entrar(QStringLiteral("segredo"));
-    QCOMPARE(j->Modulo.indice, 0);
+    QCOMPARE(j->pratica.Modulo.indice, 0);
 
     j.completarExercicio(); // saves at exercise 2
-    QCOMPARE(j->Modulo.indice, 1);
+    QCOMPARE(j->pratica.Modulo.indice, 1);
     QCOMPARE(Campo(j, 0, 3), QStringLiteral("2"));
     QCOMPARE(Campo(j, 0, 15), QStringLiteral("2"));
 
@@ -503,7 +503,7 @@ void TstUsuarios::fronteira()
     QCOMPARE(Campo(j, 0, 15), QStringLiteral("3"));
 
     j->CmdAntExe->clicar(); // saves at exercise 2: the frontier stays
-    QCOMPARE(j->Modulo.indice, 1);
+    QCOMPARE(j->pratica.Modulo.indice, 1);
     QCOMPARE(Campo(j, 0, 3), QStringLiteral("2"));
     QCOMPARE(Campo(j, 0, 14), QStringLiteral("3"));
     QCOMPARE(Campo(j, 0, 15), QStringLiteral("3"));
@@ -511,7 +511,7 @@ void TstUsuarios::fronteira()
 
     // Forward again is allowed up to the frontier.
     j->CmdProxExe->clicar();
-    QCOMPARE(j->Modulo.indice, 2);
+    QCOMPARE(j->pratica.Modulo.indice, 2);
     j->CmdAntExe->clicar();
 
     j->CmdLogoff_Click(); // at exercise 2 the frontier comes down
@@ -567,7 +567,7 @@ void TstUsuarios::gravarComRegistrosIguais()
     JanelaTeste j({primeira, segunda});
     j->SelecionarUsuario(1);
     j.entrar(QStringLiteral("a"));
-    QCOMPARE(j->Modulo.indice, 1);
+    QCOMPARE(j->pratica.Modulo.indice, 1);
 
     // Back to exercise 1: the saved record reads exactly like the first line.
     j->CmdAntExe->clicar();
@@ -732,7 +732,7 @@ void TstUsuarios::registroTruncado()
 
     j.entrar(QString());
     QVERIFY(j->Logado());
-    QCOMPARE(j->Modulo.indice, 1);
+    QCOMPARE(j->pratica.Modulo.indice, 1);
     j->CmdLogoff_Click();
 
     QCOMPARE(j.amb.ler(QStringLiteral("usuario.dat")),
@@ -760,13 +760,13 @@ void TstUsuarios::idaEVolta()
     QVERIFY(!j->PicDedos->isHidden());
     j->CmdProx2_Click(); // from the introduction to lesson 1
     QCOMPARE(Estado().LicaoAtual, qint16(1));
-    QCOMPARE(j->Modulo.indice, 0);
+    QCOMPARE(j->pratica.Modulo.indice, 0);
 
-    int acertos = int(j->Licao.size());
+    int acertos = int(j->pratica.Licao.size());
     j.completarExercicio();
-    acertos += int(j->Licao.size());
+    acertos += int(j->pratica.Licao.size());
     j.completarExercicio();
-    QCOMPARE(j->Modulo.indice, 2);
+    QCOMPARE(j->pratica.Modulo.indice, 2);
     QCOMPARE(Estado().Acertos, qint16(acertos));
     j->CmdLogoff_Click();
     QCOMPARE(j->PicUsuario->isVisible(), true);
@@ -779,8 +779,8 @@ void TstUsuarios::idaEVolta()
     j.entrar(QStringLiteral("abc"));
 
     QCOMPARE(Estado().LicaoAtual, qint16(1));
-    QCOMPARE(j->Modulo.indice, 2);
-    QCOMPARE(j->LblCaption->text(), Titulo(QStringLiteral("Lúcia"), 1, 3, j->Modulo.ListCount()));
+    QCOMPARE(j->pratica.Modulo.indice, 2);
+    QCOMPARE(j->LblCaption->text(), Titulo(QStringLiteral("Lúcia"), 1, 3, j->pratica.Modulo.ListCount()));
     QCOMPARE(Estado().Acertos, qint16(acertos));
     QCOMPARE(Estado().TeclasDigitadas, qint16(acertos));
     QCOMPARE(Estado().Erros, qint16(0));
@@ -790,7 +790,7 @@ void TstUsuarios::idaEVolta()
     QCOMPARE(Estado().ExercicioMaximo, qint16(3));
 
     // And the counters keep growing from there.
-    j.digitar(j->Licao.left(1));
+    j.digitar(j->pratica.Licao.left(1));
     QCOMPARE(Estado().Acertos, qint16(acertos + 1));
 }
 

@@ -1,5 +1,6 @@
 #include "ui/FrmAdd.h"
 
+#include "users/CadastroUsuarios.h"
 #include "app/EstadoCurso.h"
 #include "app/Servicos.h"
 #include "ui/Estilo.h"
@@ -104,7 +105,7 @@ QString FrmAdd::MensagemNomeExistente(const QString& nomeExistente)
 
 void FrmAdd::CmdOk_Click()
 {
-    FrmMain* m = FrmMain::Instancia();
+    CadastroUsuarios* u = CadastroUsuarios::Instancia();
     const QString nome = TxtNovoUsuario->text().trimmed();
     if (nome.isEmpty()) {
         avisar(QStringLiteral("O Nome de usuário não foi digitado."), IconeMensagem::Nenhum);
@@ -127,20 +128,16 @@ void FrmAdd::CmdOk_Click()
         return;
     }
 
-    if (!m)
+    if (!u)
         return;
 
-    // Each entry is selected in turn, so the main window follows the search;
-    // on a clash the existing user stays selected.
-    const QString chave = nome.toLower();
-    for (int i = 0; i < m->ListUsuario->count(); ++i) {
-        m->SelecionarUsuario(i);
-        const QString existente = m->ListUsuario->item(i)->text();
-        if (existente.toLower() == chave) {
-            avisar(MensagemNomeExistente(existente), IconeMensagem::Exclamacao);
-            TxtNovoUsuario->setFocus();
-            return;
-        }
+    // On a clash the existing user is selected, so the learner sees whose
+    // name it is.
+    if (const int existente = u->OutroComNome(nome); existente >= 0) {
+        u->SelecionarUsuario(existente);
+        avisar(MensagemNomeExistente(u->Nome(existente)), IconeMensagem::Exclamacao);
+        TxtNovoUsuario->setFocus();
+        return;
     }
 
     Estado().SenhaUsuario = senha;
@@ -148,12 +145,8 @@ void FrmAdd::CmdOk_Click()
     registro.velocidadeMinima = QString::number(VelocidadeNovoUsuario);
     registro.precisaoMinima = QString::number(PrecisaoNovoUsuario);
     registro.livre = LivreNovoUsuario ? 1 : 0;
-    m->vUsuario.itens.append(MontarRegistro(registro));
-    GravarUsuarios(m->ArquivoUsuarios(), m->vUsuario.itens);
+    u->Adicionar(registro);
     accept();
-
-    m->CarregarUsuario();
-    m->SelecionarUsuario(m->ListUsuario->count() - 1);
 }
 
 void FrmAdd::CmdCancelar_Click()
@@ -168,12 +161,8 @@ void FrmAdd::Image1_Click()
 
 void FrmAdd::AddPadrao()
 {
-    FrmMain* m = FrmMain::Instancia();
-    if (!m)
-        return;
-    m->vUsuario.itens.append(RegistroPadrao());
-    GravarUsuarios(m->ArquivoUsuarios(), m->vUsuario.itens);
-    m->CarregarUsuario();
+    if (CadastroUsuarios* u = CadastroUsuarios::Instancia())
+        u->AddPadrao();
 }
 
 void FrmAdd::keyPressEvent(QKeyEvent* e)

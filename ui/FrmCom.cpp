@@ -1,5 +1,6 @@
 #include "ui/FrmCom.h"
 
+#include "practice/SessaoPratica.h"
 #include "app/EstadoCurso.h"
 #include "app/Servicos.h"
 #include "ui/FrmMain.h"
@@ -58,25 +59,9 @@ void FrmCom::recomecar(int avanco)
 {
     if (!comecarAcao())
         return;
-    EstadoCurso& e = Estado();
-    e.TeclasDigitadas = 0;
-    e.Segundos = 0;
-    e.Erros = 0;
-    e.Acertos = 0;
-    e.Pontos = 0;
-    e.Velocidade = 0;
-    e.ContadorExtra = 0;
-
-    FrmMain* m = FrmMain::Instancia();
-    if (m) {
-        for (QLabel* l : {m->LblAcertos, m->LblPontos, m->LblErros})
-            if (l)
-                l->setText(QStringLiteral("0"));
-    }
-    if (avanco)
-        Contador::Mudar(e.LicaoAtual, avanco);
-    // The loader closes this window before it opens the lesson.
-    if (m)
-        m->AbrirLicao(e.LicaoAtual);
+    // The counters start again from zero and the lesson is opened; opening
+    // it closes this window.
+    if (SessaoPratica* s = SessaoPratica::Instancia())
+        s->RecomecarLicao(avanco);
     fecharJanela();
 }

@@ -1,5 +1,6 @@
 #include "ui/FrmFim.h"
 
+#include "practice/SessaoPratica.h"
 #include "app/EstadoCurso.h"
 #include "app/Servicos.h"
 #include "ui/FrmBoxFim.h"
@@ -34,7 +35,7 @@ void FrmFim::CmdRepetir_Click()
 {
     if (!comecarAcao())
         return;
-    if (FrmMain* m = FrmMain::Instancia())
-        m->AbrirLicao(Estado().LicaoAtual);
+    if (SessaoPratica* s = SessaoPratica::Instancia())
+        s->AbrirLicao(Estado().LicaoAtual);
     fecharJanela();
 }

@@ -1,5 +1,6 @@
 #include "ui/FrmLogin.h"
 
+#include "users/CadastroUsuarios.h"
 #include "app/EstadoCurso.h"
 #include "app/Servicos.h"
 #include "ui/Estilo.h"
@@ -172,10 +173,8 @@ void FrmLogin::Form_Load()
     // Until this prompt is answered, nothing has been accepted.
     Estado().SenhaOk = false;
     QString nome;
-    if (FrmMain* m = FrmMain::Instancia(); m && m->ListUsuario) {
-        if (QListWidgetItem* item = m->ListUsuario->currentItem())
-            nome = item->text();
-    }
+    if (const CadastroUsuarios* u = CadastroUsuarios::Instancia())
+        nome = u->Nome(u->Selecionado());
     TxtUsuario->setText(nome);
     TxtUsuario->setCursorPosition(0);
     if (nome == NomeUsuarioPadrao())
@@ -185,9 +184,8 @@ void FrmLogin::Form_Load()
 
 void FrmLogin::CmdOk_Click()
 {
-    // Letter case and the spaces around the password do not count.
-    const QString t = TxtSenha->text().trimmed().toLower();
-    if (t == Estado().SenhaUsuario.trimmed().toLower() || t == SenhaMestra()) {
+    const CadastroUsuarios* u = CadastroUsuarios::Instancia();
+    if (u && u->ConferirSenha(TxtSenha->text())) {
         Estado().SenhaOk = true;
         accept();
         return;

@@ -9,6 +9,7 @@
 // user, profile) share.
 #include "ui/Imagem.h"
 #include "ui/JanelaDesenhada.h"
+#include "users/CadastroUsuarios.h"
 
 class QLineEdit;
 
@@ -69,7 +70,7 @@ public:
     Imagem* CmdMove = nullptr;
 
     // Opens every user's prompt.
-    static QString SenhaMestra() { return QStringLiteral("chavemestra"); }
+    static QString SenhaMestra() { return CadastroUsuarios::SenhaMestra(); }
 
 public slots:
     // Cancel, the close image, Escape and the window manager's close all

@@ -77,6 +77,7 @@ FrmMain::FrmMain(QWidget* pai)
     criarFiguras();
     criarControles();
     ligarEventos();
+    ligarModelos();
     ABNT_ABNT2(); // the design look until the stored layout is applied
 }
 
@@ -149,9 +150,6 @@ void FrmMain::criarControles()
     Label1 = rotulo(this, QStringLiteral("Label1"), QStringLiteral("000"));
     Twips::SetPos(Label1, -5000, 12000);
 
-    TrmTpm = temporizador(this, QStringLiteral("TrmTpm"), 1000, false);
-    TrmProg = temporizador(this, QStringLiteral("TrmProg"), 30, false);
-    TrmRepoem = temporizador(this, QStringLiteral("TrmRepoem"), 30, false);
     TrmUnder = temporizador(this, QStringLiteral("TrmUnder"), 350, true);
     Seta = temporizador(this, QStringLiteral("Seta"), 20, true);
 }
@@ -384,9 +382,6 @@ void FrmMain::criarTelaUsuario()
 
 void FrmMain::ligarEventos()
 {
-    connect(TrmTpm, &QTimer::timeout, this, &FrmMain::TrmTpm_Timer);
-    connect(TrmProg, &QTimer::timeout, this, &FrmMain::TrmProg_Timer);
-    connect(TrmRepoem, &QTimer::timeout, this, &FrmMain::TrmRepoem_Timer);
     connect(TrmUnder, &QTimer::timeout, this, &FrmMain::TrmUnder_Timer);
     connect(Seta, &QTimer::timeout, this, &FrmMain::Seta_Timer);
 
@@ -449,25 +444,13 @@ void FrmMain::Form_Load()
 {
     // Every step runs even when an earlier one failed.
     LerResolucao();
-    LerArquivo(ArquivoUsuarios(), vUsuario.itens, true);
-    // A blank line (an editor's extra line end) holds no user: left in, it
-    // would list a user without a name.
-    vUsuario.itens.removeAll(QString());
-    CarregarUsuario();
-    if (ListUsuario->count() == 0)
-        FrmAdd::AddPadrao();
+    usuarios.Carregar();
     Estado().SomLigado = true;
     PicDedos->show();
     Twips::SetPos(PicDedos, 0, 0);
     PicDedos->raise();
     PicUsuario->raise();
-    SelecionarUsuario(0);
-    if (QListWidgetItem* item = ListUsuario->currentItem()) {
-        AlterandoNome = true;
-        TxtNome->setText(item->text());
-        AlterandoNome = false;
-        LblUser->setText(item->text());
-    }
+    usuarios.SelecionarUsuario(0);
     Interface();
     if (!isVisible()) {
         if (QScreen* tela = screen())
@@ -515,15 +498,17 @@ void FrmMain::Interface()
     }
 }
 
-bool FrmMain::Logado() const { return PicUsuario->isHidden(); }
+bool FrmMain::Logado() const { return usuarios.Logado(); }
 
 void FrmMain::Form_Unload()
 {
     if (descarregado)
         return;
     descarregado = true;
-    if (PicUsuario->isHidden())
-        SalvarUsuario();
+    if (usuarios.Logado()) {
+        usuarios.SalvarUsuario(pratica.ExercicioNaTela());
+        usuarios.Sair();
+    }
     RestaurarResolucao();
 }
 
@@ -547,7 +532,7 @@ void FrmMain::closeEvent(QCloseEvent* e)
 
 void FrmMain::darFocoPicSet()
 {
-    if (PicUsuario->isHidden())
+    if (usuarios.Logado())
         PicSet->setFocus(Qt::OtherFocusReason);
 }
 
@@ -611,7 +596,7 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
 
 void FrmMain::keyPressEvent(QKeyEvent* e)
 {
-    if (PicUsuario->isHidden()) {
+    if (usuarios.Logado()) {
         Form_KeyDown(codigoDaTecla(e), e->modifiers());
         return;
     }

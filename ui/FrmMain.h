@@ -1,8 +1,12 @@
 #pragma once
 // The main window: the program's hub and start-up object. It hosts the user
-// screen over the practice screen on one 800 x 600 panel, owns the state
-// controls the other windows operate on (the user records, the open lesson,
-// the text still to type) and every timer of the program.
+// screen over the practice screen on one 800 x 600 panel and renders the two
+// models it holds: the user store (the user screen) and the practice
+// session (the practice screen). Key presses, clicks and ticks go to the
+// models; what they report comes back here to be drawn.
+#include "practice/SessaoPratica.h"
+#include "users/CadastroUsuarios.h"
+
 #include <QMap>
 #include <QPixmap>
 #include <QStringList>
@@ -17,31 +21,18 @@ class QTimer;
 class Imagem;
 class PainelDesenhado;
 
-// The records of usuario.dat, one per user, with the selected one.
-struct ListaUsuarios {
-    QStringList itens;
-    int indice = -1;
-    int ListCount() const { return int(itens.size()); }
-    QString Text() const { return indice >= 0 && indice < itens.size() ? itens.at(indice) : QString(); }
-};
-
-// The lines (exercises) of the open lesson; the selected one is the current exercise.
-struct ListaModulo {
-    QStringList linhas;
-    int indice = -1;
-    int ListCount() const { return int(linhas.size()); }
-    QString Text() const { return indice >= 0 && indice < linhas.size() ? linhas.at(indice) : QString(); }
-    void Clear() { linhas.clear(); indice = -1; }
-};
-
 class FrmMain : public QWidget {
     Q_OBJECT
 public:
     explicit FrmMain(QWidget* pai = nullptr);
     ~FrmMain() override;
 
-    // The instance in use (windows reach the main window's controls by name).
+    // The instance in use.
     static FrmMain* Instancia();
+
+    // The two models this window renders.
+    CadastroUsuarios usuarios;
+    SessaoPratica pratica{usuarios};
 
     // ---- start-up and lifecycle ------------------------------------------
     void Form_Load();
@@ -59,9 +50,6 @@ public:
 
     // ---- lesson loading ----------------------------------------------------
     void AbrirLicao(int n);
-    int VerificarModulo();
-    void CarregarMod();
-    void CarregarMod2();
     void AtualizarCaption();
 
     // ---- navigation --------------------------------------------------------
@@ -76,20 +64,10 @@ public:
     void PintarLabel(QLabel* lbl);
     void Seta_Timer();
     void TrmUnder_Timer();
-    void TrmRepoem_Timer();
 
     // ---- keystroke evaluation ----------------------------------------------
     void PicSet_KeyDown(int tecla, Qt::KeyboardModifiers shift = Qt::NoModifier);
     void Form_KeyDown(int tecla, Qt::KeyboardModifiers shift = Qt::NoModifier);
-    void TeclaProx(int& tecla);
-    void DigCerto(int tecla);
-    void TeclaErro(int& tecla);
-
-    // ---- exercise start, timing --------------------------------------------
-    void Iniciar(const QString& vModulo);
-    void Iniciar2(const QString& vModulo);
-    void TrmTpm_Timer();
-    void TrmProg_Timer();
 
     // ---- keyboard guide ------------------------------------------------------
     void ABNT_ABNT2();
@@ -102,8 +80,6 @@ public:
     void AplicaLetra(const QString& letras);
 
     // ---- users and progress ----------------------------------------------------
-    void SalvarProgresso();
-    void SalvarUsuario();
     void CarregarUsuario();
     void ListUsuario_Click();
     void TxtNome_Change();
@@ -115,7 +91,6 @@ public:
     // Shows the password prompt for the selected user; returns SenhaOk.
     bool PedirSenha();
     void SelecionarUsuario(int indice);
-    QString ArquivoUsuarios() const;
 
     // ---- options, help, sound, hover -----------------------------------------
     void CmdOpcao_Click();
@@ -135,11 +110,6 @@ public:
     Imagem* PicSeta = nullptr;
     QWidget* PicSet = nullptr;
     QLabel* Label1 = nullptr;
-
-    // State controls.
-    ListaUsuarios vUsuario;
-    ListaModulo Modulo;
-    QString Licao;
 
     // Practice screen.
     QLabel* LblCaption = nullptr;
@@ -204,16 +174,12 @@ public:
     QMap<QString, QPixmap> Capas; // "TA".."TZ" ("TOO" for O), "TÇ", "TDOISPONTOS", "TPONTO", "TVIRGULA"
     QPixmap CapaBranca;
 
-    // Timers.
-    QTimer* TrmTpm = nullptr;
-    QTimer* TrmProg = nullptr;
-    QTimer* TrmRepoem = nullptr;
+    // Timers of the window's own animations (the session's timers drive the
+    // practice).
     QTimer* TrmUnder = nullptr;
     QTimer* Seta = nullptr;
 
     // Private flags of the main window.
-    bool Retomar = false;
-    bool TeclasBloqueadas = false;
     bool BuscandoNome = false;
     bool AlterandoNome = false;
 
@@ -233,11 +199,12 @@ private:
     void criarTelaUsuario();
     void criarFiguras();
     void ligarEventos();
-    void fimDeLicao();
-    void iniciarComum(bool mostrarCapas);
-    void prepararNovoExercicio();
+    void ligarModelos();
+    // Draws what the practice session reports as changed.
+    void Mostrar(SessaoPratica::Mudancas o);
     void mostrarResultado();
-    void mudarContador(qint16& valor, int delta, QLabel* rotulo);
+    void mostrarUsuario(int linha);
+    void mostrarLista();
     int codigoDaTecla(QKeyEvent* e) const;
     void darFocoPicSet();
 

@@ -1,5 +1,6 @@
 #include "ui/FrmPerfil.h"
 
+#include "users/CadastroUsuarios.h"
 #include "app/EstadoCurso.h"
 #include "app/Servicos.h"
 #include "ui/Estilo.h"
@@ -423,18 +424,20 @@ void FrmPerfil::Form_Load()
     fundo.setColor(QPalette::Window, Estilo::AzulClaro()); // RGB(0, 118, 212)
     ChMod->setPalette(fundo);
 
-    FrmMain* m = FrmMain::Instancia();
-    TxtNome->setText(m && m->TxtNome ? m->TxtNome->text() : QString());
+    // The selected learner's stored name, never the part of it typed into
+    // the user screen's search box: OK would rename him to that.
+    const CadastroUsuarios* u = CadastroUsuarios::Instancia();
+    TxtNome->setText(u ? u->Nome(u->Selecionado()) : QString());
     TxtNome->setCursorPosition(TxtNome->text().size());
 
-    // A criterion the user screen does not show as a number (a damaged
-    // record) starts from the recommended value.
-    const QString velo = m && m->TxtVelo ? m->TxtVelo->text() : QString();
-    const QString pre = m && m->TxtPrePor ? QString(m->TxtPrePor->text()).remove(u'%') : QString();
+    // A criterion that is not a number (a damaged record) starts from the
+    // recommended value.
+    const QString velo = u ? u->Carregado().velocidadeMinima : QString();
+    const QString pre = u ? u->Carregado().precisaoMinima : QString();
     VelocidadeSalva = NumeroOuRecomendado(velo, VelocidadeRecomendada);
     PrecisaoSalva = NumeroOuRecomendado(pre, PrecisaoRecomendada);
 
-    ChMod->setChecked(m && m->Livre && m->Livre->isChecked());
+    ChMod->setChecked(u && u->Livre());
 
     PosicionarPrecisao(PrecisaoSalva);
     PosicionarVelocidade(VelocidadeSalva);
@@ -576,24 +579,16 @@ void FrmPerfil::CmdOk_Click()
 
     // A name that another user already bears (in any letter case) would make
     // two accounts that the list and the log-in cannot tell apart.
-    FrmMain* m = FrmMain::Instancia();
-    if (m && m->ListUsuario) {
-        const int eu = m->ListUsuario->currentRow();
-        const QString chave = TxtNome->text().trimmed().toLower();
-        for (int j = 0; j < m->ListUsuario->count(); ++j) {
-            const QString outro = m->ListUsuario->item(j)->text();
-            if (j != eu && outro.trimmed().toLower() == chave) {
-                avisar(FrmAdd::MensagemNomeExistente(outro), IconeMensagem::Exclamacao);
-                TxtNome->setFocus();
-                return;
-            }
+    if (const CadastroUsuarios* u = CadastroUsuarios::Instancia()) {
+        if (const int outro = u->OutroComNome(TxtNome->text(), u->Selecionado()); outro >= 0) {
+            avisar(FrmAdd::MensagemNomeExistente(u->Nome(outro)), IconeMensagem::Exclamacao);
+            TxtNome->setFocus();
+            return;
         }
     }
 
     Estado().SenhaUsuario = TxtSenha->text().trimmed();
     SalvarCFG();
-    if (m)
-        GravarUsuarios(m->ArquivoUsuarios(), m->vUsuario.itens);
     accept();
 }
 
@@ -604,40 +599,11 @@ void FrmPerfil::CmdCancelar_Click()
 
 void FrmPerfil::SalvarCFG()
 {
-    FrmMain* m = FrmMain::Instancia();
-    if (!m || !m->ListUsuario)
-        return;
-    const int i = m->ListUsuario->currentRow();
-    if (i < 0 || i >= m->vUsuario.itens.size() || i >= m->ListUsuario->count())
-        return;
-    m->vUsuario.indice = i;
-
     // Position, counters and frontier stay as stored; the name is kept as
     // typed.
-    RegistroUsuario registro = LerRegistro(m->vUsuario.itens.at(i));
-    registro.nome = TxtNome->text();
-    registro.velocidadeMinima = QString::number(VelocidadeMinima);
-    registro.precisaoMinima = QString::number(PrecisaoMinima);
-    registro.livre = ChMod->isChecked() ? 1 : 0;
-    registro.senha = Estado().SenhaUsuario;
-    m->vUsuario.itens[i] = MontarRegistro(registro);
-
-    // The entry is replaced, which leaves the list without a selection (no
-    // load runs for that); selecting the entry that bears the name then
-    // reloads the user into the user screen and the course state.
-    {
-        const QSignalBlocker bloqueio(m->ListUsuario);
-        m->ListUsuario->item(i)->setText(TxtNome->text());
-        m->ListUsuario->setCurrentRow(-1);
-    }
-    int alvo = i;
-    for (int j = 0; j < m->ListUsuario->count(); ++j) {
-        if (m->ListUsuario->item(j)->text() == TxtNome->text()) {
-            alvo = j;
-            break;
-        }
-    }
-    m->SelecionarUsuario(alvo);
+    if (CadastroUsuarios* u = CadastroUsuarios::Instancia())
+        u->AlterarPerfil(TxtNome->text(), QString::number(VelocidadeMinima), QString::number(PrecisaoMinima),
+                         ChMod->isChecked(), Estado().SenhaUsuario);
 }
 
 void FrmPerfil::keyPressEvent(QKeyEvent* e)

@@ -1,5 +1,6 @@
 #include "ui/JanelaResultado.h"
 
+#include "users/CadastroUsuarios.h"
 #include "app/EstadoCurso.h"
 #include "app/Servicos.h"
 #include "app/Som.h"
@@ -170,10 +171,10 @@ void JanelaDeResultado::Form_Load()
     TocarSom(QStringLiteral("fim"));
 
     EstadoCurso& e = Estado();
-    const FrmMain* m = FrmMain::Instancia();
-    const QString txtPre = m && m->TxtPre ? m->TxtPre->text() : QString();
-    const QString txtVelo = m && m->TxtVelo ? m->TxtVelo->text() : QString();
-    const bool livre = m && m->Livre && m->Livre->isChecked();
+    const CadastroUsuarios* u = CadastroUsuarios::Instancia();
+    const QString txtPre = u ? u->Carregado().precisaoMinima : QString();
+    const QString txtVelo = u ? u->Carregado().velocidadeMinima : QString();
+    const bool livre = u && u->Livre();
 
     // The grading of the run as it was counted (before the percentages
     // take the places of the counts).

@@ -88,15 +88,15 @@ void JanelaTeste::digitar(const QString& texto)
         else if (c == QLatin1Char(';'))
             codigo = Estado().TipoTeclado == 2 ? 189 : 191;
         tecla(codigo);
-        // Keys are dropped while the five key caps come back; let them.
-        while (janela->TeclasBloqueadas)
-            janela->TrmRepoem_Timer();
+        // Let the five key caps come back as the timer would.
+        while (janela->pratica.TeclasBloqueadas)
+            janela->pratica.TrmRepoem_Timer();
     }
 }
 
 void JanelaTeste::completarExercicio()
 {
-    digitar(janela->Licao);
+    digitar(janela->pratica.Licao);
 }
 
 QStringList JanelaTeste::usuariosNoDisco() const
@@ -104,4 +104,18 @@ QStringList JanelaTeste::usuariosNoDisco() const
     QStringList linhas;
     LerArquivo(amb.caminho(QStringLiteral("usuario.dat")), linhas, true);
     return linhas;
+}
+
+void AlterarCampo(FrmMain& w, int campo, const QString& valor)
+{
+    CadastroUsuarios& u = w.usuarios;
+    const int i = u.Selecionado();
+    if (i < 0 || i >= u.ListCount())
+        return;
+    QStringList campos = u.vUsuario.at(i).split(u'<');
+    while (campos.size() < campo)
+        campos << QString();
+    campos[campo - 1] = valor;
+    u.vUsuario[i] = campos.join(u'<');
+    u.ListUsuario_Click();
 }

@@ -46,3 +46,9 @@ private:
 
     std::unique_ptr<FrmMain> janela;
 };
+
+// Rewrites one field (1-based) of the selected learner's record in the user
+// store and loads the record again, as if usuario.dat had held it.
+void AlterarCampo(FrmMain& w, int campo, const QString& valor);
+// The free course of the selected learner (field 6).
+inline void CursoLivre(FrmMain& w, bool livre) { AlterarCampo(w, 6, livre ? QStringLiteral("1") : QStringLiteral("0")); }

@@ -68,7 +68,7 @@ void FrmMain::AmarelarTecla()
         i->hide();
     for (Imagem* i : std::as_const(Dedos))
         i->hide();
-    if (const std::optional<Destaque> d = DestaqueDe(Licao.left(1))) {
+    if (const std::optional<Destaque> d = DestaqueDe(pratica.Licao.left(1))) {
         if (Imagem* a = Amarelas.value(d->amarela))
             a->show();
         if (Imagem* f = Dedos.value(d->dedo))

@@ -1,0 +1,161 @@
+#pragma once
+// The practice session: the open lesson and its current exercise, the text
+// still to type (Licao), judging each key, the group-of-five cycle with its
+// short block, the speed clock, the rhythm bar and the end of an exercise or
+// a lesson. It works on the course state's counters and saves progress
+// through the user store.
+//
+// A view renders what the session holds and redraws what `mudou` names; the
+// three timers are driven by their tick handlers, so tests call those
+// instead of waiting.
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <array>
+
+class CadastroUsuarios;
+
+// The lines (exercises) of the open lesson; the selected one is the current
+// exercise.
+struct ListaModulo {
+    QStringList linhas;
+    int indice = -1;
+    int ListCount() const { return int(linhas.size()); }
+    QString Text() const { return indice >= 0 && indice < linhas.size() ? linhas.at(indice) : QString(); }
+    void Clear() { linhas.clear(); indice = -1; }
+};
+
+class SessaoPratica : public QObject {
+    Q_OBJECT
+public:
+    // What changed since the last report.
+    enum Mudanca {
+        LicaoAberta = 0x01, // a lesson was opened or closed
+        Exercicio = 0x02,   // another exercise line is current (caption, caps or text)
+        Texto = 0x04,       // the text still to type lost its first character
+        Contadores = 0x08,  // hits, errors, points (the figures shown)
+        Velocidade = 0x10,  // the keystrokes-per-minute figure
+        Capas = 0x20,       // which of the five key caps are shown
+        Seta = 0x40,        // the arrow over the caps
+        Ritmo = 0x80,       // the rhythm bar
+        Vermelha = 0x100,   // the red key
+        Proxima = 0x200,    // the next key to light
+    };
+    Q_DECLARE_FLAGS(Mudancas, Mudanca)
+
+    // Positions, in twips, of the arrow over each cap and of the rhythm bar.
+    static constexpr int SetaInicio = 1590;
+    static constexpr std::array<int, 5> PosicoesSeta{1590, 3720, 5835, 7935, 10035};
+    static constexpr int ProgVazio = -1620;
+    static constexpr int ProgCheio = -150;
+    // TeclaErro's code that only clears the red key.
+    static constexpr int SoLimpar = 250;
+
+    explicit SessaoPratica(CadastroUsuarios& usuarios, QObject* pai = nullptr);
+    ~SessaoPratica() override;
+    static SessaoPratica* Instancia();
+
+    // ---- the open lesson -----------------------------------------------------
+    ListaModulo Modulo;
+    // The characters still to type: upper case, "/" for the space bar, "#"
+    // for Enter. The first is the expected one.
+    QString Licao;
+    // Right after a log-in the next load restores the saved exercise
+    // instead of saving first.
+    bool Retomar = false;
+    // Set after the fifth hit of a group until the caps are back; keys that
+    // arrive meanwhile wait and are judged in order when it lifts.
+    bool TeclasBloqueadas = false;
+
+    // Opens lesson n (1..52): reads its module, tells its kind and starts it.
+    void AbrirLicao(int n);
+    // Kind of the open module (1 key drill, 2 running text), first line selected.
+    int VerificarModulo();
+    // Builds the text of the selected line for a key drill / running text;
+    // each first saves progress unless resuming after a log-in.
+    void CarregarMod();
+    void CarregarMod2();
+    void Iniciar(const QString& vModulo);
+    void Iniciar2(const QString& vModulo);
+    // Closes the lesson (log-off): nothing left to type, the clock stopped.
+    void Fechar();
+    // After a result window: counters back to zero, then the same lesson
+    // (avanco 0) or the next (avanco 1) is opened.
+    void RecomecarLicao(int avanco);
+
+    // ---- keys --------------------------------------------------------------
+    // A key press by key code. Modifier keys alone are ignored; during the
+    // block the key waits its turn.
+    void TeclaProx(int& tecla);
+    void DigCerto(int tecla);
+    // Error feedback: the sound and the red key (SoLimpar only clears it).
+    void TeclaErro(int& tecla);
+    // Keys pressed during the block and not judged yet.
+    int TeclasEmEspera() const { return int(fila.size()); }
+    static bool EhModificador(int tecla);
+
+    // ---- navigation ----------------------------------------------------------
+    enum class Passo { Feito, Nenhum, Recusado, FimDoCurso, Introducao };
+    // Next / previous exercise of the open lesson. Without the free course
+    // the learner cannot pass his frontier exercise.
+    Passo ProximoExercicio(bool livre);
+    Passo ExercicioAnterior();
+    // Next / previous lesson. Without the free course the learner cannot go
+    // beyond his highest lesson; after lesson 52 the course is over; from
+    // lesson 1 back is the introduction.
+    Passo ProximaLicao(bool livre);
+    Passo LicaoAnterior();
+    static QString MensagemLicaoNaoConcluida();
+    static QString MensagemExercicioNaoConcluido();
+
+    // ---- timers ------------------------------------------------------------
+    QTimer TrmTpm;    // 1 s: the speed clock
+    QTimer TrmProg;   // 30 ms: drains the rhythm bar
+    QTimer TrmRepoem; // 30 ms: brings the caps back after a group
+    void TrmTpm_Timer();
+    void TrmProg_Timer();
+    void TrmRepoem_Timer();
+
+    // ---- what a view shows ---------------------------------------------------
+    int TipoExercicio() const;
+    // The exercise on screen, 1-based; 0 with no lesson open.
+    int ExercicioNaTela() const { return Modulo.indice >= 0 ? Modulo.indice + 1 : 0; }
+    // The title line of the practice screen.
+    QString Caption() const;
+    // The current line as the running-text panel shows it (the BR keyboard
+    // has no cedilla key: "ç" shows as "c").
+    QString LinhaMostrada() const;
+    // The five key caps of a drill (shown or not), the arrow, the rhythm bar.
+    std::array<bool, 5> CapasVisiveis{};
+    int SetaLeft = SetaInicio;
+    bool SetaVisivel = false;
+    int ProgLeft = ProgVazio;
+    // The red key shown (its code on the picture of the layout), -1 none.
+    int TeclaVermelha = -1;
+    // The figures: hits, errors, points and speed as shown. They empty when
+    // a lesson ends while the counters stay for the result window.
+    QString PlacarAcertos, PlacarErros, PlacarPontos, PlacarTpm;
+    // Shows the counters of the course state (after a record was loaded).
+    void MostrarContadores();
+
+signals:
+    void mudou(SessaoPratica::Mudancas o);
+    // The last exercise was typed: the view shows the result window.
+    void licaoTerminada();
+
+private:
+    void avaliar(int tecla);
+    void fimDeLicao();
+    void iniciarComum(bool mostrarCapas);
+    void prepararNovoExercicio();
+    void proximaLinha();
+    void restaurarExercicio();
+    void mudarContador(qint16& valor, int delta);
+    void zerarNoPrimeiroExercicio();
+    void julgarFila();
+
+    CadastroUsuarios& usuarios;
+    QList<int> fila;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(SessaoPratica::Mudancas)

@@ -1,0 +1,133 @@
+#include "Treino.h"
+
+#include "app/EstadoCurso.h"
+#include "app/PastaAplicacao.h"
+#include "course/ModFun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringEncoder>
+
+void SomGravado::Tocar(const QString& caminho) { nomes << QFileInfo(caminho).completeBaseName(); }
+
+QString Perfil::linha() const
+{
+    QStringList campos{nome, QString::number(licao), QString::number(exercicio), QStringLiteral("100"),
+                       QStringLiteral("95")};
+    for (int v : {livre, teclas, segundos, erros, acertos, pontos, velocidade, 0, licaoMaxima, exercicioMaximo})
+        campos << QString::number(v);
+    campos << senha;
+    return campos.join(u'<');
+}
+
+Treino::Treino(const QStringList& linhas)
+{
+    DefinirPastaAplicacao(dir.path());
+    ReiniciarEstado();
+    Estado().SomLigado = true;
+    Plataforma() = Servicos{};
+    Plataforma().som = &som;
+    const QDir origem(QStringLiteral(TECLOMATIC_APP_DIR "/Modulos"));
+    QDir(dir.path()).mkpath(QStringLiteral("Modulos"));
+    for (const QString& f : origem.entryList({QStringLiteral("*.mod")}, QDir::Files))
+        QFile::copy(origem.filePath(f), caminho(QStringLiteral("Modulos/") + f));
+    if (!linhas.isEmpty()) {
+        QStringEncoder enc("windows-1252");
+        QFile f(caminho(QStringLiteral("usuario.dat")));
+        if (f.open(QIODevice::WriteOnly))
+            for (const QString& l : linhas)
+                f.write(QByteArray(enc.encode(l)) + "\r\n");
+    }
+    usuarios = std::make_unique<CadastroUsuarios>();
+    sessao = std::make_unique<SessaoPratica>(*usuarios);
+    QObject::connect(sessao.get(), &SessaoPratica::licaoTerminada, [this] { ++licoesTerminadas; });
+}
+
+Treino::~Treino()
+{
+    sessao.reset();
+    usuarios.reset();
+    Plataforma() = Servicos{};
+}
+
+QString Treino::caminho(const QString& relativo) const { return dir.filePath(relativo); }
+
+void Treino::escreverModulo(int licao, const QStringList& linhas, const QString& nome)
+{
+    QByteArray bytes;
+    for (const QString& l : linhas) {
+        int chave = ChaveModulo(licao);
+        bytes += CifrarBytes(CodificarWindows1252(l), chave) + "\r\n";
+    }
+    QFile f(caminho(nome.isEmpty() ? QStringLiteral("Modulos/mod%1.mod").arg(licao) : nome));
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+void Treino::entrar(int linha)
+{
+    usuarios->Carregar();
+    usuarios->SelecionarUsuario(linha);
+    sessao->Retomar = true;
+    usuarios->Entrar();
+    if (Estado().LicaoAtual != 0)
+        sessao->AbrirLicao(Estado().LicaoAtual);
+    som.nomes.clear();
+}
+
+void Treino::tecla(int codigo) { sessao->TeclaProx(codigo); }
+
+void Treino::digitar(const QString& texto)
+{
+    for (const QChar c : texto) {
+        int codigo = 0;
+        const QChar u = c.toUpper();
+        if (u >= QLatin1Char('A') && u <= QLatin1Char('Z'))
+            codigo = u.unicode();
+        else if (c == QLatin1Char(' ') || c == QLatin1Char('/'))
+            codigo = 32;
+        else if (c == QLatin1Char('#'))
+            codigo = 13;
+        else if (u == QChar(u'Ç'))
+            codigo = Estado().TipoTeclado == 2 ? 192 : 186;
+        else if (c == QLatin1Char(','))
+            codigo = 188;
+        else if (c == QLatin1Char('.'))
+            codigo = 190;
+        else if (c == QLatin1Char(';'))
+            codigo = Estado().TipoTeclado == 2 ? 189 : 191;
+        tecla(codigo);
+        while (sessao->TeclasBloqueadas)
+            sessao->TrmRepoem_Timer();
+    }
+}
+
+QStringList Treino::usuariosNoDisco() const
+{
+    QStringList linhas;
+    LerArquivo(caminho(QStringLiteral("usuario.dat")), linhas, true);
+    return linhas;
+}
+
+QStringList Treino::sons()
+{
+    const QStringList r = som.nomes;
+    som.nomes.clear();
+    return r;
+}
+
+QStringList LinhasDaLicao(int n)
+{
+    QFile f(QStringLiteral(TECLOMATIC_SOURCE_DIR "/lessons/licao%1.txt").arg(n, 2, 10, QLatin1Char('0')));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+QString TextoEsperado(const QString& linha, int tipo)
+{
+    if (tipo == 1)
+        return QString(linha.toUpper() + u'/').repeated(8);
+    return linha.toUpper().replace(u' ', u'/');
+}
