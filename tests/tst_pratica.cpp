@@ -130,6 +130,7 @@ Contadores Atuais()
     return {e.TeclasDigitadas, e.Acertos, e.Erros, e.Pontos};
 }
 
+}
 
 namespace QTest {
 template <>
