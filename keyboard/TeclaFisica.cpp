@@ -39,6 +39,7 @@ const Tabela& xkbComum()
         m.insert(108, 18);            // Alt Gr
         m.insert(65, 32);             // space bar
         m.insert(66, 20);             // Caps Lock
+        m.insert(77, 144);            // Num Lock
         for (int i = 0; i < 10; ++i)
             m.insert(67 + i, 112 + i); // F1..F10
         m.insert(95, 122);            // F11
@@ -114,6 +115,10 @@ const Tabela& qtComum()
         m.insert(Qt::Key_Alt, 18);
         m.insert(Qt::Key_AltGr, 18);
         m.insert(Qt::Key_CapsLock, 20);
+        m.insert(Qt::Key_NumLock, 144);
+        m.insert(Qt::Key_Meta, 91);
+        m.insert(Qt::Key_Super_L, 91);
+        m.insert(Qt::Key_Super_R, 92);
         m.insert(Qt::Key_Escape, 27);
         for (int i = 0; i < 12; ++i)
             m.insert(Qt::Key_F1 + i, 112 + i);

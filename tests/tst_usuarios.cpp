@@ -96,21 +96,15 @@ private slots:
     void logoff();
     void logoffNaIntroducao();
     void outroUsuarioNaoHerdaALicao();
-    void fronteira();
-    void fronteiraAbaixoDaLicaoMaxima();
     void gravarMantemALinha();
-    void gravarComRegistrosIguais();
     void pontosNegativos();
 
     // ---- deleting ----------------------------------------------------------------
     void deletar_data();
     void deletar();
-    void deletarOUltimoCriaOPadrao();
 
     // ---- damaged files -----------------------------------------------------------
     void finsDeLinhaMisturados();
-    void linhasEmBranco_data();
-    void linhasEmBranco();
     void registroTruncado();
 
     // ---- a whole round trip ------------------------------------------------------
@@ -487,51 +481,6 @@ void TstUsuarios::outroUsuarioNaoHerdaALicao()
     QCOMPARE(j->pratica.Modulo.indice, 3);
 }
 
-void TstUsuarios::fronteira()
-{
-    JanelaTeste j({QStringLiteral("Ana<3<1<100<95<0<0<0<0<0<0<0<0<3<1<segredo")});
-    j.entrar(QStringLiteral("segredo"));
-    QCOMPARE(j->pratica.Modulo.indice, 0);
-
-    j.completarExercicio(); // saves at exercise 2
-    QCOMPARE(j->pratica.Modulo.indice, 1);
-    QCOMPARE(Campo(j, 0, 3), QStringLiteral("2"));
-    QCOMPARE(Campo(j, 0, 15), QStringLiteral("2"));
-
-    j.completarExercicio(); // saves at exercise 3
-    QCOMPARE(Campo(j, 0, 3), QStringLiteral("3"));
-    QCOMPARE(Campo(j, 0, 15), QStringLiteral("3"));
-
-    j->CmdAntExe->clicar(); // saves at exercise 2: the frontier stays
-    QCOMPARE(j->pratica.Modulo.indice, 1);
-    QCOMPARE(Campo(j, 0, 3), QStringLiteral("2"));
-    QCOMPARE(Campo(j, 0, 14), QStringLiteral("3"));
-    QCOMPARE(Campo(j, 0, 15), QStringLiteral("3"));
-    QCOMPARE(Estado().ExercicioMaximo, qint16(3));
-
-    // Forward again is allowed up to the frontier.
-    j->CmdProxExe->clicar();
-    QCOMPARE(j->pratica.Modulo.indice, 2);
-    j->CmdAntExe->clicar();
-
-    j->CmdLogoff_Click(); // at exercise 2 the frontier comes down
-    QCOMPARE(Campo(j, 0, 3), QStringLiteral("2"));
-    QCOMPARE(Campo(j, 0, 15), QStringLiteral("2"));
-    QCOMPARE(Estado().ExercicioMaximo, qint16(2));
-}
-
-void TstUsuarios::fronteiraAbaixoDaLicaoMaxima()
-{
-    JanelaTeste j({QStringLiteral("Ana<3<1<100<95<0<0<0<0<0<0<0<0<5<4<segredo")});
-    j.entrar(QStringLiteral("segredo"));
-    j.completarExercicio();
-    j.completarExercicio();
-    j->CmdLogoff_Click();
-    QCOMPARE(Campo(j, 0, 3), QStringLiteral("3"));
-    QCOMPARE(Campo(j, 0, 14), QStringLiteral("5"));
-    QCOMPARE(Campo(j, 0, 15), QStringLiteral("4"));
-}
-
 void TstUsuarios::gravarMantemALinha()
 {
     JanelaTeste j({Ana, Bia, Carla});
@@ -556,27 +505,6 @@ void TstUsuarios::gravarMantemALinha()
     QCOMPARE(Campo(j, 1, 1), QStringLiteral("Bia"));
     QCOMPARE(Nomes(j->ListUsuario), (QStringList{QStringLiteral("Ana"), QStringLiteral("Bia"), QStringLiteral("Carla")}));
     QCOMPARE(j->ListUsuario->currentRow(), 1);
-}
-
-void TstUsuarios::gravarComRegistrosIguais()
-{
-    // A hand-copied file: two learners named Ana with the same password and
-    // counters, the second one exercise ahead.
-    const QString primeira = QStringLiteral("Ana<3<1<100<95<0<4<5<1<3<200<48<0<3<2<a");
-    const QString segunda = QStringLiteral("Ana<3<2<100<95<0<4<5<1<3<200<48<0<3<2<a");
-    JanelaTeste j({primeira, segunda});
-    j->SelecionarUsuario(1);
-    j.entrar(QStringLiteral("a"));
-    QCOMPARE(j->pratica.Modulo.indice, 1);
-
-    // Back to exercise 1: the saved record reads exactly like the first line.
-    j->CmdAntExe->clicar();
-    QCOMPARE(j.usuariosNoDisco(), (QStringList{primeira, primeira}));
-    // Forward again: the second learner's line moves, the first one's stays.
-    j->CmdProxExe->clicar();
-    QCOMPARE(j.usuariosNoDisco(), (QStringList{primeira, segunda}));
-    j->CmdLogoff_Click();
-    QCOMPARE(j.usuariosNoDisco(), (QStringList{primeira, segunda}));
 }
 
 void TstUsuarios::pontosNegativos()
@@ -634,23 +562,6 @@ void TstUsuarios::deletar()
     }
 }
 
-void TstUsuarios::deletarOUltimoCriaOPadrao()
-{
-    JanelaTeste j({Ana});
-    j.responderSenha(QStringLiteral("segredo"));
-    j->CmdDeletar_Click();
-    QCOMPARE(Nomes(j->ListUsuario), QStringList{QStringLiteral("Usuário Padrão")});
-    QCOMPARE(j->ListUsuario->currentRow(), 0);
-    QCOMPARE(j->LblUser->text(), QStringLiteral("Usuário Padrão"));
-    QCOMPARE(Estado().SenhaUsuario, QStringLiteral("comeco"));
-    QCOMPARE(j.amb.ler(QStringLiteral("usuario.dat")),
-             QByteArray("Usu\xe1rio Padr\xe3o<0<1<100<95<0<0<0<0<0<0<0<0<1<1<comeco\r\n"));
-
-    // The default user logs in with its password.
-    j.entrar(QStringLiteral("comeco"));
-    QVERIFY(j->Logado());
-}
-
 void TstUsuarios::finsDeLinhaMisturados()
 {
     JanelaTeste j({}, false, [](AmbienteTeste& amb) {
@@ -678,37 +589,6 @@ void TstUsuarios::finsDeLinhaMisturados()
     QCOMPARE(bytes.count("\r\n"), 5);
     QCOMPARE(bytes.count('\r'), 5);
     QVERIFY(bytes.endsWith("<e\r\n"));
-}
-
-void TstUsuarios::linhasEmBranco_data()
-{
-    QTest::addColumn<QByteArray>("arquivo");
-    QTest::addColumn<QStringList>("nomes");
-    QTest::addColumn<QByteArray>("gravado"); // after the next save
-    const QByteArray ana("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<a\r\n");
-    const QByteArray bia("Bia<0<1<100<95<0<0<0<0<0<0<0<0<1<1<b\r\n");
-    const QByteArray padrao("Usu\xe1rio Padr\xe3o<0<1<100<95<0<0<0<0<0<0<0<0<1<1<comeco\r\n");
-    QTest::newRow("linha vazia no fim") << ana + "\r\n" << QStringList{QStringLiteral("Ana")} << ana;
-    QTest::newRow("linha vazia no meio") << ana + "\r\n" + bia
-                                         << QStringList{QStringLiteral("Ana"), QStringLiteral("Bia")} << ana + bia;
-    QTest::newRow("arquivo vazio") << QByteArray() << QStringList{QStringLiteral("Usuário Padrão")} << padrao;
-    QTest::newRow("só linhas vazias") << QByteArray("\r\n\r\n") << QStringList{QStringLiteral("Usuário Padrão")}
-                                      << padrao;
-}
-
-void TstUsuarios::linhasEmBranco()
-{
-    QFETCH(QByteArray, arquivo);
-    QFETCH(QStringList, nomes);
-    QFETCH(QByteArray, gravado);
-    JanelaTeste j({}, false, [&](AmbienteTeste& amb) { amb.escrever(QStringLiteral("usuario.dat"), arquivo); });
-    QCOMPARE(Nomes(j->ListUsuario), nomes);
-    QCOMPARE(j->ListUsuario->currentRow(), 0);
-
-    // Log in and off the first user: the file is written whole.
-    j.entrar(QStringLiteral("chavemestra"));
-    j->CmdLogoff_Click();
-    QCOMPARE(j.amb.ler(QStringLiteral("usuario.dat")), gravado);
 }
 
 void TstUsuarios::registroTruncado()

@@ -512,7 +512,7 @@ void DesenharDedos(QPainter& p, const QRect& r)
         "Apoie os dedos na fileira do meio: a mão esquerda em A S D F e a direita em J K L Ç. "
         "As saliências das teclas F e J guiam os indicadores sem que você olhe para o teclado. "
         "Cada dedo alcança apenas as teclas da sua cor, e os polegares cuidam da barra de espaço. "
-        "Nos exercícios não use a tecla Shift: maiúsculas e minúsculas valem igual, o que conta é a tecla certa. "
+        "As maiúsculas podem ser digitadas com Shift ou sem ele: o que conta é a tecla certa. "
         "Quando estiver pronto, clique em \"Proxima Lição\" para começar a lição 1.");
     p.drawText(QRectF(x0, yl + 36, passo * 10, 110), Qt::AlignLeft | Qt::TextWordWrap, texto);
     p.restore();
