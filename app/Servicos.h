@@ -32,7 +32,9 @@ public:
     virtual ~ServicoConfiguracao() = default;
     // Per-user settings of application "Teclomatic", section "Settings".
     virtual std::optional<QString> Ler(const QString& chave) = 0;
-    virtual void Gravar(const QString& chave, const QString& valor) = 0;
+    // Stores the value; false when the store could not be written (the value
+    // then lasts only until the program ends).
+    virtual bool Gravar(const QString& chave, const QString& valor) = 0;
 };
 
 class ServicoDialogos {

@@ -38,7 +38,7 @@ struct ArrastarNada : ServicoArrastar {
 };
 struct ConfiguracaoVazia : ServicoConfiguracao {
     std::optional<QString> Ler(const QString&) override { return std::nullopt; }
-    void Gravar(const QString&, const QString&) override {}
+    bool Gravar(const QString&, const QString&) override { return true; }
 };
 struct DialogosAutomaticos : ServicoDialogos {
     QString senha;

@@ -71,10 +71,76 @@ QString Cifrar(const QString& linha, int& chave);
 // terminator at the very end adds no empty line. With plano false every
 // line is unscrambled with ChaveModulo(Estado().LicaoAtual), computed anew
 // for each line; with plano true the lines go in exactly as they are.
-// Returns false when the file cannot be opened (alvo is left as it was), or
-// when reading stops early on a read failure or after MaximoLinhasArquivo
-// lines (the lines already read stay in alvo); true when the whole file was
-// read.
+// Only a regular file is opened (a folder, FIFO or device counts as not
+// there), and opening never waits. Returns false when the file cannot be
+// opened (alvo is left as it was), or when reading stops early on a read
+// failure or after MaximoLinhasArquivo lines (the lines already read stay
+// in alvo); true when the whole file was read. No size limits: the callers
+// that read what a learner may have put there use the overload below.
 bool LerArquivo(const QString& caminho, QStringList& alvo, bool plano);
 // The same on a device that is already open for reading.
 bool LerLinhas(QIODevice& origem, QStringList& alvo, bool plano);
+
+// ---- reading with limits and a reason ---------------------------------
+
+// Caps on what is read from one file.
+constexpr qint64 MaximoBytesUsuarios = 16 * 1024 * 1024; // usuario.dat
+constexpr qint64 MaximoBytesModulo = 1024 * 1024;        // a lesson module
+constexpr qsizetype MaximoBytesLinha = 4 * 1024;         // one line of either
+
+struct LimitesLeitura {
+    qint64 bytes;         // at most this many bytes are read from the file
+    qsizetype bytesLinha; // a longer line is cut to this many bytes
+    int linhas;           // at most this many lines
+    // A symbolic link is followed only to a file in the link's own folder;
+    // otherwise links are followed wherever they go.
+    bool linkSoNaPasta;
+};
+constexpr LimitesLeitura LimitesUsuarios{MaximoBytesUsuarios, MaximoBytesLinha, MaximoLinhasArquivo, true};
+constexpr LimitesLeitura LimitesModulo{MaximoBytesModulo, MaximoBytesLinha, MaximoLinhasArquivo, false};
+
+enum class EstadoLeitura {
+    Completo,   // the whole file was read
+    Cortado,    // stopped early: more lines than the limit, a read failure,
+                // or no permission to read; the whole lines read stay
+    Grande,     // over a cap: the file (the lines within the cap stay) or
+                // one line (cut to the cap, the following lines are read)
+    NaoRegular, // a folder, FIFO, device or socket, or a link the policy
+                // refuses (outside its folder, or to nothing): nothing read
+    Ausente,    // nothing at that path: nothing read
+};
+
+struct ResultadoLeitura {
+    EstadoLeitura estado = EstadoLeitura::Ausente;
+    // Why the file was not read whole, in Portuguese, e.g. "o arquivo passa
+    // de 16 MiB"; empty when Completo.
+    QString motivo;
+    int linhas = 0; // lines appended to alvo
+
+    // The file may be rewritten from what was read: all of it, or there was
+    // no file. Anything else rewritten would lose what was not read.
+    bool podeRegravar() const
+    {
+        return estado == EstadoLeitura::Completo || estado == EstadoLeitura::Ausente;
+    }
+};
+
+// LerArquivo within limites, reporting what happened. The first problem met
+// decides the state. The file type is checked before opening and again on
+// the open file, and the open itself never blocks (a FIFO put in place in
+// between is refused, not waited on).
+ResultadoLeitura LerArquivo(const QString& caminho, QStringList& alvo, bool plano, const LimitesLeitura& limites);
+
+// The same checks on the raw bytes: at most maximo bytes (more gives Grande
+// and the first maximo bytes); linhas in the result is not counted.
+ResultadoLeitura LerBytesArquivo(const QString& caminho, QByteArray& bytes, qint64 maximo, bool linkSoNaPasta);
+
+// "Não foi possível ler a lição em <caminho>: <motivo>", for a module that
+// was not read whole.
+QString MensagemLeituraModulo(const QString& caminho, const ResultadoLeitura& leitura);
+
+// Where a symbolic link at caminho may be followed under the policy of
+// LimitesUsuarios: the canonical path of its target when that target exists
+// and sits in the link's own folder; otherwise empty, with motivo set. For a
+// path that is not a link, returns caminho unchanged.
+QString DestinoDoLink(const QString& caminho, QString* motivo = nullptr);

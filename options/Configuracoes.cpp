@@ -30,8 +30,14 @@ int LerIndiceOpcao(const QString& chave, int itens)
     return *v;
 }
 
-void GravarConfiguracaoNumero(const QString& chave, int valor)
+bool GravarConfiguracaoNumero(const QString& chave, int valor)
 {
-    if (auto* cfg = Plataforma().configuracao)
-        cfg->Gravar(chave, QString::number(valor));
+    auto* cfg = Plataforma().configuracao;
+    return cfg && cfg->Gravar(chave, QString::number(valor));
+}
+
+QString MensagemFalhaConfiguracoes()
+{
+    return QStringLiteral("Não foi possível salvar as opções: as configurações desta conta não podem ser "
+                          "gravadas. As escolhas valem só até o Teclomatic ser fechado.");
 }

@@ -13,4 +13,8 @@ std::optional<int> LerConfiguracaoNumero(const QString& chave, bool* invalido = 
 // A list index for the options window: missing, non-numeric or outside
 // 0..(itens-1) gives 0.
 int LerIndiceOpcao(const QString& chave, int itens);
-void GravarConfiguracaoNumero(const QString& chave, int valor);
+// Stores the value as decimal text; false when the settings store could not
+// be written (or there is none).
+bool GravarConfiguracaoNumero(const QString& chave, int valor);
+// The options window's message when its choices could not be stored.
+QString MensagemFalhaConfiguracoes();

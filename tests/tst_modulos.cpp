@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -254,6 +255,50 @@ private slots:
         QVERIFY(!LerArquivo(ambiente.caminho(QStringLiteral("grande.dat")), linhas, true));
         QCOMPARE(linhas.size(), MaximoLinhasArquivo);
         QCOMPARE(linhas.last(), QString::number(MaximoLinhasArquivo - 1));
+    }
+
+    void moduloSoArquivoComumEAteOLimite()
+    {
+        // A module is read up to 1 MiB with lines of up to 4 KiB; the lines
+        // within the cap stay and the lesson says why it is short.
+        AmbienteTeste ambiente;
+        Estado().LicaoAtual = 3;
+        int chave = ChaveModulo(3);
+        const QByteArray texto = QByteArray("asdf ").repeated(20).trimmed();
+        const QByteArray linha = CifrarBytes(texto, chave) + "\r\n";
+        ambiente.escrever(QStringLiteral("Modulos/mod3.mod"),
+                          linha.repeated(int(MaximoBytesModulo / linha.size()) + 1));
+        QStringList linhas;
+        ResultadoLeitura r = LerArquivo(CaminhoModulo(3), linhas, false, LimitesModulo);
+        QCOMPARE(r.estado, EstadoLeitura::Grande);
+        QCOMPARE(linhas.size(), int(MaximoBytesModulo / linha.size()));
+        QCOMPARE(linhas.last(), QString::fromLatin1(texto));
+        QCOMPARE(MensagemLeituraModulo(CaminhoModulo(3), r),
+                 QStringLiteral("Não foi possível ler a lição em %1: o arquivo passa de 1 MiB").arg(CaminhoModulo(3)));
+
+        ambiente.escrever(QStringLiteral("Modulos/mod3.mod"), linha);
+        linhas.clear();
+        r = LerArquivo(CaminhoModulo(3), linhas, false, LimitesModulo);
+        QCOMPARE(r.estado, EstadoLeitura::Completo);
+        QCOMPARE(r.motivo, QString());
+        QCOMPARE(linhas, QStringList{QString::fromLatin1(texto)});
+
+        // A module link may point anywhere (an installed copy), but only to
+        // a regular file: not to a device, a FIFO or a folder.
+        QVERIFY(::mkfifo(QFile::encodeName(ambiente.caminho(QStringLiteral("fifo"))).constData(), 0600) == 0);
+        const QStringList alvos{QStringLiteral("/dev/zero"), ambiente.caminho(QStringLiteral("fifo")),
+                                ambiente.pasta()};
+        for (const QString& alvo : alvos) {
+            QFile::remove(CaminhoModulo(3));
+            QVERIFY(QFile::link(alvo, CaminhoModulo(3)));
+            linhas.clear();
+            r = LerArquivo(CaminhoModulo(3), linhas, false, LimitesModulo);
+            QCOMPARE(r.estado, EstadoLeitura::NaoRegular);
+            QCOMPARE(r.motivo, QStringLiteral("não é um arquivo comum"));
+            QVERIFY(!LerArquivo(CaminhoModulo(3), linhas, false));
+            QCOMPARE(linhas, QStringList{});
+        }
+        QCOMPARE(LerArquivo(CaminhoModulo(4), linhas, false, LimitesModulo).estado, EstadoLeitura::Ausente);
     }
 
     // ---- the teclomod tool ----

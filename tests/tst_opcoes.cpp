@@ -62,6 +62,7 @@ private slots:
     void cancelarNaoMudaNada();
     void configuracaoInvalida_data();
     void configuracaoInvalida();
+    void armazemSomenteLeituraAvisa();
 };
 
 void TstOpcoes::abreComOPadrao()
@@ -156,6 +157,7 @@ void TstOpcoes::okGravaEAplica()
     });
     QVERIFY(fechada);
     QCOMPARE(c.janela.amb.dialogos.modais, QStringList{QStringLiteral("FrmOpcao")});
+    QCOMPARE(c.janela.amb.dialogos.textos(), QStringList{});
     QCOMPARE(c.configuracao().value(QStringLiteral("SelTeclado")), QString::number(teclado));
     QCOMPARE(c.configuracao().value(QStringLiteral("SelTela")), QString::number(tela));
     QCOMPARE(Estado().TipoTeclado, qint16(teclado));
@@ -248,6 +250,29 @@ void TstOpcoes::configuracaoInvalida()
     w.CmdOk_Click();
     QCOMPARE(c.configuracao().value(QStringLiteral("SelTeclado")), QString::number(indiceTeclado));
     QCOMPARE(c.configuracao().value(QStringLiteral("SelTela")), QString::number(indiceTela));
+}
+
+void TstOpcoes::armazemSomenteLeituraAvisa()
+{
+    // A settings store that cannot be written (a read-only home): the
+    // choices apply to this run and the learner is told they will not last.
+    Cenario c;
+    c.janela.amb.configuracao.somenteLeitura = true;
+    c.abrir([](FrmOpcao* w) {
+        w->SelTeclado->setCurrentIndex(1);
+        w->SelTela->setCurrentIndex(1);
+        w->CmdOk->clicar();
+    });
+    QCOMPARE(c.configuracao(), (QMap<QString, QString>{}));
+    QCOMPARE(Estado().TipoTeclado, qint16(1));
+    QCOMPARE(Estado().ModoTela, qint16(1));
+    const auto& mensagens = c.janela.amb.dialogos.mensagens;
+    QCOMPARE(mensagens.size(), 1);
+    QCOMPARE(mensagens.at(0).titulo, QStringLiteral("Teclomatic"));
+    QCOMPARE(mensagens.at(0).texto,
+             QStringLiteral("Não foi possível salvar as opções: as configurações desta conta não podem ser "
+                            "gravadas. As escolhas valem só até o Teclomatic ser fechado."));
+    QCOMPARE(mensagens.at(0).icone, IconeMensagem::Exclamacao);
 }
 
 QTEST_MAIN(TstOpcoes)

@@ -1,7 +1,9 @@
 #include "course/ModFun.h"
 #include "users/ArquivoUsuarios.h"
 #include "users/Deslizador.h"
+#include "users/LocalUsuarios.h"
 #include "users/RegistroUsuario.h"
+#include "users/SessaoUsuarios.h"
 #include "fakes/Fakes.h"
 
 #include <QDir>
@@ -9,6 +11,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QThread>
@@ -18,6 +22,7 @@
 #include <cstdio>
 #include <unistd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -71,19 +76,6 @@ QByteArray BytesDe(const QStringList& lista)
         std::fflush(stdout);
     }
     _exit(0);
-}
-
-// Whether this process may write into a folder without write permission
-// (running as root or with the matching capability).
-bool IgnoraPermissoes(const QString& pasta)
-{
-    QFile teste(pasta + QStringLiteral("/.teste_permissao"));
-    const bool escreveu = teste.open(QIODevice::WriteOnly);
-    if (escreveu) {
-        teste.close();
-        teste.remove();
-    }
-    return escreveu;
 }
 
 } // namespace
@@ -265,27 +257,15 @@ private slots:
             limite.rlim_cur = 64 * 1024;
             auto sinalAntes = std::signal(SIGXFSZ, SIG_IGN);
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
-            const bool gravou = GravarUsuarios(CaminhoUsuarios(), novo);
+            const ResultadoGravacao gravou = GravarArquivoUsuarios(CaminhoUsuarios(), novo);
             setrlimit(RLIMIT_FSIZE, &antes);
             std::signal(SIGXFSZ, sinalAntes);
             QVERIFY(!gravou);
+            QCOMPARE(MensagemFalhaGravacao(CaminhoUsuarios(), gravou.motivo),
+                     QStringLiteral("Não foi possível salvar o progresso em %1: o arquivo ficou grande demais "
+                                    "para o disco").arg(CaminhoUsuarios()));
             QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), anterior);
             QCOMPARE(QDir(amb.pasta()).entryList(QDir::Files), QStringList{QStringLiteral("usuario.dat")});
-        }
-
-        // A folder without write permission (where permissions apply).
-        {
-            QFile::setPermissions(amb.pasta(), QFileDevice::ReadOwner | QFileDevice::ExeOwner
-                                                  | QFileDevice::ReadGroup | QFileDevice::ExeGroup
-                                                  | QFileDevice::ReadOther | QFileDevice::ExeOther);
-            const bool privilegiado = IgnoraPermissoes(amb.pasta());
-            const bool gravou = privilegiado || GravarUsuarios(CaminhoUsuarios(), novo);
-            QFile::setPermissions(amb.pasta(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                  | QFileDevice::ExeOwner);
-            if (!privilegiado) {
-                QVERIFY(!gravou);
-                QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), anterior);
-            }
         }
 
         // Impossible paths: a folder that is a file, a file that is a folder.
@@ -293,12 +273,163 @@ private slots:
         QVERIFY(!GravarUsuarios(amb.caminho(QStringLiteral("arquivo/usuario.dat")), novo));
         QCOMPARE(amb.ler(QStringLiteral("arquivo")), QByteArray("x"));
         QVERIFY(QDir(amb.pasta()).mkdir(QStringLiteral("pasta.dat")));
-        QVERIFY(!GravarUsuarios(amb.caminho(QStringLiteral("pasta.dat")), novo));
+        QCOMPARE(GravarArquivoUsuarios(amb.caminho(QStringLiteral("pasta.dat")), novo).motivo,
+                 QStringLiteral("não é um arquivo comum"));
         QVERIFY(QFileInfo(amb.caminho(QStringLiteral("pasta.dat"))).isDir());
 
         // And the file is still writable afterwards.
         QVERIFY(GravarUsuarios(CaminhoUsuarios(), novo));
         QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), BytesDe(novo));
+    }
+
+    void leituraIncompletaNaoEhRegravada()
+    {
+        // Every way of reading less than the whole file leaves it as it is
+        // for the rest of the session, and the learner is told once.
+        struct Caso {
+            QByteArray conteudo;
+            EstadoLeitura estado;
+            QString motivo;
+            int linhas;
+        };
+        QByteArray muitas;
+        for (int i = 0; i <= MaximoLinhasArquivo; ++i)
+            muitas += "Aluno " + QByteArray::number(i) + "<0<1\r\n";
+        const QByteArray linha4000 = QByteArray(4000, 'x') + "\r\n";
+        const QByteArray enorme = linha4000.repeated(int(MaximoBytesUsuarios / linha4000.size()) + 1);
+        const QList<Caso> casos{
+            {muitas, EstadoLeitura::Cortado, QStringLiteral("o arquivo tem mais de 32768 linhas"), MaximoLinhasArquivo},
+            {enorme, EstadoLeitura::Grande, QStringLiteral("o arquivo passa de 16 MiB"),
+             int(MaximoBytesUsuarios / linha4000.size())},
+            {"Ana<1\r\n" + QByteArray(5000, 'y') + "\r\nBia<2\r\n", EstadoLeitura::Grande,
+             QStringLiteral("uma linha passa de 4 KiB"), 3},
+        };
+        for (const Caso& caso : casos) {
+            AmbienteTeste amb;
+            amb.escrever(QStringLiteral("usuario.dat"), caso.conteudo);
+            SessaoUsuarios sessao;
+            QStringList registros;
+            const ResultadoLeitura r = sessao.Abrir(registros);
+            QCOMPARE(r.estado, caso.estado);
+            QCOMPARE(r.motivo, caso.motivo);
+            QCOMPARE(registros.size(), caso.linhas);
+            QVERIFY(registros.at(registros.size() - 1).size() <= MaximoBytesLinha);
+            QVERIFY(sessao.SomenteLeitura());
+            QCOMPARE(sessao.Aviso(), QStringLiteral("Não foi possível ler o arquivo de usuários %1: %2. Para não perder "
+                                                    "nenhum aluno, o progresso não será salvo até o Teclomatic ser "
+                                                    "aberto de novo.").arg(CaminhoUsuarios(), caso.motivo));
+            QVERIFY(!sessao.Gravar(registros));
+            QCOMPARE(sessao.Aviso(), QString());
+            QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), caso.conteudo);
+        }
+
+        // Read whole, or no file at all: written as usual, in the
+        // application folder it can write to, and nothing is said.
+        AmbienteTeste amb;
+        SessaoUsuarios sessao;
+        QStringList registros;
+        QCOMPARE(sessao.Abrir(registros).estado, EstadoLeitura::Ausente);
+        QCOMPARE(sessao.Local().naPastaAplicacao, true);
+        QCOMPARE(sessao.Caminho(), CaminhoUsuarios());
+        QVERIFY(sessao.Gravar({RegistroPadrao()}));
+        QCOMPARE(sessao.Aviso(), QString());
+        QVERIFY(!QFileInfo::exists(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        QStringList relidos;
+        const ResultadoLeitura r = LerArquivoUsuarios(CaminhoUsuarios(), relidos);
+        QCOMPARE(r.estado, EstadoLeitura::Completo);
+        QVERIFY(r.podeRegravar());
+        QCOMPARE(relidos, QStringList{RegistroPadrao()});
+    }
+
+    void soArquivosComunsSaoLidosOuGravados()
+    {
+        // A FIFO would hang the start-up, a device would be read forever:
+        // neither is opened, and neither is written over.
+        AmbienteTeste amb;
+        QVERIFY(::mkfifo(QFile::encodeName(CaminhoUsuarios()).constData(), 0600) == 0);
+        QStringList registros;
+        const ResultadoLeitura r = LerArquivoUsuarios(CaminhoUsuarios(), registros);
+        QCOMPARE(r.estado, EstadoLeitura::NaoRegular);
+        QCOMPARE(r.motivo, QStringLiteral("não é um arquivo comum"));
+        QVERIFY(!r.podeRegravar());
+        QCOMPARE(GravarArquivoUsuarios(CaminhoUsuarios(), {RegistroPadrao()}).motivo,
+                 QStringLiteral("não é um arquivo comum"));
+        QVERIFY(QFileInfo(CaminhoUsuarios()).isFile() == false);
+        QVERIFY(!LerArquivo(CaminhoUsuarios(), registros, true));
+        QCOMPARE(registros, QStringList{});
+    }
+
+    void linksSoDentroDaPasta()
+    {
+        AmbienteTeste amb;
+        QTemporaryDir fora;
+        const QString alheio = fora.filePath(QStringLiteral("alheio.dat"));
+        QFile(alheio).open(QIODevice::WriteOnly);
+        const QByteArray lista = BytesDe({RegistroPadrao()});
+        amb.escrever(QStringLiteral("dados.dat"), lista);
+        auto ligar = [&](const QString& alvo) {
+            QFile::remove(CaminhoUsuarios());
+            QVERIFY(QFile::link(alvo, CaminhoUsuarios()));
+        };
+
+        // To a file of the same folder: read and written through the link,
+        // which stays a link.
+        ligar(QStringLiteral("dados.dat"));
+        QStringList registros;
+        QCOMPARE(LerArquivoUsuarios(CaminhoUsuarios(), registros).estado, EstadoLeitura::Completo);
+        QCOMPARE(registros, QStringList{RegistroPadrao()});
+        QVERIFY(GravarUsuarios(CaminhoUsuarios(), {QStringLiteral("Ana")}));
+        QCOMPARE(amb.ler(QStringLiteral("dados.dat")), QByteArray("Ana\r\n"));
+        QVERIFY(QFileInfo(CaminhoUsuarios()).isSymLink());
+
+        // Out of the folder (another account's file, a device): neither
+        // read nor written.
+        for (const QString& alvo : {alheio, QStringLiteral("/dev/zero")}) {
+            ligar(alvo);
+            const ResultadoLeitura r = LerArquivoUsuarios(CaminhoUsuarios(), registros);
+            QCOMPARE(r.estado, EstadoLeitura::NaoRegular);
+            QCOMPARE(r.motivo, QStringLiteral("é um atalho para fora da sua pasta"));
+            QCOMPARE(GravarArquivoUsuarios(CaminhoUsuarios(), {QStringLiteral("Ana")}).motivo, r.motivo);
+        }
+        QCOMPARE(QFileInfo(alheio).size(), 0);
+
+        // To nothing, here or elsewhere: the target is never created.
+        for (const QString& alvo : {amb.caminho(QStringLiteral("novo.dat")), fora.filePath(QStringLiteral("novo.dat"))}) {
+            ligar(alvo);
+            QCOMPARE(GravarArquivoUsuarios(CaminhoUsuarios(), {QStringLiteral("Ana")}).motivo,
+                     QStringLiteral("é um atalho para um arquivo que não existe"));
+            QVERIFY(!QFileInfo::exists(alvo));
+        }
+    }
+
+    void sobrasDeGravacaoInterrompidaSaoRemovidas()
+    {
+        // Only the names Qt gives the temporary copy of a save (the file's
+        // name, a dot, six letters), only regular files, and only old ones.
+        AmbienteTeste amb;
+        amb.escrever(QStringLiteral("usuario.dat"), BytesDe({RegistroPadrao()}));
+        const QStringList ficam{QStringLiteral("usuario.dat.Ab1dEf"), QStringLiteral("usuario.dat.AbCdEfG"),
+                                QStringLiteral("outro.dat.AbCdEf"), QStringLiteral("usuario.dat.RecEnt")};
+        for (const QString& n : ficam + QStringList{QStringLiteral("usuario.dat.AbCdEf")})
+            amb.escrever(n, "meio gravado");
+        QVERIFY(QDir(amb.pasta()).mkdir(QStringLiteral("usuario.dat.QwErTy")));
+        QVERIFY(QFile::link(amb.caminho(QStringLiteral("outro.dat.AbCdEf")), amb.caminho(QStringLiteral("usuario.dat.ZxCvBn"))));
+        const QDateTime antiga = QDateTime::currentDateTime().addSecs(-3600);
+        for (const QString& n : QDir(amb.pasta()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (n == QStringLiteral("usuario.dat.RecEnt"))
+                continue;
+            QFile f(amb.caminho(n));
+            if (QFileInfo(f).isFile() && f.open(QIODevice::ReadWrite))
+                QVERIFY(f.setFileTime(antiga, QFileDevice::FileModificationTime));
+        }
+
+        SessaoUsuarios sessao;
+        QStringList registros;
+        QCOMPARE(sessao.Abrir(registros).estado, EstadoLeitura::Completo);
+        QVERIFY(!QFileInfo::exists(amb.caminho(QStringLiteral("usuario.dat.AbCdEf"))));
+        for (const QString& n : ficam + QStringList{QStringLiteral("usuario.dat.QwErTy"), QStringLiteral("usuario.dat.ZxCvBn")})
+            QVERIFY2(QFileInfo::exists(amb.caminho(n)), qPrintable(n));
+        QCOMPARE(RemoverTemporariosUsuarios(CaminhoUsuarios(), 0), 1); // the recent one, when age does not count
     }
 
     void processoMortoNoMeioDaGravacao()

@@ -356,12 +356,18 @@ void FrmOpcao::CmdOk_Click()
 {
     const int teclado = SelTeclado->currentIndex();
     const int tela = SelTela->currentIndex();
-    GravarConfiguracaoNumero(ChaveTeclado, teclado);
-    GravarConfiguracaoNumero(ChaveTela, tela);
+    const bool tecladoGravado = GravarConfiguracaoNumero(ChaveTeclado, teclado);
+    const bool telaGravada = GravarConfiguracaoNumero(ChaveTela, tela);
     if (FrmMain* m = FrmMain::Instancia())
         m->ConstruirTeclado(teclado);
     Estado().TipoTeclado = qint16(teclado);
     Estado().ModoTela = qint16(tela);
+    // The choices apply to this run either way; the learner is told when
+    // they will not be there at the next start.
+    if (!tecladoGravado || !telaGravada) {
+        if (auto* d = Plataforma().dialogos)
+            d->Mensagem(this, QStringLiteral("Teclomatic"), MensagemFalhaConfiguracoes(), IconeMensagem::Exclamacao);
+    }
     accept();
 }
 

@@ -68,11 +68,16 @@ std::optional<QString> ConfiguracaoQt::Ler(const QString& chave)
     return s.value(chaveCompleta(chave)).toString();
 }
 
-void ConfiguracaoQt::Gravar(const QString& chave, const QString& valor)
+bool ConfiguracaoQt::Gravar(const QString& chave, const QString& valor)
 {
-    QSettings& s = armazem();
+    // A settings object of its own: QSettings keeps the first error it met
+    // for good, and this reports on this write only. The objects share the
+    // values in memory, so the value is read back this run even when the
+    // store could not take it.
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Teclomatic"));
     s.setValue(chaveCompleta(chave), valor);
     s.sync();
+    return s.status() == QSettings::NoError;
 }
 
 // ---- message boxes and modal windows -------------------------------------

@@ -26,7 +26,7 @@ public:
 class ConfiguracaoQt : public ServicoConfiguracao {
 public:
     std::optional<QString> Ler(const QString& chave) override;
-    void Gravar(const QString& chave, const QString& valor) override;
+    bool Gravar(const QString& chave, const QString& valor) override;
 };
 
 class DialogosQt : public ServicoDialogos {

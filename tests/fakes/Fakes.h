@@ -26,8 +26,15 @@ struct FakeArrastar : ServicoArrastar {
 
 struct FakeConfiguracao : ServicoConfiguracao {
     QMap<QString, QString> valores;
+    bool somenteLeitura = false; // a store that cannot be written: nothing is kept
     std::optional<QString> Ler(const QString& chave) override;
-    void Gravar(const QString& chave, const QString& valor) override { valores[chave] = valor; }
+    bool Gravar(const QString& chave, const QString& valor) override
+    {
+        if (somenteLeitura)
+            return false;
+        valores[chave] = valor;
+        return true;
+    }
 };
 
 struct MensagemRegistrada {
