@@ -7,7 +7,7 @@
 # portable application folder), then in share/teclomatic (CaminhoRecurso).
 # Included after the Teclomatic target, the assets and the modules exist.
 
-set(TECLOMATIC_ID io.github.teclomatic.Teclomatic)
+set(TECLOMATIC_ID io.github.teclomatic.teclomatic)
 set(TECLOMATIC_URL "https://github.com/teclomatic/teclomatic" CACHE STRING
   "Project home page, named in the package and the AppStream metadata")
 set(TECLOMATIC_URL_ARQUIVOS "https://raw.githubusercontent.com/teclomatic/teclomatic/main" CACHE STRING

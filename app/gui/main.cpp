@@ -57,7 +57,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Teclomatic"));
     // Ties the window to the installed menu entry (Wayland app id) and gives
     // it the program's icon on the task bar.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.teclomatic.Teclomatic"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.teclomatic.teclomatic"));
     QIcon icone;
     for (int n : {16, 32, 48, 256})
         icone.addFile(QStringLiteral(":/icones/icone%1.png").arg(n), QSize(n, n));

@@ -7,5 +7,5 @@ set -euo pipefail
 cd "$(dirname "$0")/../../packaging/icons"
 for n in 16 22 24 32 48 64 128 256 512; do
   mkdir -p "hicolor/${n}x${n}/apps"
-  rsvg-convert -w "$n" -h "$n" teclomatic.svg -o "hicolor/${n}x${n}/apps/io.github.teclomatic.Teclomatic.png"
+  rsvg-convert -w "$n" -h "$n" teclomatic.svg -o "hicolor/${n}x${n}/apps/io.github.teclomatic.teclomatic.png"
 done
