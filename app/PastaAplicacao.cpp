@@ -2,12 +2,27 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+
+// Set by the build from the install layout; a build without them (another
+// build system) still finds everything in the application folder.
+#ifndef TECLOMATIC_DADOS
+#define TECLOMATIC_DADOS ""
+#endif
+#ifndef TECLOMATIC_DADOS_RELATIVO
+#define TECLOMATIC_DADOS_RELATIVO ""
+#endif
 
 namespace {
 QString& pastaDefinida()
 {
     static QString p;
     return p;
+}
+
+QString Juntar(const QString& pasta, const QString& relativo)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(pasta + QLatin1Char('/') + relativo));
 }
 }
 
@@ -21,7 +36,31 @@ QString PastaAplicacao()
 
 void DefinirPastaAplicacao(const QString& pasta) { pastaDefinida() = pasta; }
 
-QString CaminhoAplicacao(const QString& relativo)
+QString CaminhoAplicacao(const QString& relativo) { return Juntar(PastaAplicacao(), relativo); }
+
+QStringList PastasRecursos()
 {
-    return QDir::toNativeSeparators(QDir::cleanPath(PastaAplicacao() + QLatin1Char('/') + relativo));
+    QStringList pastas{PastaAplicacao()};
+    if (!pastaDefinida().isEmpty())
+        return pastas;
+    const QString relativo = QStringLiteral(TECLOMATIC_DADOS_RELATIVO);
+    if (!relativo.isEmpty())
+        pastas << Juntar(QCoreApplication::applicationDirPath(), relativo);
+    const QString instalada = QStringLiteral(TECLOMATIC_DADOS);
+    if (!instalada.isEmpty())
+        pastas << QDir::toNativeSeparators(QDir::cleanPath(instalada));
+    pastas.removeDuplicates();
+    return pastas;
 }
+
+QString LocalizarRecurso(const QString& relativo, const QStringList& pastas)
+{
+    for (const QString& pasta : pastas) {
+        const QString caminho = Juntar(pasta, relativo);
+        if (QFileInfo::exists(caminho))
+            return caminho;
+    }
+    return pastas.isEmpty() ? Juntar(PastaAplicacao(), relativo) : Juntar(pastas.first(), relativo);
+}
+
+QString CaminhoRecurso(const QString& relativo) { return LocalizarRecurso(relativo, PastasRecursos()); }

@@ -9,5 +9,5 @@ void TocarSom(const QString& nome)
     if (!Estado().SomLigado)
         return;
     if (auto* som = Plataforma().som)
-        som->Tocar(CaminhoAplicacao(nome + QStringLiteral(".wav")));
+        som->Tocar(CaminhoRecurso(nome + QStringLiteral(".wav")));
 }

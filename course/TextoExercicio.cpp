@@ -64,5 +64,5 @@ QString LinhaTitulo(const QString& nome, int licao, int indice, int total)
 
 QString CaminhoModulo(int n)
 {
-    return CaminhoAplicacao(QStringLiteral("Modulos/mod") + QString::number(n) + QStringLiteral(".mod"));
+    return CaminhoRecurso(QStringLiteral("Modulos/mod") + QString::number(n) + QStringLiteral(".mod"));
 }

@@ -32,6 +32,7 @@ int ClassificarModulo(QStringList& linhas);
 // current exercise counted from 0) of total.
 QString LinhaTitulo(const QString& nome, int licao, int indice, int total);
 
-// The module file of lesson n in the application folder: Modulos/mod<n>.mod,
-// the number without leading zeros (mod7.mod).
+// The module file of lesson n: Modulos/mod<n>.mod, the number without
+// leading zeros (mod7.mod), in the application folder or, for an installed
+// program, in its data folder (CaminhoRecurso).
 QString CaminhoModulo(int n);

@@ -1,12 +1,15 @@
 // The files the program loads beside its executable: the five feedback
 // sounds and the help manual. Checked at their source in assets/ and, after
 // a build, in the application folder where the program looks for them.
+#include "app/PastaAplicacao.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -339,6 +342,36 @@ private slots:
             QVERIFY2(LerTudo(copia) == LerTudo(PastaFontes + QLatin1Char('/') + rel),
                      qPrintable(copia + " differs from " + rel));
         }
+    }
+
+    void arquivosAchadosNaPastaDoProgramaOuNaInstalacao()
+    {
+        // A portable folder is searched first, then share/teclomatic beside
+        // the bin/ folder of an installed program.
+        const QString exe = QCoreApplication::applicationDirPath();
+        const QStringList pastas = PastasRecursos();
+        QCOMPARE(pastas.value(0), QDir::toNativeSeparators(exe));
+        QVERIFY2(pastas.contains(QDir::toNativeSeparators(QDir::cleanPath(exe + QStringLiteral("/../share/teclomatic")))),
+                 qPrintable(pastas.join(QLatin1Char(' '))));
+
+        // The first folder holding the file wins; when none holds it, the
+        // path names the first folder.
+        QTemporaryDir portatil, instalada;
+        const QString rel = QStringLiteral("Modulos/mod1.mod");
+        QVERIFY(QDir(instalada.path()).mkpath(QStringLiteral("Modulos")));
+        QVERIFY(QFile(instalada.filePath(rel)).open(QIODevice::WriteOnly));
+        const QStringList ordem{portatil.path(), instalada.path()};
+        QCOMPARE(LocalizarRecurso(rel, ordem), QDir::toNativeSeparators(instalada.filePath(rel)));
+        QVERIFY(QDir(portatil.path()).mkpath(QStringLiteral("Modulos")));
+        QVERIFY(QFile(portatil.filePath(rel)).open(QIODevice::WriteOnly));
+        QCOMPARE(LocalizarRecurso(rel, ordem), QDir::toNativeSeparators(portatil.filePath(rel)));
+        QCOMPARE(LocalizarRecurso(QStringLiteral("fim.wav"), ordem), QDir::toNativeSeparators(portatil.filePath(QStringLiteral("fim.wav"))));
+
+        // A test's application folder is the only place looked at.
+        DefinirPastaAplicacao(instalada.path());
+        QCOMPARE(PastasRecursos(), QStringList{QDir::toNativeSeparators(instalada.path())});
+        QCOMPARE(CaminhoRecurso(QStringLiteral("bip.wav")), QDir::toNativeSeparators(instalada.filePath(QStringLiteral("bip.wav"))));
+        DefinirPastaAplicacao(QString());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "ui/FrmMain.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <cmath>
 
@@ -54,6 +55,13 @@ int main(int argc, char** argv)
     ajustarEscalaATela(argv);
     QApplication::setApplicationName(QStringLiteral("Teclomatic"));
     QApplication::setApplicationDisplayName(QStringLiteral("Teclomatic"));
+    // Ties the window to the installed menu entry (Wayland app id) and gives
+    // it the program's icon on the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.teclomatic.teclomatic"));
+    QIcon icone;
+    for (int n : {16, 32, 48, 256})
+        icone.addFile(QStringLiteral(":/icones/icone%1.png").arg(n), QSize(n, n));
+    QApplication::setWindowIcon(icone);
     Estilo::AplicarFonteGlobal();
 
     ServicosReais servicos;

@@ -1,0 +1,36 @@
+# The Debian package, built from a Release build with `cpack -G DEB`
+# (tools/scripts/pacote.sh does the whole job). Dependencies on shared
+# libraries are computed by dpkg-shlibdeps; the list below adds what the
+# program loads at run time without linking it: Qt's platform plugins, the
+# GStreamer elements that play the sounds and the font it draws with.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME teclomatic)
+set(CPACK_PACKAGE_VENDOR "The Teclomatic developers")
+set(CPACK_PACKAGE_CONTACT ${TECLOMATIC_CONTATO})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "touch-typing course for Brazilian Portuguese")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY teclomatic)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TECLOMATIC_URL})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The summary above is the synopsis line; this is the extended description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Teclomatic teaches touch typing to people who write in Brazilian
+Portuguese. Each learner has an account protected by a password and follows
+a course of an introduction to the finger positions and 52 lessons, from
+the first drills on the home row to running text.
+
+While the learner types, an on-screen keyboard shows the next key in yellow
+and lights the finger that presses it; a wrong key turns red and plays a
+sound. Hits, errors, points and keystrokes per minute are shown live, each
+finished lesson is graded, and progress is saved after every exercise.
+ABNT2, BR and Portuguese keyboards are supported.")
+
+include(CPack)
