@@ -74,7 +74,12 @@ void SessaoPratica::AbrirLicao(int n)
 {
     fila.clear();
     Modulo.Clear();
-    LerArquivo(CaminhoModulo(n), Modulo.linhas, false);
+    const QString caminho = CaminhoModulo(n);
+    const ResultadoLeitura leitura = LerArquivo(caminho, Modulo.linhas, false, LimitesModulo);
+    // A missing lesson says so in its own text; one that is there but could
+    // not be read whole is worth a word to the learner.
+    if (leitura.estado != EstadoLeitura::Completo && leitura.estado != EstadoLeitura::Ausente)
+        emit aviso(MensagemLeituraModulo(caminho, leitura));
     const QString vModulo = QStringLiteral("mod%1.mod").arg(n);
     if (VerificarModulo() == 2) {
         Estado().TipoExercicio = 2;

@@ -142,6 +142,9 @@ signals:
     void mudou(SessaoPratica::Mudancas o);
     // The last exercise was typed: the view shows the result window.
     void licaoTerminada();
+    // Something the learner must be told (a lesson file that could not be
+    // read whole).
+    void aviso(const QString& texto);
 
 private:
     void avaliar(int tecla);

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QtTest>
 
 using Configuracao = QMap<QString, QString>;
@@ -70,6 +72,7 @@ private slots:
     void initTestCase();
 
     void primeiroInicioCriaOUsuarioPadrao();
+    void arquivoDeUsuariosIlegivelEAvisado();
     void modoTela_data();
     void modoTela();
     void tecladoDaConfiguracao_data();
@@ -423,6 +426,22 @@ void TstJanelaPrincipal::coresDaInterface()
     w->ensurePolished();
     const QPalette::ColorRole papel = qobject_cast<QLabel*>(w) ? QPalette::WindowText : QPalette::Text;
     QCOMPARE(w->palette().color(papel), QColor(0, 97, 187));
+}
+
+void TstJanelaPrincipal::arquivoDeUsuariosIlegivelEAvisado()
+{
+    // A folder where usuario.dat should be: the learner is told once, in a
+    // message box, and the program goes on with the default user unsaved.
+    JanelaTeste j({}, true, [](AmbienteTeste& amb) { QDir(amb.pasta()).mkdir(QStringLiteral("usuario.dat")); });
+    QCoreApplication::processEvents();
+    QCOMPARE(j.amb.dialogos.mensagens.size(), 1);
+    QVERIFY(j.amb.dialogos.textos().at(0).startsWith(QStringLiteral("Não foi possível ler o arquivo de usuários")));
+    QCOMPARE(j.amb.dialogos.mensagens.at(0).icone, IconeMensagem::Exclamacao);
+    QCOMPARE(j->ListUsuario->count(), 1);
+    j.entrar();
+    j->CmdLogoff_Click();
+    QCOMPARE(j.amb.dialogos.mensagens.size(), 1);
+    QVERIFY(QFileInfo(j.amb.caminho(QStringLiteral("usuario.dat"))).isDir());
 }
 
 QTEST_MAIN(TstJanelaPrincipal)

@@ -5,6 +5,7 @@
 
 #include "app/EstadoCurso.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -17,6 +18,7 @@ private slots:
     void fronteiras();
     void salvarMantemALinhaDoAluno();
     void adicionarAlterarDeletar();
+    void arquivoLidoEmParteNuncaEGravado();
 };
 
 void TstNucleoUsuarios::carregarPulaLinhasEmBrancoECriaOPadrao()
@@ -164,6 +166,33 @@ void TstNucleoUsuarios::adicionarAlterarDeletar()
     u.Deletar(); // the last one gone: the default user takes its place
     QCOMPARE(u.vUsuario, QStringList{RegistroPadrao()});
     QCOMPARE(t.usuariosNoDisco(), QStringList{RegistroPadrao()});
+}
+
+void TstNucleoUsuarios::arquivoLidoEmParteNuncaEGravado()
+{
+    // More learners than the reader takes: the run goes on with those read,
+    // the learner is told once, and nothing is written over the file, so no
+    // learner beyond the cut is lost. A new user is then not shown as saved.
+    QStringList muitos;
+    for (int i = 0; i < 32800; ++i)
+        muitos << QStringLiteral("A%1<1<1<100<95<0<0<0<0<0<0<0<0<1<1<a").arg(i);
+    Treino t(muitos);
+    QSignalSpy avisos(t.usuarios.get(), &CadastroUsuarios::aviso);
+    const QByteArray antes = [&] {
+        QFile f(t.caminho(QStringLiteral("usuario.dat")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    t.entrar();
+    QCOMPARE(avisos.count(), 1);
+    QVERIFY(avisos.at(0).at(0).toString().contains(QStringLiteral("o progresso não será salvo")));
+    t.completarExercicio();
+    t.usuarios->SalvarUsuario(t.sessao->ExercicioNaTela());
+    QVERIFY(!t.usuarios->Adicionar(RegistroNovo(QStringLiteral("Bia"), QStringLiteral("b"))));
+    QCOMPARE(t.usuarios->ListCount(), 32768);
+    QCOMPARE(avisos.count(), 1);
+    QFile f(t.caminho(QStringLiteral("usuario.dat")));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), antes);
 }
 
 QTEST_GUILESS_MAIN(TstNucleoUsuarios)

@@ -140,12 +140,15 @@ void FrmAdd::CmdOk_Click()
         return;
     }
 
-    Estado().SenhaUsuario = senha;
     RegistroUsuario registro = RegistroNovo(nome, senha);
     registro.velocidadeMinima = QString::number(VelocidadeNovoUsuario);
     registro.precisaoMinima = QString::number(PrecisaoNovoUsuario);
     registro.livre = LivreNovoUsuario ? 1 : 0;
-    u->Adicionar(registro);
+    if (!u->Adicionar(registro)) {
+        // Not saved, so not added: the window stays open so the learner knows.
+        avisar(u->FalhaAoSalvar(QStringLiteral("o novo usuário")), IconeMensagem::Critico);
+        return;
+    }
     accept();
 }
 

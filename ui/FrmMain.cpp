@@ -618,7 +618,7 @@ void FrmMain::CmdAjuda_Click()
 {
     TocarSom(QStringLiteral("bip"));
     CmdAjuda->setPicture(aBranco);
-    const QString caminho = CaminhoAplicacao(QStringLiteral("Ajuda.html"));
+    const QString caminho = CaminhoRecurso(QStringLiteral("Ajuda.html"));
     if (QFileInfo::exists(caminho)) {
         if (auto* d = Plataforma().documentos)
             d->Abrir(caminho);
@@ -637,7 +637,7 @@ void FrmMain::CmdAjuda2_Click()
     TocarSom(QStringLiteral("bip"));
     CmdAjuda2->setPicture(aBranco);
     if (auto* d = Plataforma().documentos)
-        d->Abrir(CaminhoAplicacao(QStringLiteral("Ajuda.html")));
+        d->Abrir(CaminhoRecurso(QStringLiteral("Ajuda.html")));
 }
 
 void FrmMain::PicUsuario_MouseMove()

@@ -90,6 +90,8 @@ public:
     void CmdPerfil_Click();
     // Shows the password prompt for the selected user; returns SenhaOk.
     bool PedirSenha();
+    // Tells the learner something about the files, in a message box.
+    void Avisar(const QString& texto);
     void SelecionarUsuario(int indice);
 
     // ---- options, help, sound, hover -----------------------------------------

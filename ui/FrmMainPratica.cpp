@@ -5,6 +5,7 @@
 #include "ui/FrmMain.h"
 
 #include "app/EstadoCurso.h"
+#include "app/Servicos.h"
 #include "ui/FrmBox.h"
 #include "ui/FrmBoxFim.h"
 #include "ui/FrmCom.h"
@@ -55,6 +56,19 @@ void FrmMain::ligarModelos()
     connect(&pratica, &SessaoPratica::licaoTerminada, this, &FrmMain::mostrarResultado);
     connect(&usuarios, &CadastroUsuarios::listaMudou, this, &FrmMain::mostrarLista);
     connect(&usuarios, &CadastroUsuarios::selecionado, this, &FrmMain::mostrarUsuario);
+    connect(&usuarios, &CadastroUsuarios::aviso, this, &FrmMain::Avisar);
+    connect(&pratica, &SessaoPratica::aviso, this, &FrmMain::Avisar);
+}
+
+void FrmMain::Avisar(const QString& texto)
+{
+    // At start-up the window is not on screen yet: the message waits for it.
+    if (!isVisible()) {
+        QTimer::singleShot(0, this, [this, texto] { Avisar(texto); });
+        return;
+    }
+    if (auto* d = Plataforma().dialogos)
+        d->Mensagem(this, QStringLiteral("Teclomatic"), texto, IconeMensagem::Exclamacao);
 }
 
 // ---------------------------------------------------------------------------

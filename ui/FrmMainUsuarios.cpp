@@ -13,6 +13,7 @@
 #include "ui/PainelDesenhado.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -57,7 +58,8 @@ void FrmMain::mostrarUsuario(int linha)
     TxtNome->setText(nome);
     AlterandoNome = false;
     TxtNome->setSelection(p, int(nome.size()) - p);
-    LblUser->setText(nome);
+    // A name longer than the box (a damaged file) is cut with an ellipsis.
+    LblUser->setText(LblUser->fontMetrics().elidedText(nome, Qt::ElideRight, LblUser->width()));
 
     const RegistroUsuario& r = usuarios.Carregado();
     TxtAluno->setText(r.nome);

@@ -587,8 +587,15 @@ void FrmPerfil::CmdOk_Click()
         }
     }
 
+    const QString senhaAntes = Estado().SenhaUsuario;
     Estado().SenhaUsuario = TxtSenha->text().trimmed();
-    SalvarCFG();
+    if (!SalvarCFG()) {
+        // Nothing changed: the window stays open so the learner knows.
+        Estado().SenhaUsuario = senhaAntes;
+        if (const CadastroUsuarios* u = CadastroUsuarios::Instancia())
+            avisar(u->FalhaAoSalvar(QStringLiteral("o perfil")), IconeMensagem::Critico);
+        return;
+    }
     accept();
 }
 
@@ -597,13 +604,14 @@ void FrmPerfil::CmdCancelar_Click()
     reject();
 }
 
-void FrmPerfil::SalvarCFG()
+bool FrmPerfil::SalvarCFG()
 {
     // Position, counters and frontier stay as stored; the name is kept as
     // typed.
-    if (CadastroUsuarios* u = CadastroUsuarios::Instancia())
-        u->AlterarPerfil(TxtNome->text(), QString::number(VelocidadeMinima), QString::number(PrecisaoMinima),
-                         ChMod->isChecked(), Estado().SenhaUsuario);
+    CadastroUsuarios* u = CadastroUsuarios::Instancia();
+    return u
+        && u->AlterarPerfil(TxtNome->text(), QString::number(VelocidadeMinima), QString::number(PrecisaoMinima),
+                            ChMod->isChecked(), Estado().SenhaUsuario);
 }
 
 void FrmPerfil::keyPressEvent(QKeyEvent* e)

@@ -79,7 +79,8 @@ public:
 
     // Writes the edited profile into the selected record of the main window
     // and its name into the list, then selects the entry that bears the name.
-    void SalvarCFG();
+    // Writes the profile into the learner's record; false when it could not be saved.
+    bool SalvarCFG();
 
     QLineEdit* TxtNome = nullptr;
     QLabel* Label3 = nullptr;

@@ -22,21 +22,37 @@ CadastroUsuarios::~CadastroUsuarios()
 
 CadastroUsuarios* CadastroUsuarios::Instancia() { return instancia; }
 
-QString CadastroUsuarios::Arquivo() const { return CaminhoUsuarios(); }
+QString CadastroUsuarios::Arquivo() const
+{
+    return arquivo.Caminho().isEmpty() ? CaminhoUsuarios() : arquivo.Caminho();
+}
 
 void CadastroUsuarios::Carregar()
 {
     vUsuario.clear();
-    LerArquivo(Arquivo(), vUsuario, true);
+    arquivo.Abrir(vUsuario);
     // A blank line (an editor's extra line end) holds no user: left in, it
     // would list a user without a name.
     vUsuario.removeAll(QString());
     CarregarUsuario();
     if (vUsuario.isEmpty())
         AddPadrao();
+    if (const QString a = arquivo.Aviso(); !a.isEmpty())
+        emit aviso(a);
 }
 
-bool CadastroUsuarios::Gravar() { return GravarUsuarios(Arquivo(), vUsuario); }
+bool CadastroUsuarios::Gravar()
+{
+    const bool gravado = arquivo.Gravar(vUsuario);
+    if (const QString a = arquivo.Aviso(); !a.isEmpty())
+        emit aviso(a);
+    return gravado;
+}
+
+QString CadastroUsuarios::FalhaAoSalvar(const QString& oque) const
+{
+    return QStringLiteral("Não foi possível salvar %1 em %2: %3").arg(oque, Arquivo(), arquivo.MotivoUltimaFalha());
+}
 
 QString CadastroUsuarios::Nome(int i) const
 {
@@ -178,12 +194,16 @@ void CadastroUsuarios::SalvarUsuario(int exercicio)
 // ---------------------------------------------------------------------------
 // Adding, editing, deleting
 
-void CadastroUsuarios::Adicionar(const RegistroUsuario& registro)
+bool CadastroUsuarios::Adicionar(const RegistroUsuario& registro)
 {
     vUsuario.append(MontarRegistro(registro));
-    Gravar();
+    if (!Gravar()) {
+        vUsuario.removeLast();
+        return false;
+    }
     CarregarUsuario();
     SelecionarUsuario(ListCount() - 1);
+    return true;
 }
 
 void CadastroUsuarios::AddPadrao()
@@ -193,22 +213,26 @@ void CadastroUsuarios::AddPadrao()
     CarregarUsuario();
 }
 
-void CadastroUsuarios::AlterarPerfil(const QString& nome, const QString& velocidade, const QString& precisao,
+bool CadastroUsuarios::AlterarPerfil(const QString& nome, const QString& velocidade, const QString& precisao,
                                      bool livre, const QString& senha)
 {
     const int i = linha;
     if (i < 0 || i >= ListCount())
-        return;
-    indice = i;
-    RegistroUsuario r = LerRegistro(vUsuario.at(i));
+        return false;
+    const QString antes = vUsuario.at(i);
+    RegistroUsuario r = LerRegistro(antes);
     r.nome = nome;
     r.velocidadeMinima = velocidade;
     r.precisaoMinima = precisao;
     r.livre = livre ? 1 : 0;
     r.senha = senha;
-    Estado().SenhaUsuario = senha;
     vUsuario[i] = MontarRegistro(r);
-    Gravar();
+    if (!Gravar()) {
+        vUsuario[i] = antes;
+        return false;
+    }
+    indice = i;
+    Estado().SenhaUsuario = senha;
     emit listaMudou();
     // The row that bears the name is selected again, which reloads the user
     // into the user screen and the course state.
@@ -221,6 +245,7 @@ void CadastroUsuarios::AlterarPerfil(const QString& nome, const QString& velocid
     }
     linha = -1;
     SelecionarUsuario(alvo);
+    return true;
 }
 
 void CadastroUsuarios::Deletar()

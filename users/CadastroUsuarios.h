@@ -6,6 +6,7 @@
 //
 // Windows show and edit what this model holds; none of it needs a screen.
 #include "users/RegistroUsuario.h"
+#include "users/SessaoUsuarios.h"
 
 #include <QObject>
 #include <QStringList>
@@ -20,12 +21,20 @@ public:
     static CadastroUsuarios* Instancia();
 
     // ---- the file ----------------------------------------------------------
+    // Where usuario.dat lives: the application folder when it can be
+    // written there, otherwise the account's data folder.
     QString Arquivo() const;
-    // Start-up: reads usuario.dat (blank lines hold no user and are dropped),
-    // builds the name list and, when it is empty, adds the default user.
+    // Start-up: finds and reads usuario.dat (blank lines hold no user and
+    // are dropped), builds the name list and, when it is empty, adds the
+    // default user. A file that could not be read whole is never written
+    // back in this run, so no learner beyond what was read is lost.
     void Carregar();
-    // Rewrites usuario.dat from the records; false when it could not.
+    // Rewrites usuario.dat from the records; false when it could not. The
+    // first problem of the run is reported once through `aviso`.
     bool Gravar();
+    // "Não foi possível salvar ... em <arquivo>: <motivo>" for the last save
+    // that failed, naming what was being saved.
+    QString FalhaAoSalvar(const QString& oque) const;
 
     // ---- the records and the names the user list shows --------------------
     // vUsuario: one record line per user; `indice` is its selected record.
@@ -81,13 +90,15 @@ public:
 
     // ---- adding, editing, deleting ----------------------------------------
     // Appends a record, saves, rebuilds the list and selects the new user.
-    void Adicionar(const RegistroUsuario& registro);
+    // When the file cannot be written the user is not added (false).
+    bool Adicionar(const RegistroUsuario& registro);
     // The default user, added when the list is empty.
     void AddPadrao();
     // Rewrites the profile fields of the selected row's record (name,
     // minimums, free course, password), keeping position, counters and
-    // frontier, and selects the row that bears the new name.
-    void AlterarPerfil(const QString& nome, const QString& velocidade, const QString& precisao, bool livre,
+    // frontier, and selects the row that bears the new name. When the file
+    // cannot be written the record stays as it was (false).
+    bool AlterarPerfil(const QString& nome, const QString& velocidade, const QString& precisao, bool livre,
                        const QString& senha);
     // Deletes the selected row; an emptied list gets the default user.
     // The first row is then selected and the file rewritten.
@@ -98,11 +109,15 @@ signals:
     void listaMudou();
     // A row was selected (or selected again) and its record loaded.
     void selecionado(int linha);
+    // Something the learner must be told about the user file (it could not
+    // be read whole, or a save failed); given once per run.
+    void aviso(const QString& texto);
 
 private:
     QString registroAtual(int exercicio) const;
     qint16 exercicioNaTela(int exercicio) const;
 
+    SessaoUsuarios arquivo;
     int linha = -1;
     RegistroUsuario carregado;
     bool logado = false;

@@ -14,9 +14,12 @@ ResultadoLeitura SessaoUsuarios::Abrir(QStringList& registros)
 
 bool SessaoUsuarios::Gravar(const QStringList& registros)
 {
-    if (SomenteLeitura())
+    if (SomenteLeitura()) {
+        motivoFalha = leitura.motivo;
         return false;
+    }
     const ResultadoGravacao r = GravarArquivoUsuarios(local.arquivo, registros);
+    motivoFalha = r.gravado ? QString() : r.motivo;
     if (!r && aviso.isEmpty())
         aviso = MensagemFalhaGravacao(local.arquivo, r.motivo);
     return r.gravado;

@@ -21,6 +21,10 @@ public:
     // once; later failures stay quiet.
     QString Aviso();
 
+    // Why the last save did not happen, in Portuguese (empty after a save
+    // that worked).
+    QString MotivoUltimaFalha() const { return motivoFalha; }
+
     const LocalUsuarios& Local() const { return local; }
     QString Caminho() const { return local.arquivo; }
     // Nothing is written this session (the file was not read whole).
@@ -30,5 +34,6 @@ private:
     LocalUsuarios local;
     ResultadoLeitura leitura;
     QString aviso;
+    QString motivoFalha;
     bool avisado = false;
 };
