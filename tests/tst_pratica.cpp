@@ -485,7 +485,7 @@ void TstPratica::teclasNaIntroducaoDeOutroAluno()
     j.amb.som.tocados.clear();
     j.amb.dialogos.modais.clear();
     const Contadores antes = Atuais();
-    j.digitar(QStringLiteral("F/"));
+    j.digitar(QStringLiteral("FF"));
     j.tecla(49);
     QCOMPARE(j->pratica.Licao, QStringLiteral("F/"));
     QCOMPARE(Atuais(), antes);
@@ -493,6 +493,12 @@ void TstPratica::teclasNaIntroducaoDeOutroAluno()
     QVERIFY(j.amb.som.nomes().isEmpty());
     QCOMPARE(Estado().LicaoAtual, qint16(0));
     QCOMPARE(j.usuariosNoDisco().value(1), ana.linha());
+
+    // The space bar (or Enter) there starts lesson 1, as Proxima Lição does.
+    j.tecla(32);
+    QCOMPARE(Estado().LicaoAtual, qint16(1));
+    QVERIFY(j->PicDedos->isHidden());
+    QCOMPARE(j->pratica.Modulo.indice, 0);
 }
 
 QTEST_MAIN(TstPratica)

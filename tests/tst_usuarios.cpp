@@ -464,7 +464,7 @@ void TstUsuarios::outroUsuarioNaoHerdaALicao()
     Selecionar(j, QStringLiteral("Bia"));
     j.entrar(QStringLiteral("b"));
     QVERIFY(!j->PicDedos->isHidden());
-    j.digitar(QStringLiteral("ssss ssss llll ssss"));
+    j.digitar(QStringLiteral("sssslllls"));
     QCOMPARE(Estado().Acertos, qint16(0));
     j->CmdAntExe->clicar();
     j->CmdProxExe->clicar();

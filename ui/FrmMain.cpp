@@ -143,7 +143,9 @@ void FrmMain::criarControles()
     PicSet = new QWidget(this);
     PicSet->setObjectName(QStringLiteral("PicSet"));
     Twips::SetGeometry(PicSet, -5000, 12330, 255, 330);
-    PicSet->setFocusPolicy(Qt::StrongFocus);
+    // Focus comes to it from the program, never by Tab: on the user screen
+    // it would take the focus out of sight.
+    PicSet->setFocusPolicy(Qt::ClickFocus);
     PicSet->setAttribute(Qt::WA_InputMethodEnabled, false);
     PicSet->installEventFilter(this);
 

@@ -58,6 +58,8 @@ public:
     void CmdProxExe_Click();
     void CmdAntExe_Click();
     void BotBranco();
+    // Esc during practice: the pause window, then what the learner chose.
+    void PausarPratica();
 
     // ---- exercise presentation ---------------------------------------------
     void aplicaLetra2();

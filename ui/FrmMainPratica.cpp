@@ -10,12 +10,15 @@
 #include "ui/FrmBoxFim.h"
 #include "ui/FrmCom.h"
 #include "ui/FrmFim.h"
+#include "ui/FrmPausa.h"
 #include "ui/Imagem.h"
 #include "ui/PainelDesenhado.h"
 #include "ui/Twips.h"
 
 #include <QFontMetrics>
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -58,6 +61,20 @@ void FrmMain::ligarModelos()
     connect(&usuarios, &CadastroUsuarios::selecionado, this, &FrmMain::mostrarUsuario);
     connect(&usuarios, &CadastroUsuarios::aviso, this, &FrmMain::Avisar);
     connect(&pratica, &SessaoPratica::aviso, this, &FrmMain::Avisar);
+
+    // The keyboard reaches everything: F1 opens help on either screen, and
+    // the toolbar, which Esc brings up as the pause window during practice,
+    // stays out of the focus chain (Tab is a key to type there, and on the
+    // user screen the covered toolbar must not take the focus).
+    auto* ajuda = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(ajuda, &QShortcut::activated, this, [this] {
+        if (usuarios.Logado())
+            CmdAjuda_Click();
+        else
+            CmdAjuda2_Click();
+    });
+    for (QWidget* w : PicMenu->findChildren<QWidget*>())
+        w->setFocusPolicy(Qt::NoFocus);
 }
 
 void FrmMain::Avisar(const QString& texto)
@@ -195,6 +212,16 @@ void FrmMain::PicSet_KeyDown(int tecla, Qt::KeyboardModifiers)
 
 void FrmMain::Form_KeyDown(int tecla, Qt::KeyboardModifiers)
 {
+    // Esc is no typing: it pauses.
+    if (tecla == 27) {
+        PausarPratica();
+        return;
+    }
+    // On the introduction Enter or the space bar starts lesson 1.
+    if (Estado().LicaoAtual == 0 && (tecla == 13 || tecla == 32)) {
+        CmdProx2_Click();
+        return;
+    }
     // Tab is judged like any key and never moves the focus off the receiver.
     if (tecla == 9)
         PicSet->setFocus(Qt::TabFocusReason);
@@ -250,6 +277,23 @@ void FrmMain::CmdProxExe_Click()
 void FrmMain::CmdAntExe_Click()
 {
     pratica.ExercicioAnterior();
+    darFocoPicSet();
+}
+
+void FrmMain::PausarPratica()
+{
+    using A = FrmPausa::Acao;
+    switch (FrmPausa::Escolher(this, Estado().SomLigado)) {
+    case A::Continuar: break;
+    case A::ExercicioAnterior: CmdAntExe_Click(); break;
+    case A::ExercicioSeguinte: CmdProxExe_Click(); break;
+    case A::LicaoAnterior: CmdAnt2_Click(); break;
+    case A::LicaoSeguinte: CmdProx2_Click(); break;
+    case A::Som: CmdSom_Click(); break;
+    case A::Ajuda: CmdAjuda_Click(); break;
+    case A::Logoff: CmdLogoff_Click(); return;
+    case A::Fechar: CmdFechar_Click(); return;
+    }
     darFocoPicSet();
 }
 

@@ -1,4 +1,5 @@
 // Teclomatic: a touch-typing tutor for Brazilian Portuguese typists.
+#include "app/platform/EscalaTela.h"
 #include "app/platform/ServicosReais.h"
 #include "ui/Estilo.h"
 #include "ui/FrmMain.h"
@@ -13,17 +14,35 @@
 #endif
 
 namespace {
-// The whole program lives on an 800 x 600 panel. On a screen that is smaller
-// in logical pixels (a small netbook, or a 1080p screen at 200 %) the program
-// starts again at the scale that makes the panel fit, so no button is ever
-// out of reach; everything is drawn at that scale and stays crisp.
+// The whole program lives on an 800 x 600 panel. It is drawn as large as
+// the screen allows: on a small screen (a netbook, a 1080p screen at 200 %)
+// no button is out of reach, on a large one the keyboard and the text fill
+// it. The scale is chosen from the screen before Qt starts and everything is
+// drawn at it, so it stays crisp. The factor asked for by the environment is
+// put back once Qt has read ours, so programs started from here (the help
+// viewer) do not inherit it.
+QByteArray escolherEscala()
+{
+    const QByteArray pedido = qgetenv("QT_SCALE_FACTOR");
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+        return pedido;
+    if (const std::optional<TelaInicial> tela = LerTelaInicial()) {
+        if (const double fator = FatorDoPainel(*tela); fator > 0)
+            qputenv("QT_SCALE_FACTOR", QByteArray::number(fator, 'f', 6));
+    }
+    return pedido;
+}
+
+// Where the screen could not be read before Qt started (Wayland), a screen
+// smaller than the panel still gets it whole: the program starts again once
+// at the scale that makes the panel fit.
 void ajustarEscalaATela(char** argv)
 {
 #ifdef Q_OS_UNIX
     if (!qEnvironmentVariableIsEmpty("TECLOMATIC_ESCALA_AJUSTADA"))
         return;
     const QScreen* tela = QGuiApplication::primaryScreen();
-    if (!tela || QGuiApplication::platformName() == QLatin1String("offscreen"))
+    if (!tela || QGuiApplication::platformName() != QLatin1String("wayland"))
         return;
     const QSize tamanho = tela->geometry().size();
     const double fator = std::min(tamanho.width() / 800.0, tamanho.height() / 600.0);
@@ -33,8 +52,6 @@ void ajustarEscalaATela(char** argv)
     double atual = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
     if (!ok || atual <= 0)
         atual = 1.0;
-    // The final pixel ratio is kept to eighths: 800 x 600 then covers whole
-    // device pixels and no edge is blended with the background.
     const double razao = tela->devicePixelRatio();
     const double alvo = std::floor(razao * fator * 8.0) / 8.0;
     if (alvo <= 0)
@@ -51,10 +68,15 @@ void ajustarEscalaATela(char** argv)
 
 int main(int argc, char** argv)
 {
+    const QByteArray escalaPedida = escolherEscala();
     QApplication app(argc, argv);
     ajustarEscalaATela(argv);
+    if (escalaPedida.isNull())
+        qunsetenv("QT_SCALE_FACTOR");
+    else
+        qputenv("QT_SCALE_FACTOR", escalaPedida);
+    // No display name: windows carry exactly their own titles.
     QApplication::setApplicationName(QStringLiteral("Teclomatic"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Teclomatic"));
     // Ties the window to the installed menu entry (Wayland app id) and gives
     // it the program's icon on the task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.teclomatic.teclomatic"));
