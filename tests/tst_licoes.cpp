@@ -30,6 +30,7 @@ constexpr int kLicaoEnter = 28;
 // Names and words that the Brazilian word list lacks but the course uses.
 const QStringList kPermitidas = {
     QStringLiteral("Enter"), // the key's name, as printed on it
+    QStringLiteral("Shift"), // likewise
 };
 
 struct Licao {
