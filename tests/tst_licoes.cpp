@@ -1,8 +1,9 @@
 // Checks the 52 lesson sources of the course (lessons/licaoNN.txt) like a
 // schema: every exercise can be typed on ABNT2, BR and Portuguese keyboards,
 // the lesson kind comes out as intended, the running texts are correctly
-// spelled Portuguese, every line fits the text panel and no running text
-// asks for a key before a key drill has practised it.
+// spelled Portuguese, every line fits the text panel, no running text asks
+// for a key before a key drill has practised it, the texts grow steadily
+// longer and no exercise appears twice in the course.
 //
 // Every failure names the lesson file and line, and all problems of a check
 // are reported together so a teacher can fix a lesson in one pass.
@@ -26,10 +27,20 @@ constexpr int kMaxExercicios = 20;
 constexpr int kLarguraMaxima = 740;
 // The lesson whose text introduces the Enter key ("#").
 constexpr int kLicaoEnter = 28;
+// Running texts: never too short to be worth a lesson, and each one at least
+// 9/10 and at most 5/4 of the running text before it.
+constexpr int kMinTeclasTexto = 300;
+// The closing lessons are long texts of longer words.
+constexpr int kPrimeiraLicaoLonga = 41;
+constexpr int kMinTeclasLonga = 800;
+constexpr int kMaxTeclasLonga = 1200;
+constexpr int kLetrasPalavraLonga = 10;
+constexpr double kParcelaPalavrasLongas = 0.05;
 
 // Names and words that the Brazilian word list lacks but the course uses.
 const QStringList kPermitidas = {
     QStringLiteral("Enter"), // the key's name, as printed on it
+    QStringLiteral("Shift"), // likewise
 };
 
 struct Licao {
@@ -71,6 +82,17 @@ int TipoDaLicao(const QStringList& linhas)
         if (AparaEspacos(l).size() != 4)
             return 2;
     return 1;
+}
+
+// What the learner types for a lesson: a key drill line is typed eight
+// times, each followed by the space bar; a running-text line is typed as it
+// stands, "#" being one press of Enter.
+int Teclas(const Licao& l)
+{
+    int n = 0;
+    for (const QString& s : l.linhas)
+        n += l.tipo == 1 ? 8 * (int(AparaEspacos(s).size()) + 1) : int(s.size());
+    return n;
 }
 
 bool CaractereDoAlfabeto(QChar c)
@@ -377,6 +399,74 @@ private slots:
         for (const QString& s : licoes.value(kLicaoEnter - 1).linhas)
             enterNaLicao = enterNaLicao || s.contains(QLatin1Char('#'));
         QVERIFY2(enterNaLicao, "the Enter lesson has no line with '#'");
+    }
+
+    // Lengths grow with the learner: every running text has something to
+    // practise, none falls far below or leaps far above the text before it,
+    // and the closing lessons are long.
+    void comprimentos()
+    {
+        QStringList problemas;
+        int anterior = 0;
+        for (const Licao* l : lidas()) {
+            if (l->tipo != 2)
+                continue;
+            const int n = Teclas(*l);
+            if (n < kMinTeclasTexto)
+                problemas << l->arquivo + QStringLiteral(": %1 keystrokes (at least %2)").arg(n).arg(kMinTeclasTexto);
+            if (anterior > 0 && (10 * n < 9 * anterior || 4 * n > 5 * anterior))
+                problemas << l->arquivo
+                        + QStringLiteral(": %1 keystrokes after a running text of %2 (9/10 to 5/4 of it wanted)")
+                              .arg(n).arg(anterior);
+            if (l->numero >= kPrimeiraLicaoLonga && (n < kMinTeclasLonga || n > kMaxTeclasLonga))
+                problemas << l->arquivo
+                        + QStringLiteral(": %1 keystrokes (%2 to %3 wanted)").arg(n).arg(kMinTeclasLonga).arg(kMaxTeclasLonga);
+            anterior = n;
+        }
+        for (int n = kPrimeiraLicaoLonga; n <= kTotalLicoes; ++n)
+            if (licoes.value(n - 1).lida && licoes.value(n - 1).tipo != 2)
+                problemas << licoes.value(n - 1).arquivo + QStringLiteral(": a closing lesson must be running text");
+        REPORTAR(problemas);
+    }
+
+    // The closing texts train long words too.
+    void palavrasLongas()
+    {
+        const QRegularExpression separador(QStringLiteral("[ ,.;#]+"));
+        QStringList problemas;
+        for (const Licao* l : lidas()) {
+            if (l->numero < kPrimeiraLicaoLonga)
+                continue;
+            int palavras = 0;
+            int longas = 0;
+            for (const QString& s : l->linhas)
+                for (const QString& p : s.split(separador, Qt::SkipEmptyParts)) {
+                    ++palavras;
+                    longas += p.size() >= kLetrasPalavraLonga;
+                }
+            if (longas < kParcelaPalavrasLongas * palavras)
+                problemas << l->arquivo
+                        + QStringLiteral(": %1 of %2 words have %3 or more letters (at least %4 %)")
+                              .arg(longas).arg(palavras).arg(kLetrasPalavraLonga).arg(kParcelaPalavrasLongas * 100);
+        }
+        REPORTAR(problemas);
+    }
+
+    // No exercise is given twice anywhere in the course, whatever its case.
+    void semRepeticao()
+    {
+        QHash<QString, QString> primeira;
+        QStringList problemas;
+        for (const Licao* l : lidas())
+            for (int i = 0; i < l->linhas.size(); ++i) {
+                const QString chave = l->linhas.at(i).toLower();
+                const auto it = primeira.constFind(chave);
+                if (it != primeira.cend())
+                    problemas << Onde(*l, i) + QStringLiteral(" repeats %1").arg(*it);
+                else
+                    primeira.insert(chave, QStringLiteral("%1, linha %2").arg(l->arquivo).arg(i + 1));
+            }
+        REPORTAR(problemas);
     }
 };
 
