@@ -4,6 +4,7 @@
 // buttons, keys evaluated once and the interface colours.
 #include "app/EstadoCurso.h"
 #include "fakes/JanelaTeste.h"
+#include "ui/FrmPausa.h"
 #include "ui/Imagem.h"
 #include "ui/PainelDesenhado.h"
 #include "ui/Twips.h"
@@ -85,6 +86,10 @@ private slots:
     void cliquesDevolvemOFoco_data();
     void cliquesDevolvemOFoco();
     void teclaAvaliadaUmaVez();
+    void tabPercorreSoATelaDeUsuario();
+    void janelaDePausa_data();
+    void janelaDePausa();
+    void f1AbreAAjuda();
 
     void fecharNaTelaDeUsuarioNaoGrava_data();
     void fecharNaTelaDeUsuarioNaoGrava();
@@ -442,6 +447,89 @@ void TstJanelaPrincipal::arquivoDeUsuariosIlegivelEAvisado()
     j->CmdLogoff_Click();
     QCOMPARE(j.amb.dialogos.mensagens.size(), 1);
     QVERIFY(QFileInfo(j.amb.caminho(QStringLiteral("usuario.dat"))).isDir());
+}
+
+void TstJanelaPrincipal::tabPercorreSoATelaDeUsuario()
+{
+    JanelaTeste j;
+    Ativar(j.w());
+    QCOMPARE(QApplication::focusWidget(), j->TxtNome);
+    // Tab visits only controls the learner can see, and comes round again.
+    QStringList visitados;
+    for (int i = 0; i < 30 && (visitados.isEmpty() || QApplication::focusWidget() != j->TxtNome); ++i) {
+        QWidget* f = QApplication::focusWidget();
+        QVERIFY(f);
+        QVERIFY2(f->isVisibleTo(j->PicUsuario) && j->PicUsuario->isAncestorOf(f), qPrintable(f->objectName()));
+        visitados << f->objectName();
+        QTest::keyClick(f, Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), j->TxtNome);
+    QVERIFY(visitados.contains(QStringLiteral("CmdFechar2")));
+    QVERIFY(visitados.contains(QStringLiteral("CmdEntrar")));
+    QTest::keyClick(j->TxtNome, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), visitados.last());
+}
+
+void TstJanelaPrincipal::janelaDePausa_data()
+{
+    QTest::addColumn<int>("botao");
+    QTest::addColumn<int>("licao");
+    QTest::addColumn<int>("exercicio");
+    QTest::addColumn<QStringList>("modais");
+    QTest::newRow("continuar") << 0 << 3 << 1 << QStringList{QStringLiteral("FrmPausa")};
+    QTest::newRow("exercicio seguinte") << 2 << 3 << 2 << QStringList{QStringLiteral("FrmPausa")};
+    // Not past the highest lesson without the free course: the toolbar's
+    // own refusal.
+    QTest::newRow("licao seguinte recusada") << 4 << 3 << 1
+                                             << QStringList{QStringLiteral("FrmPausa"), QStringLiteral("FrmBox")};
+    QTest::newRow("licao anterior") << 3 << 2 << 1 << QStringList{QStringLiteral("FrmPausa")};
+}
+
+void TstJanelaPrincipal::janelaDePausa()
+{
+    QFETCH(int, botao);
+    QFETCH(int, licao);
+    QFETCH(int, exercicio);
+    QFETCH(QStringList, modais);
+    JanelaTeste j({QStringLiteral("Ana<3<1<100<95<0<0<0<0<0<0<0<0<3<5<segredo")});
+    j.entrar(QStringLiteral("segredo"));
+    j.amb.dialogos.modais.clear();
+    QStringList legendas;
+    j.amb.dialogos.respostas << [&](QDialog* d) {
+        auto* pausa = qobject_cast<FrmPausa*>(d);
+        QVERIFY(pausa);
+        for (Imagem* b : pausa->Botoes)
+            legendas << b->accessibleName();
+        QTest::keyClick(pausa, Qt::Key_Home);
+        for (int i = 0; i < botao; ++i)
+            QTest::keyClick(pausa, Qt::Key_Down);
+        QTest::keyClick(pausa, Qt::Key_Return);
+    };
+    j.tecla(27); // Esc: no typing error, the pause window
+    QCOMPARE(legendas, (QStringList{QStringLiteral("Continuar"), QStringLiteral("Exercício anterior"),
+                                    QStringLiteral("Exercício seguinte"), QStringLiteral("Lição anterior"),
+                                    QStringLiteral("Lição seguinte"), QStringLiteral("Desligar som"),
+                                    QStringLiteral("Ajuda"), QStringLiteral("Fazer logoff"),
+                                    QStringLiteral("Fechar")}));
+    QCOMPARE(j.amb.dialogos.modais, modais);
+    QCOMPARE(Estado().LicaoAtual, qint16(licao));
+    QCOMPARE(j->pratica.Modulo.indice + 1, exercicio);
+    QCOMPARE(Estado().Erros, qint16(0));
+    QCOMPARE(QApplication::focusWidget() == j->PicSet || !j->isActiveWindow(), true);
+}
+
+void TstJanelaPrincipal::f1AbreAAjuda()
+{
+    JanelaTeste j;
+    j.amb.escrever(QStringLiteral("Ajuda.html"), "<html></html>");
+    Ativar(j.w());
+    QTest::keyClick(j->TxtNome, Qt::Key_F1);
+    QCOMPARE(j.amb.documentos.abertos.size(), 1);
+    QVERIFY(j.amb.documentos.abertos.at(0).endsWith(QStringLiteral("Ajuda.html")));
+    j.entrar();
+    QTest::keyClick(j->PicSet, Qt::Key_F1);
+    QCOMPARE(j.amb.documentos.abertos.size(), 2);
+    QCOMPARE(Estado().Erros, qint16(0));
 }
 
 QTEST_MAIN(TstJanelaPrincipal)

@@ -90,6 +90,8 @@ bool Mostrado(QWidget* w)
 class TstJanelasResultado : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void teclasGuardadasMeioSegundo();
     void aprovado_data();
     void aprovado();
     void reprovado_data();
@@ -199,6 +201,34 @@ void TstJanelasResultado::fimECursoLivre_data()
     QTest::newRow("FrmFim, com Curso Livre") << true << true << false;
     QTest::newRow("FrmCom, sem Curso Livre") << false << false << false;
     QTest::newRow("FrmCom, com Curso Livre") << false << true << false;
+}
+
+// Each look at the clock is a second later, so keys sent by these tests come
+// after the result window's key guard unless a test sets the clock itself.
+qint64 relogioTeste = 0;
+void TstJanelasResultado::initTestCase()
+{
+    JanelaDeResultado::Relogio = [] { return relogioTeste += 1000; };
+}
+
+void TstJanelasResultado::teclasGuardadasMeioSegundo()
+{
+    Cenario c;
+    Cenario::contar(100, 0, 20);
+    auto w = Criar(false);
+    JanelaDeResultado::Relogio = [] { return relogioTeste; };
+    w->Form_Load();
+    QVERIFY(!w->Aprovado()); // 20 TPM against a minimum of 60
+    QSignalSpy fim(w.get(), &QDialog::finished);
+    relogioTeste += 499;
+    for (QWidget* alvo : {static_cast<QWidget*>(w.get()), static_cast<QWidget*>(w->CmdRepetir)})
+        for (Qt::Key k : {Qt::Key_Return, Qt::Key_Space, Qt::Key_R, Qt::Key_Escape})
+            QTest::keyClick(alvo, k);
+    QCOMPARE(fim.count(), 0);
+    relogioTeste += 1;
+    QTest::keyClick(w->CmdRepetir, Qt::Key_Return);
+    QCOMPARE(fim.count(), 1);
+    JanelaDeResultado::Relogio = [] { return relogioTeste += 1000; };
 }
 
 void TstJanelasResultado::fimECursoLivre()

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -165,8 +166,28 @@ JanelaDeResultado::JanelaDeResultado(QWidget* pai, const QString& nome, const QS
     setTabOrder(CmdRepetir, CmdProx2);
 }
 
+std::function<qint64()> JanelaDeResultado::Relogio = [] {
+    static QElapsedTimer relogio;
+    if (!relogio.isValid())
+        relogio.start();
+    return relogio.elapsed();
+};
+
+bool JanelaDeResultado::TeclasGuardadas() const { return Relogio() - abertaEm < GuardaTeclasMs; }
+
+bool JanelaDeResultado::eventFilter(QObject* obj, QEvent* e)
+{
+    // Keys on the buttons (Enter, space) wait for the guard as well.
+    if ((e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) && TeclasGuardadas())
+        return true;
+    return JanelaDesenhada::eventFilter(obj, e);
+}
+
 void JanelaDeResultado::Form_Load()
 {
+    abertaEm = Relogio();
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
     // 1. The closing sound.
     TocarSom(QStringLiteral("fim"));
 
@@ -281,6 +302,8 @@ void JanelaDeResultado::reject()
 
 void JanelaDeResultado::keyPressEvent(QKeyEvent* e)
 {
+    if (TeclasGuardadas())
+        return;
     switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -318,7 +341,7 @@ void JanelaDeResultado::desenharFundo(QPainter& p)
     Estilo::DesenharJanela(p, rect(), QString());
     const QRectF disco(10, 6, 20, 20);
     Estilo::DesenharDisco(p, disco);
-    {
+    if (aprovado) {
         // A tick in the disc.
         QPainterPath v;
         v.moveTo(disco.left() + 5.5, disco.center().y() + 0.5);
@@ -327,6 +350,18 @@ void JanelaDeResultado::desenharFundo(QPainter& p)
         p.setPen(QPen(VerdeAprovado, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(v);
+    } else {
+        // A curved arrow in the disc: this lesson is worth another go.
+        const QRectF arco = disco.adjusted(5, 5, -5, -5);
+        p.setPen(QPen(QColor(214, 140, 0), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(arco, 60 * 16, 280 * 16);
+        const QPointF ponta(arco.center().x() + arco.width() / 2 * 0.5, arco.top() + arco.height() * 0.067);
+        QPainterPath seta;
+        seta.moveTo(ponta + QPointF(-3.6, -2.6));
+        seta.lineTo(ponta + QPointF(1.2, 0.4));
+        seta.lineTo(ponta + QPointF(-2.4, 4.2));
+        p.drawPath(seta);
     }
     p.setFont(Estilo::Fonte(11, true));
     p.setPen(Qt::white);
@@ -339,7 +374,7 @@ void JanelaDeResultado::desenharFundo(QPainter& p)
     p.setFont(Estilo::Fonte(10, true));
     p.setPen(Estilo::Amarelo());
     p.drawText(QRectF(usado.right() + 20, 1, 250, 30), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Lição concluída"));
+               aprovado ? QStringLiteral("Lição concluída") : QStringLiteral("Lição não aprovada"));
 
     // A light table with striped rows; the grade row stands out.
     const auto painel = [&p](const QRect& r) {

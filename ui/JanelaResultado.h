@@ -10,6 +10,8 @@
 #include "results/Avaliacao.h"
 #include "ui/JanelaDesenhada.h"
 
+#include <functional>
+
 #include <QObject>
 #include <QPixmap>
 
@@ -40,6 +42,16 @@ public:
     int IndiceErros() const { return indiceErros; }
     // Whether the learner may go on (the next button is offered).
     bool ProximaLiberada() const;
+    // Whether the run passed (the header says "Lição concluída", otherwise
+    // "Lição não aprovada").
+    bool Aprovado() const { return aprovado; }
+
+    // For the first half second after the window opens every key is
+    // ignored: a learner still typing the end of the lesson must not pick a
+    // button unseen. The clock (milliseconds) can be replaced by tests.
+    static constexpr qint64 GuardaTeclasMs = 500;
+    static std::function<qint64()> Relogio;
+    bool TeclasGuardadas() const;
 
     // ---- controls, from the top -------------------------------------------
     QLabel* cCPM = nullptr;
@@ -83,6 +95,7 @@ protected:
     void desenharFundo(QPainter& p) override;
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* obj, QEvent* e) override;
 
     QString vPorAcerto;
     QString vPorErros;
@@ -98,6 +111,7 @@ private:
     bool aprovado = false;
     bool acaoFeita = false;
     bool fechada = false;
+    qint64 abertaEm = 0;
 };
 
 // The push buttons drawn on the program's secondary windows: the face as the
