@@ -256,11 +256,14 @@ void TstBotoes::somIdaEVolta()
     j.entrar(QStringLiteral("segredo"));
     QVERIFY(Estado().SomLigado);
     j.amb.som.tocados.clear();
+    const QRect disco = j->BolSom->geometry();
+    const QImage alto = j->PicMenu->grab(disco).toImage();
 
-    // Sounds on: the click bips, then turns them off.
+    // Sounds on: the click bips, then turns them off; the disc shows a muted speaker.
     j->CmdSom->clicar();
     QCOMPARE(j.amb.som.nomes(), QStringList{QStringLiteral("bip")});
     QVERIFY(!Estado().SomLigado);
+    QVERIFY(j->PicMenu->grab(disco).toImage() != alto);
     QCOMPARE(Chave(j->CmdSom), j->bSoml.cacheKey());
     Passar(j->CmdSom);
     QCOMPARE(Chave(j->CmdSom), j->ASoml.cacheKey());
@@ -270,6 +273,7 @@ void TstBotoes::somIdaEVolta()
     j->BolSom->clicar();
     QVERIFY(j.amb.som.tocados.isEmpty());
     QVERIFY(Estado().SomLigado);
+    QCOMPARE(j->PicMenu->grab(disco).toImage(), alto);
     QVERIFY(!j->CmdSom->temPicture());
     Passar(j->BolSom);
     QCOMPARE(Chave(j->CmdSom), j->aSom.cacheKey());

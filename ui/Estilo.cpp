@@ -154,7 +154,7 @@ QString Estilo::FolhaCampos()
         "QLineEdit:read-only { background: rgb(238,244,252); }"
         "QListWidget { background: white; color: rgb(0,97,187); border: 1px solid rgb(0,58,128);"
         " border-radius: 4px; padding: 2px; outline: none; }"
-        "QListWidget::item { padding: 3px 6px; }"
+        "QListWidget::item { padding: 3px 6px; background: transparent; }"
         "QListWidget::item:selected { background: rgb(0,118,212); color: white; }"
         "QListWidget:focus { border: 2px solid rgb(255,214,10); }"
         "QCheckBox { color: white; }"

@@ -178,7 +178,8 @@ void FrmMain::criarTelaPratica()
     PicSeta->hide();
 
     FrameTexto = new PainelDesenhado(PicInter, QStringLiteral("FrameTexto"));
-    Twips::SetGeometry(FrameTexto, 120, 450, 11745, 3195);
+    // Exactly over the exercise card of the background, whose border frames it.
+    Twips::SetGeometry(FrameTexto, 90, 540, 11820, 3075);
     FrameTexto->setDesenho([](QPainter& p, const QRect& r) { ArteJanelas::DesenharPainelTexto(p, r); });
     FrameTexto->hide();
     const QStringList iniciais = {QStringLiteral("asdf asdf"), QStringLiteral("asdf asdf"), QStringLiteral(" ")};
@@ -194,7 +195,8 @@ void FrmMain::criarTelaPratica()
 
     Picture2 = new QWidget(PicInter);
     Picture2->setObjectName(QStringLiteral("Picture2"));
-    Twips::SetGeometry(Picture2, 3735, 3645, 1500, 375);
+    // Inside the figures strip, clear of its border.
+    Twips::SetGeometry(Picture2, 3735, 3705, 1500, 375);
     Prog = new Imagem(Picture2, QStringLiteral("Prog"));
     Twips::SetGeometry(Prog, -1695, 105, 3330, 195);
     Prog->setPicture(ArteJanelas::BarraRitmo(dpr));
@@ -254,7 +256,9 @@ void FrmMain::criarBarra()
     PicMenu = new PainelDesenhado(PicInter, QStringLiteral("PicMenu"));
     Twips::SetGeometry(PicMenu, 0, 7605, 12000, 1395);
     const QList<ArteJanelas::BotaoBarra> botoes = ArteJanelas::BotoesPratica();
-    PicMenu->setDesenho([botoes](QPainter& p, const QRect& r) { ArteJanelas::DesenharBarra(p, r, botoes); });
+    PicMenu->setDesenho([](QPainter& p, const QRect& r) {
+        ArteJanelas::DesenharBarra(p, r, ArteJanelas::BotoesPratica(Estado().SomLigado));
+    });
 
     auto par = [&](int i, Imagem*& cmd, Imagem*& bol, const QString& nomeCmd, const QString& nomeBol,
                    const QString& acessivel) {
@@ -613,6 +617,7 @@ void FrmMain::CmdSom_Click()
     TocarSom(QStringLiteral("bip"));
     Estado().SomLigado = !Estado().SomLigado;
     CmdSom->setPicture(Estado().SomLigado ? aBranco : bSoml);
+    PicMenu->invalidarFundo(); // the speaker on the disc, muted or not
     BotBranco();
 }
 

@@ -14,10 +14,12 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QScreen>
 
 namespace {
 
@@ -59,6 +61,36 @@ public:
         setObjectName(nome);
         setFont(Estilo::Fonte(9));
         setCursor(Qt::PointingHandCursor);
+    }
+
+    // The pop-up list is sized a few pixels short of its rows under this
+    // style sheet, which makes it show a scroll arrow over the last row; it
+    // is fitted to its rows, all of them when they fit on the screen.
+    void showPopup() override
+    {
+        QComboBox::showPopup();
+        QWidget* recipiente = view()->parentWidget();
+        if (!recipiente || !recipiente->layout() || count() > maxVisibleItems())
+            return;
+        int linhas = 0;
+        for (int i = 0; i < count(); ++i)
+            linhas += view()->visualRect(model()->index(i, modelColumn(), rootModelIndex())).height();
+        const QRect area = screen() ? screen()->availableGeometry() : QRect();
+        // Growing the list hides the scroll arrows, which gives their room
+        // back to the list: a few rounds settle the height.
+        for (int volta = 0; volta < 4; ++volta) {
+            recipiente->layout()->activate();
+            const int falta = linhas - view()->viewport()->height();
+            if (falta == 0)
+                break;
+            QRect g = recipiente->geometry();
+            g.setHeight(g.height() + falta);
+            if (area.isValid() && g.height() > area.height())
+                break;
+            if (area.isValid() && g.bottom() > area.bottom())
+                g.moveBottom(area.bottom());
+            recipiente->setGeometry(g);
+        }
     }
 
 protected:

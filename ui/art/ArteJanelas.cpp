@@ -49,8 +49,11 @@ void corpoComFaixa(QPainter& p, const QRect& r, const QColor& base)
     fundoAzul(p, QRectF(0, 0, r.width(), 30));
 }
 
-void cartao(QPainter& p, const QRectF& r, const QColor& topo = QColor(255, 255, 255), const QColor& base = QColor(226, 237, 250))
+// A light card with a shadow. Its 1 px border lies on whole pixels, so it is
+// one sharp line at 100 % as at 200 %.
+void cartao(QPainter& p, const QRectF& fora, const QColor& topo = QColor(255, 255, 255), const QColor& base = QColor(226, 237, 250))
 {
+    const QRectF r = fora.adjusted(0.5, 0.5, -0.5, -0.5);
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 30, 80, 50));
@@ -84,7 +87,7 @@ void tracar(QPainter& p, const QPainterPath& path, qreal largura)
 
 QSize TamanhoLegenda() { return QSize(100, 26); }
 
-QList<BotaoBarra> BotoesPratica()
+QList<BotaoBarra> BotoesPratica(bool somLigado)
 {
     return {
         botao(Icone::ExercicioAnterior, QString(), 42, 36),
@@ -92,7 +95,8 @@ QList<BotaoBarra> BotoesPratica()
         botao(Icone::LicaoAnterior, QStringLiteral("Lição Anterior"), 190),
         botao(Icone::ProximaLicao, QStringLiteral("Proxima Lição"), 295),
         botao(Icone::Logoff, QStringLiteral("Fazer Logoff"), 400),
-        botao(Icone::Som, QStringLiteral("Desligar Som"), 505),
+        somLigado ? botao(Icone::Som, QStringLiteral("Desligar Som"), 505)
+                  : botao(Icone::SomDesligado, QStringLiteral("Ligar Som"), 505),
         botao(Icone::Ajuda, QStringLiteral("Ajuda e Suporte"), 610),
         botao(Icone::Fechar, QStringLiteral("Fechar"), 715),
     };
@@ -176,7 +180,8 @@ void DesenharIcone(QPainter& p, const QRectF& d, Icone icone)
         tracar(p, chevron(QPointF(sai ? x0 + s * 0.2 : x1 - s * 0.2, c.y()), s * 0.6, !sai), w);
         break;
     }
-    case Icone::Som: {
+    case Icone::Som:
+    case Icone::SomDesligado: {
         QPainterPath alto;
         alto.moveTo(c.x() - s * 0.75, c.y() - s * 0.25);
         alto.lineTo(c.x() - s * 0.4, c.y() - s * 0.25);
@@ -190,8 +195,16 @@ void DesenharIcone(QPainter& p, const QRectF& d, Icone icone)
         p.drawPath(alto);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Estilo::AzulTexto(), w, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(c.x() - s * 0.25, c.y() - s * 0.4, s * 0.7, s * 0.8), -50 * 16, 100 * 16);
-        p.drawArc(QRectF(c.x() - s * 0.35, c.y() - s * 0.75, s * 1.2, s * 1.5), -50 * 16, 100 * 16);
+        if (icone == Icone::Som) {
+            p.drawArc(QRectF(c.x() - s * 0.25, c.y() - s * 0.4, s * 0.7, s * 0.8), -50 * 16, 100 * 16);
+            p.drawArc(QRectF(c.x() - s * 0.35, c.y() - s * 0.75, s * 1.2, s * 1.5), -50 * 16, 100 * 16);
+        } else {
+            // Muted: a cross where the sound waves were.
+            const QPointF x(c.x() + s * 0.5, c.y());
+            const qreal b = s * 0.26;
+            p.drawLine(x + QPointF(-b, -b), x + QPointF(b, b));
+            p.drawLine(x + QPointF(-b, b), x + QPointF(b, -b));
+        }
         break;
     }
     case Icone::Ajuda: {
@@ -297,10 +310,12 @@ void DesenharFundoPratica(QPainter& p, const QRect& r)
 void DesenharPainelTexto(QPainter& p, const QRect& r)
 {
     p.save();
-    const QRectF f = QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5);
-    p.setPen(QPen(QColor(0, 58, 128, 120), 1));
+    // A white sheet inside the exercise card's border, which stays the
+    // panel's only frame.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    p.drawRoundedRect(f, 8, 8);
+    p.drawRoundedRect(QRectF(r).adjusted(1, 1, -1, -1), 9, 9);
     // A ruled line under the text, like a sheet of paper.
     p.setPen(QPen(QColor(0, 118, 212, 60), 1));
     p.drawLine(QPointF(24, r.height() * 0.5 + 22), QPointF(r.width() - 24, r.height() * 0.5 + 22));
@@ -385,13 +400,19 @@ QPixmap BarraRitmo(qreal dpr)
 QPixmap MolduraRitmo(qreal dpr)
 {
     return Estilo::Renderizar(QSize(100, 25), [](QPainter& p) {
-        // Mask the corners so the bar looks like a rounded gauge.
+        // Mask the bar's ends round the gauge so it looks rounded, in the
+        // figures strip's own shading (its body runs from 1.5 px above this
+        // frame to 27.5 px below its top), and leave the rest clear so the
+        // strip shows through.
         QPainterPath fora;
-        fora.addRect(0, 0, 100, 25);
+        fora.addRect(0, 5, 100, 17);
         QPainterPath dentro;
         dentro.addRoundedRect(QRectF(3, 6.5, 94, 14), 6, 6);
+        QLinearGradient faixa(0, -1.5, 0, 27.5);
+        faixa.setColorAt(0, QColor(255, 255, 255));
+        faixa.setColorAt(1, QColor(236, 243, 252));
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(248, 251, 254)); // the figures strip behind the gauge
+        p.setBrush(faixa);
         p.drawPath(fora.subtracted(dentro));
         p.setPen(QPen(Estilo::AzulEscuro(), 1));
         p.setBrush(Qt::NoBrush);

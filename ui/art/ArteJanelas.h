@@ -12,8 +12,8 @@ class QPainter;
 namespace ArteJanelas {
 
 enum class Icone {
-    ExercicioAnterior, ProximoExercicio, LicaoAnterior, ProximaLicao, Logoff, Som, Ajuda, Fechar,
-    Entrar, NovoUsuario, Opcoes
+    ExercicioAnterior, ProximoExercicio, LicaoAnterior, ProximaLicao, Logoff, Som, SomDesligado, Ajuda,
+    Fechar, Entrar, NovoUsuario, Opcoes
 };
 
 // One round button of a toolbar: its icon disc and its caption box, in the
@@ -26,7 +26,8 @@ struct BotaoBarra {
 };
 
 // Toolbar of the practice screen and bottom bar of the user screen (800 x 93).
-QList<BotaoBarra> BotoesPratica();
+// The sound button shows a speaker, or a muted one while sounds are off.
+QList<BotaoBarra> BotoesPratica(bool somLigado = true);
 QList<BotaoBarra> BotoesUsuario();
 void DesenharBarra(QPainter& p, const QRect& r, const QList<BotaoBarra>& botoes);
 void DesenharIcone(QPainter& p, const QRectF& disco, Icone icone);
@@ -39,11 +40,15 @@ void DesenharFundoPratica(QPainter& p, const QRect& r);
 void DesenharFundoUsuario(QPainter& p, const QRect& r);
 // The window behind the panel.
 void DesenharFundoJanela(QPainter& p, const QRect& r);
-// The running-text panel.
+// The running-text panel: a white sheet for a panel laid exactly over the
+// exercise card of the practice background (6, 36, 788 x 205), inside the
+// card's border.
 void DesenharPainelTexto(QPainter& p, const QRect& r);
 
 // The bobbing arrow (15 x 8), the rhythm bar strip (222 x 13: blue on its
-// left 108 px, light grey on the rest) and the frame drawn over the bar.
+// left 108 px, light grey on the rest) and the frame drawn over the bar
+// (100 x 25, for a place 2 px below the top of the figures strip, whose
+// colours it takes where it hides the bar's ends).
 QPixmap Seta(qreal dpr);
 QPixmap BarraRitmo(qreal dpr);
 QPixmap MolduraRitmo(qreal dpr);
