@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QTextBrowser>
+#include <QTextFrame>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -25,71 +26,208 @@ constexpr int Borda = 6;         // the edge band that resizes the window
 const QSize Padrao(900, 700);
 const QSize Minimo(420, 300);
 
-// The page's custom properties (":root { --name: value }") written out
-// where var(--name) uses them: the text engine knows none.
-QString ResolverVariaveis(const QString& html)
+// The end of the parenthesis or brace block opened at "abre" (the index of
+// its opening character), or -1.
+qsizetype FimDoBloco(const QString& t, qsizetype abre)
+{
+    const QChar a = t.at(abre);
+    const QChar f = a == QLatin1Char('(') ? QLatin1Char(')') : QLatin1Char('}');
+    int nivel = 0;
+    for (qsizetype i = abre; i < t.size(); ++i) {
+        if (t.at(i) == a)
+            ++nivel;
+        else if (t.at(i) == f && --nivel == 0)
+            return i;
+    }
+    return -1;
+}
+
+// The page's style in the subset the text engine reads (it drops the whole
+// sheet at the first rule it cannot parse): custom properties
+// (":root { --name: value }") written out where var(--name) uses them,
+// gradients as their first colour, no @media blocks.
+QString AdaptarEstilo(const QString& html)
 {
     static const QRegularExpression raiz(QStringLiteral(":root\\s*\\{([^}]*)\\}"));
     static const QRegularExpression declaracao(QStringLiteral("--([\\w-]+)\\s*:\\s*([^;]+);"));
     static const QRegularExpression uso(QStringLiteral("var\\(\\s*--([\\w-]+)\\s*\\)"));
-    const QRegularExpressionMatch m = raiz.match(html);
-    if (!m.hasMatch())
-        return html;
-    QHash<QString, QString> valores;
-    for (const auto& d : declaracao.globalMatch(m.captured(1)))
-        valores.insert(d.captured(1), d.captured(2).trimmed());
+    QString r = html;
+    const QRegularExpressionMatch m = raiz.match(r);
+    if (m.hasMatch()) {
+        QHash<QString, QString> valores;
+        for (const auto& d : declaracao.globalMatch(m.captured(1)))
+            valores.insert(d.captured(1), d.captured(2).trimmed());
+        r.remove(m.capturedStart(), m.capturedLength());
+        QString s;
+        qsizetype de = 0;
+        for (const auto& u : uso.globalMatch(r)) {
+            s += QStringView(r).mid(de, u.capturedStart() - de);
+            s += valores.value(u.captured(1), u.captured(0));
+            de = u.capturedEnd();
+        }
+        s += QStringView(r).mid(de);
+        r = s;
+    }
+    const qsizetype fimEstilo = r.indexOf(QLatin1String("</style>"));
+    for (qsizetype i = r.indexOf(QLatin1String("linear-gradient(")); i >= 0 && i < fimEstilo;
+         i = r.indexOf(QLatin1String("linear-gradient("), i + 1)) {
+        const qsizetype abre = i + QLatin1String("linear-gradient").size();
+        const qsizetype fecha = FimDoBloco(r, abre);
+        if (fecha < 0)
+            break;
+        // The arguments split at top-level commas: [direction,] colour, colour...
+        QStringList args;
+        int nivel = 0;
+        qsizetype inicio = abre + 1;
+        for (qsizetype k = abre + 1; k <= fecha; ++k) {
+            const QChar c = r.at(k);
+            if (c == QLatin1Char('('))
+                ++nivel;
+            else if (c == QLatin1Char(')') && nivel > 0)
+                --nivel;
+            else if ((c == QLatin1Char(',') && nivel == 0) || k == fecha) {
+                args << r.mid(inicio, k - inicio).trimmed();
+                inicio = k + 1;
+            }
+        }
+        const bool direcao = !args.isEmpty()
+                             && (args.first().startsWith(QLatin1String("to ")) || args.first().endsWith(QLatin1String("deg")));
+        const QString parada = args.value(direcao ? 1 : 0); // "colour [position]"
+        const qsizetype fimFuncao = parada.indexOf(QLatin1Char(')'));
+        const QString cor = fimFuncao >= 0 ? parada.left(fimFuncao + 1) : parada.section(QLatin1Char(' '), 0, 0);
+        r.replace(i, fecha + 1 - i, cor);
+    }
+    for (qsizetype i = r.indexOf(QLatin1String("@media")); i >= 0 && i < r.indexOf(QLatin1String("</style>"));
+         i = r.indexOf(QLatin1String("@media"), i)) {
+        const qsizetype abre = r.indexOf(QLatin1Char('{'), i);
+        const qsizetype fecha = abre < 0 ? -1 : FimDoBloco(r, abre);
+        if (fecha < 0)
+            break;
+        r.remove(i, fecha + 1 - i);
+    }
+    return r;
+}
+
+// The page's sectioning elements (header, nav, section...) as divisions of
+// that class, selectors included: the text engine lays out and paints the
+// background of divisions only.
+QString SecoesComoDivisoes(const QString& html)
+{
+    static const QString nomes = QStringLiteral("header|main|nav|section|article|aside|footer|figure|figcaption");
+    static const QRegularExpression seletor(QStringLiteral("(?<![\\w.#-])(") + nomes + QStringLiteral(")(?![\\w-])"));
+    static const QRegularExpression abertura(QStringLiteral("<(") + nomes + QStringLiteral(")\\b([^>]*)>"));
+    static const QRegularExpression fechamento(QStringLiteral("</(") + nomes + QStringLiteral(")\\s*>"));
+    static const QRegularExpression classe(QStringLiteral("\\bclass\\s*=\\s*\"([^\"]*)\""));
+
+    // Selectors: the text before each "{" of the style sheet.
+    QString r = html;
+    const qsizetype inicioEstilo = r.indexOf(QLatin1String("<style"));
+    const qsizetype fimEstilo = r.indexOf(QLatin1String("</style>"));
+    if (inicioEstilo >= 0 && fimEstilo > inicioEstilo) {
+        const QString css = r.mid(inicioEstilo, fimEstilo - inicioEstilo);
+        QString novo;
+        qsizetype de = 0;
+        for (qsizetype abre = css.indexOf(QLatin1Char('{')); abre >= 0; abre = css.indexOf(QLatin1Char('{'), de)) {
+            const qsizetype inicioSeletor = std::max(css.lastIndexOf(QLatin1Char('}'), abre), css.lastIndexOf(QLatin1Char('>'), abre)) + 1;
+            const qsizetype fecha = css.indexOf(QLatin1Char('}'), abre);
+            if (fecha < 0 || inicioSeletor < de)
+                break;
+            novo += QStringView(css).mid(de, inicioSeletor - de);
+            novo += css.mid(inicioSeletor, abre - inicioSeletor).replace(seletor, QStringLiteral("div.\\1"));
+            novo += QStringView(css).mid(abre, fecha + 1 - abre);
+            de = fecha + 1;
+        }
+        novo += QStringView(css).mid(de);
+        r.replace(inicioEstilo, fimEstilo - inicioEstilo, novo);
+    }
+
+    QString s;
+    qsizetype de = 0;
+    for (const auto& m : abertura.globalMatch(r)) {
+        s += QStringView(r).mid(de, m.capturedStart() - de);
+        QString atributos = m.captured(2);
+        const QRegularExpressionMatch c = classe.match(atributos);
+        if (c.hasMatch())
+            atributos.replace(c.capturedStart(1), c.capturedLength(1), m.captured(1) + QLatin1Char(' ') + c.captured(1));
+        else
+            atributos += QStringLiteral(" class=\"") + m.captured(1) + QLatin1Char('"');
+        s += QStringLiteral("<div") + atributos + QLatin1Char('>');
+        de = m.capturedEnd();
+    }
+    s += QStringView(r).mid(de);
+    return s.replace(fechamento, QStringLiteral("</div>"));
+}
+
+// A CSS declaration block as SVG presentation attributes; the "font"
+// shorthand ("bold 15px Family, fallback") split into its properties.
+QString ComoAtributos(const QString& declaracoes)
+{
+    static const QRegularExpression palavra(
+        QStringLiteral("^(bold|bolder|normal|italic|oblique|\\d+(?:\\.\\d+)?(?:px)?)\\s+"));
+    QString atributos;
+    const auto mais = [&atributos](const QString& nome, QString valor) {
+        if (nome == QLatin1String("font-size") && valor.endsWith(QLatin1String("px")))
+            valor.chop(2);
+        if (nome == QLatin1String("font-family")) {
+            // The first family only, unquoted: the renderer takes one name.
+            valor = valor.section(QLatin1Char(','), 0, 0).trimmed();
+            valor.remove(QLatin1Char('"'));
+            valor.remove(QLatin1Char('\''));
+        }
+        atributos += QStringLiteral(" %1=\"%2\"").arg(nome, valor.toHtmlEscaped());
+    };
+    for (const QString& d : declaracoes.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString nome = d.section(QLatin1Char(':'), 0, 0).trimmed();
+        QString valor = d.section(QLatin1Char(':'), 1).trimmed();
+        if (nome.isEmpty() || valor.isEmpty())
+            continue;
+        if (nome != QLatin1String("font")) {
+            mais(nome, valor);
+            continue;
+        }
+        for (QRegularExpressionMatch p = palavra.match(valor); p.hasMatch(); p = palavra.match(valor)) {
+            const QString w = p.captured(1);
+            if (w == QLatin1String("italic") || w == QLatin1String("oblique"))
+                mais(QStringLiteral("font-style"), w);
+            else if (w.endsWith(QLatin1String("px")))
+                mais(QStringLiteral("font-size"), w);
+            else if (w != QLatin1String("normal")) // bold, bolder or a weight number
+                mais(QStringLiteral("font-weight"), w);
+            valor = valor.mid(p.capturedLength());
+        }
+        mais(QStringLiteral("font-family"), valor);
+    }
+    return atributos;
+}
+
+// The page's rules for the elements inside its figures ("svg .class {...}"):
+// class name -> presentation attributes.
+QHash<QString, QString> EstiloDasFiguras(const QString& html)
+{
+    static const QRegularExpression regra(QStringLiteral("svg\\s+\\.([\\w-]+)\\s*\\{([^}]*)\\}"));
+    QHash<QString, QString> r;
+    for (const auto& m : regra.globalMatch(html))
+        r[m.captured(1)] += ComoAtributos(m.captured(2));
+    return r;
+}
+
+// The figure's elements with the attributes of their classes (the renderer
+// reads no style sheet of the page).
+QString AplicarClasses(const QString& svg, const QHash<QString, QString>& classes)
+{
+    static const QRegularExpression elemento(QStringLiteral("<(\\w+)(\\s[^>]*?)?\\bclass\\s*=\\s*\"([^\"]*)\""));
     QString r;
     qsizetype de = 0;
-    for (const auto& u : uso.globalMatch(html)) {
-        r += QStringView(html).mid(de, u.capturedStart() - de);
-        r += valores.value(u.captured(1), u.captured(0));
-        de = u.capturedEnd();
+    for (const auto& m : elemento.globalMatch(svg)) {
+        QString extra;
+        for (const QString& c : m.captured(3).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            extra += classes.value(c);
+        r += QStringView(svg).mid(de, m.capturedEnd() - de);
+        r += extra;
+        de = m.capturedEnd();
     }
-    r += QStringView(html).mid(de);
+    r += QStringView(svg).mid(de);
     return r;
-}
-
-// "font: bold 15px Family, fallback" as the separate properties the SVG
-// renderer reads.
-QString ExpandirFonte(const QString& declaracoes)
-{
-    static const QRegularExpression fonte(QStringLiteral("(^|;)\\s*font\\s*:\\s*([^;]+)"));
-    QString r = declaracoes;
-    const QRegularExpressionMatch m = fonte.match(r);
-    if (!m.hasMatch())
-        return r;
-    QString resto = m.captured(2).trimmed();
-    QStringList partes;
-    static const QRegularExpression palavra(QStringLiteral("^(bold|bolder|normal|italic|oblique|\\d+(?:\\.\\d+)?(?:px|pt)?)\\s+"));
-    for (QRegularExpressionMatch p = palavra.match(resto); p.hasMatch(); p = palavra.match(resto)) {
-        const QString w = p.captured(1);
-        if (w == QLatin1String("italic") || w == QLatin1String("oblique"))
-            partes << QStringLiteral("font-style: ") + w;
-        else if (w.endsWith(QLatin1String("px")) || w.endsWith(QLatin1String("pt")))
-            partes << QStringLiteral("font-size: ") + w;
-        else if (w != QLatin1String("normal"))
-            partes << QStringLiteral("font-weight: ") + w;
-        resto = resto.mid(p.capturedLength());
-    }
-    // The first family only, unquoted: the SVG renderer takes one name.
-    QString familia = resto.section(QLatin1Char(','), 0, 0).trimmed();
-    familia.remove(QLatin1Char('"'));
-    familia.remove(QLatin1Char('\''));
-    partes << QStringLiteral("font-family: ") + familia;
-    const qsizetype inicio = m.capturedStart(0) + m.captured(1).size();
-    r.replace(inicio, m.capturedEnd(0) - inicio, QStringLiteral(" ") + partes.join(QStringLiteral("; ")));
-    return r;
-}
-
-// The page's rules for the elements inside its figures ("svg .class {...}"),
-// as a style sheet for one figure.
-QString EstiloDasFiguras(const QString& html)
-{
-    static const QRegularExpression regra(QStringLiteral("svg\\s+(\\.[\\w-]+)\\s*\\{([^}]*)\\}"));
-    QString css;
-    for (const auto& m : regra.globalMatch(html))
-        css += m.captured(1) + QStringLiteral(" { ") + ExpandirFonte(m.captured(2).trimmed()) + QStringLiteral(" }\n");
-    return css;
 }
 
 // The width the page's style gives a figure of this class, or 0.
@@ -169,8 +307,8 @@ bool FrmAjuda::Carregar(const QString& caminhoArquivo)
     if (!f.open(QIODevice::ReadOnly))
         return false;
     const QString original = QString::fromUtf8(f.readAll());
-    const QString html = ResolverVariaveis(original);
-    const QString estilo = EstiloDasFiguras(html);
+    const QString html = AdaptarEstilo(original);
+    const QHash<QString, QString> estilo = EstiloDasFiguras(html);
     const qreal dpr = std::max<qreal>(devicePixelRatioF(), Estilo::Dpr());
 
     QTextDocument* doc = Texto->document();
@@ -193,8 +331,8 @@ bool FrmAjuda::Carregar(const QString& caminhoArquivo)
         QString abertura = m.captured(1);
         if (!abertura.contains(QLatin1String("xmlns=")))
             abertura += QStringLiteral(" xmlns=\"http://www.w3.org/2000/svg\"");
-        const QString fonte = QStringLiteral("<svg") + abertura + QStringLiteral("><style type=\"text/css\">")
-                              + estilo + QStringLiteral("</style>") + m.captured(2) + QStringLiteral("</svg>");
+        const QString fonte = QStringLiteral("<svg") + abertura + QLatin1Char('>')
+                              + AplicarClasses(m.captured(2), estilo) + QStringLiteral("</svg>");
         QSvgRenderer desenho(fonte.toUtf8());
         const QSize natural = desenho.defaultSize();
         if (!desenho.isValid() || natural.isEmpty())
@@ -217,7 +355,10 @@ bool FrmAjuda::Carregar(const QString& caminhoArquivo)
         doc->addResource(QTextDocument::ImageResource, QUrl(nome), imagem);
         figuras << nome;
         const QString alt = tituloSvg.match(m.captured(2)).captured(1).trimmed();
-        pagina += QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\">")
+        // In a paragraph of its own at single line height: the page's
+        // line spacing would otherwise stretch the figure's line.
+        pagina += QStringLiteral("<p style=\"line-height: 100%; margin: 0;\"><img src=\"%1\" width=\"%2\" "
+                                 "height=\"%3\" alt=\"%4\"></p>")
                       .arg(nome)
                       .arg(largura)
                       .arg(altura)
@@ -225,7 +366,13 @@ bool FrmAjuda::Carregar(const QString& caminhoArquivo)
     }
     pagina += QStringView(html).mid(de);
 
-    Texto->setHtml(pagina);
+    Texto->setHtml(SecoesComoDivisoes(pagina));
+    // The text engine paints backgrounds block by block, leaving the margins
+    // between blocks in the page's colour: on a white page the white
+    // sections show no stripes.
+    QTextFrameFormat pagFormato = doc->rootFrame()->frameFormat();
+    pagFormato.setBackground(Qt::white);
+    doc->rootFrame()->setFrameFormat(pagFormato);
     return true;
 }
 
