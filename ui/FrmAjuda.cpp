@@ -241,10 +241,6 @@ int LarguraDaClasse(const QString& html, const QString& classe)
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
-QString Escapar(QString t)
-{
-    return t.toHtmlEscaped();
-}
 }
 
 FrmAjuda::FrmAjuda(QWidget* pai)
@@ -362,7 +358,7 @@ bool FrmAjuda::Carregar(const QString& caminhoArquivo)
                       .arg(nome)
                       .arg(largura)
                       .arg(altura)
-                      .arg(Escapar(alt));
+                      .arg(alt.toHtmlEscaped());
     }
     pagina += QStringView(html).mid(de);
 
