@@ -66,7 +66,8 @@ public:
 class ServicoDocumentos {
 public:
     virtual ~ServicoDocumentos() = default;
-    // Opens a document with the desktop's viewer; returns at once.
+    // Opens a document with the desktop's viewer; returns at once. False when
+    // nothing could show it.
     virtual bool Abrir(const QString& caminhoArquivo) = 0;
 };
 

@@ -1,14 +1,61 @@
 // The real platform services, where they can run without a display or a
-// sound card: the settings store, sounds, display mode, system keyboard.
+// sound card: the settings store, sounds, display mode, system keyboard,
+// the program's message box and its own help window.
 #include "app/EstadoCurso.h"
 #include "app/platform/ServicosReais.h"
 #include "app/platform/TecladoSistemaX11.h"
 #include "options/Configuracoes.h"
+#include "ui/CaixaMensagem.h"
+#include "ui/FrmAjuda.h"
+#include "ui/Imagem.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTimer>
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QtTest>
+
+namespace {
+// What a message box showed, read while it is open, and how it closed.
+struct CaixaVista {
+    QString titulo, texto;
+    IconeMensagem icone = IconeMensagem::Nenhum;
+    QRect geometria;
+    bool okComFoco = false;
+    bool textoCabe = false;
+    bool fechouComEnter = false;
+};
+
+CaixaVista MostrarMensagem(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone)
+{
+    CaixaVista v;
+    QTimer::singleShot(0, [&v] {
+        auto* c = qobject_cast<CaixaMensagem*>(QApplication::activeModalWidget());
+        if (!c)
+            return;
+        v = {c->Titulo(), c->Texto(), c->Icone(), c->frameGeometry(), c->focusWidget() == static_cast<QWidget*>(c->CmdOk),
+             c->rect().contains(c->LblTexto->geometry()), false};
+        QTest::keyClick(c->CmdOk, Qt::Key_Return);
+        v.fechouComEnter = !c->isVisible();
+    });
+    // Never left open, whatever happens above.
+    QTimer guarda;
+    guarda.setSingleShot(true);
+    QObject::connect(&guarda, &QTimer::timeout, [] {
+        if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+    });
+    guarda.start(5000);
+    Plataforma().dialogos->Mensagem(dono, titulo, texto, icone);
+    return v;
+}
+}
 
 class TstServicos : public QObject {
     Q_OBJECT
@@ -66,6 +113,84 @@ private slots:
         video.Pedir(ResolucaoTela{1024, 768, 32, 60}); // does nothing visible
         TecladoSistemaX11 teclado;
         QCOMPARE(teclado.Proposta(), 0);
+    }
+
+    void caixaDeMensagemDoPrograma()
+    {
+        ServicosReais servicos;
+        QWidget dono;
+        dono.setGeometry(120, 90, 700, 500);
+        dono.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dono));
+
+        // Title, text and icon as given; centred on the owner; OK has the
+        // focus and Enter closes.
+        const QString texto = QStringLiteral("Aquivo de ajuda /usr/share/teclomatic/Ajuda.html não encontrado."
+                                             "Verifique se o\r\narquivo está mesmo no disco.");
+        CaixaVista v = MostrarMensagem(&dono, QStringLiteral("Ajuda do Windows"), texto, IconeMensagem::Exclamacao);
+        QCOMPARE(v.titulo, QStringLiteral("Ajuda do Windows"));
+        QCOMPARE(v.texto, texto);
+        QCOMPARE(v.icone, IconeMensagem::Exclamacao);
+        QVERIFY(v.okComFoco);
+        QVERIFY(v.fechouComEnter);
+        QVERIFY((v.geometria.center() - dono.frameGeometry().center()).manhattanLength() <= 2);
+        QVERIFY(v.geometria.width() <= 460);
+        QVERIFY(v.textoCabe);
+
+        // Without an owner on screen: centred on the screen.
+        dono.hide();
+        v = MostrarMensagem(&dono, QStringLiteral("Teclomatic"), QStringLiteral("Nenhum usuário foi selecionado."),
+                            IconeMensagem::Critico);
+        QCOMPARE(v.icone, IconeMensagem::Critico);
+        QVERIFY(v.fechouComEnter);
+        const QRect tela = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((v.geometria.center() - tela.center()).manhattanLength() <= 2);
+    }
+
+    void ajudaSemLancadorAbreNaJanelaDoPrograma()
+    {
+        ServicosReais servicos;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nao/existe");
+        const bool aberto = Plataforma().documentos->Abrir(QStringLiteral(TECLOMATIC_SOURCE_DIR "/assets/help/Ajuda.html"));
+        const bool outroAberto = Plataforma().documentos->Abrir(QStringLiteral(TECLOMATIC_SOURCE_DIR "/README.md"));
+        qputenv("PATH", path);
+        QVERIFY(aberto);
+        QVERIFY(!outroAberto); // only web pages have a window of the program's
+
+        FrmAjuda* janela = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* a = qobject_cast<FrmAjuda*>(w))
+                janela = a;
+        QVERIFY(janela);
+        std::unique_ptr<FrmAjuda> dona(janela);
+        QVERIFY(janela->isVisible());
+        QCOMPARE(janela->windowTitle(), QStringLiteral("Ajuda do Teclomatic"));
+        QVERIFY(QTest::qWaitForWindowExposed(janela));
+
+        // The inline figures became images of the document.
+        QCOMPARE(janela->Figuras().size(), 2);
+        for (const QString& nome : janela->Figuras()) {
+            const QImage figura = janela->Texto->document()->resource(QTextDocument::ImageResource, QUrl(nome)).value<QImage>();
+            QVERIFY(!figura.isNull());
+            bool desenhada = false;
+            for (int y = 0; y < figura.height() && !desenhada; y += 4)
+                for (int x = 0; x < figura.width() && !desenhada; x += 4)
+                    desenhada = qAlpha(figura.pixel(x, y)) > 0;
+            QVERIFY(desenhada);
+        }
+
+        // Links inside the page scroll to their section and back.
+        QScrollBar* barra = janela->Texto->verticalScrollBar();
+        QCOMPARE(barra->value(), 0);
+        emit janela->Texto->anchorClicked(QUrl(QStringLiteral("#opcoes")));
+        const int opcoes = barra->value();
+        QVERIFY(opcoes > 0);
+        emit janela->Texto->anchorClicked(QUrl(QStringLiteral("#sumario")));
+        QVERIFY(barra->value() < opcoes);
+
+        QTest::keyClick(janela->Texto, Qt::Key_Escape);
+        QVERIFY(!janela->isVisible());
     }
 };
 

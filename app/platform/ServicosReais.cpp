@@ -1,14 +1,16 @@
 #include "app/platform/ServicosReais.h"
 
 #include "app/platform/TecladoSistemaX11.h"
+#include "ui/CaixaMensagem.h"
+#include "ui/FrmAjuda.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QSettings>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -84,22 +86,7 @@ bool ConfiguracaoQt::Gravar(const QString& chave, const QString& valor)
 
 void DialogosQt::Mensagem(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone)
 {
-    QMessageBox::Icon i = QMessageBox::NoIcon;
-    switch (icone) {
-    case IconeMensagem::Informacao: i = QMessageBox::Information; break;
-    case IconeMensagem::Exclamacao: i = QMessageBox::Warning; break;
-    case IconeMensagem::Critico: i = QMessageBox::Critical; break;
-    case IconeMensagem::Nenhum: break;
-    }
-    QMessageBox caixa(i, titulo, texto, QMessageBox::Ok, dono);
-    // In the program's look rather than the desktop's grey.
-    caixa.setStyleSheet(QStringLiteral(
-        "QMessageBox { background: rgb(238,244,252); }"
-        "QMessageBox QLabel { color: rgb(0,58,128); font-size: 10pt; }"
-        "QPushButton { color: rgb(0,97,187); font-weight: bold; min-width: 84px; padding: 5px 14px;"
-        " border: 1px solid rgb(0,58,128); border-radius: 6px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:1 rgb(214,230,248)); }"
-        "QPushButton:focus { border: 2px solid rgb(255,214,10); }"));
+    CaixaMensagem caixa(dono, titulo, texto, icone);
     caixa.exec();
 }
 
@@ -113,7 +100,18 @@ void DialogosQt::Modal(QDialog* janela)
 
 bool DocumentosQt::Abrir(const QString& caminhoArquivo)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(caminhoArquivo));
+    // Where the desktop has no launcher (none in PATH on Linux) or refuses
+    // the document, a web page opens in the program's own window.
+    bool semLancador = false;
+#if defined(Q_OS_LINUX)
+    semLancador = QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
+#endif
+    if (!semLancador && QDesktopServices::openUrl(QUrl::fromLocalFile(caminhoArquivo)))
+        return true;
+    const QString sufixo = QFileInfo(caminhoArquivo).suffix().toLower();
+    if (sufixo != QLatin1String("html") && sufixo != QLatin1String("htm"))
+        return false;
+    return FrmAjuda::Mostrar(caminhoArquivo) != nullptr;
 }
 
 // ---- all of them ----------------------------------------------------------
