@@ -131,9 +131,10 @@ void FrmMain::Mostrar(SessaoPratica::Mudancas o)
     }
     if (o & S::Velocidade)
         Tpm->setText(pratica.PlacarTpm);
-    if (o & S::Capas)
+    // A running text covers the caps: they stay hidden under it.
+    if (o & (S::Capas | S::LicaoAberta))
         for (int i = 0; i < 5; ++i)
-            qLetra[i]->setVisible(pratica.CapasVisiveis[i]);
+            qLetra[i]->setVisible(!texto && pratica.CapasVisiveis[i]);
     if (o & S::Seta) {
         Twips::SetLeft(PicSeta, pratica.SetaLeft);
         PicSeta->setVisible(pratica.SetaVisivel);

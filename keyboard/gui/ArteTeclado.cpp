@@ -294,7 +294,9 @@ QPixmap imagemDaTecla(const Tecla& t, const Paleta& c, qreal dpr)
 
 void desenharCapaGrande(QPainter& p, const QString& legenda, bool branca)
 {
-    const QRectF total(0, 0, ArteTeclado::LarguraCapa, ArteTeclado::AlturaCapa);
+    // The cap stops a little short of its picture's bottom, so it stays
+    // inside the exercise card whose border runs just below the pictures.
+    const QRectF total(0, 0, ArteTeclado::LarguraCapa, ArteTeclado::AlturaCapa - 4);
     // Shadow on the panel.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 30, 80, 28));
