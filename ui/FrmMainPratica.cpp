@@ -58,6 +58,7 @@ void FrmMain::ligarModelos()
     connect(&usuarios, &CadastroUsuarios::selecionado, this, &FrmMain::mostrarUsuario);
     connect(&usuarios, &CadastroUsuarios::aviso, this, &FrmMain::Avisar);
     connect(&pratica, &SessaoPratica::aviso, this, &FrmMain::Avisar);
+    connect(&progresso, &RegistroProgresso::aviso, this, &FrmMain::Avisar);
 }
 
 void FrmMain::Avisar(const QString& texto)
