@@ -65,7 +65,7 @@ void TstProgresso::janelaSobreHistoricoPreparado()
         QCOMPARE(w->TabLicoes->item(0, 2)->text(), QStringLiteral("110 TPM · 91%")); // best of lesson 2
         QCOMPARE(w->Piores().first().caractere, QChar(u'K'));
         QVERIFY(w->LblPiores->text().contains(QStringLiteral("L em vez de K")));
-        QTest::keyClick(w, Qt::Key_T);
+        QTest::keyClick(w->TabLicoes, Qt::Key_T); // from the table, where the focus starts
         QCOMPARE(w->Vista(), VistaCalor::Tempo);
         QCOMPARE(w->Piores().first().caractere, QChar(u'K')); // 300 ms against 200
         QTest::keyClick(w, Qt::Key_E);

@@ -90,6 +90,7 @@ FrmProgresso::FrmProgresso(QWidget* pai, const QString& nome, Historico* h, int 
     TabLicoes->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     TabLicoes->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     TabLicoes->verticalHeader()->setDefaultSectionSize(22);
+    TabLicoes->installEventFilter(this);
     preencherTabela();
 
     LblTeclado = new QLabel(this);
@@ -101,7 +102,18 @@ FrmProgresso::FrmProgresso(QWidget* pai, const QString& nome, Historico* h, int 
     PicCalor = new PainelDesenhado(this, QStringLiteral("PicCalor"));
     PicCalor->setGeometry(AreaCalor);
     PicCalor->setDesenho([this](QPainter& p, const QRect& r) {
-        ArteProgresso::DesenharMapaCalor(p, tipoTeclado, ::Calor(teclas, vista));
+        // By errors the scale runs up to the worst key's rate (at least
+        // 5 %), so the key that goes wrong most is always the reddest.
+        QMap<QChar, double> calor = ::Calor(teclas, vista);
+        double escala = 1.0;
+        if (vista == VistaCalor::Erros) {
+            escala = 0.05;
+            for (double v : std::as_const(calor))
+                escala = qMax(escala, v);
+            for (double& v : calor)
+                v /= escala;
+        }
+        ArteProgresso::DesenharMapaCalor(p, tipoTeclado, calor);
         // The scale under the keyboard.
         const QRectF barra(r.left() + 150, r.bottom() - 14, 210, 10);
         QLinearGradient g(barra.topLeft(), barra.topRight());
@@ -115,9 +127,9 @@ FrmProgresso::FrmProgresso(QWidget* pai, const QString& nome, Historico* h, int 
         p.setPen(Estilo::AzulEscuro());
         const bool erros = vista == VistaCalor::Erros;
         p.drawText(QRectF(r.left(), barra.top() - 4, 144, 18), Qt::AlignRight | Qt::AlignVCenter,
-                   erros ? QStringLiteral("poucos erros") : QStringLiteral("mais rápida"));
+                   erros ? QStringLiteral("nenhum erro") : QStringLiteral("mais rápida"));
         p.drawText(QRectF(barra.right() + 6, barra.top() - 4, 150, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   erros ? QStringLiteral("25% de erros ou mais") : QStringLiteral("mais lenta"));
+                   erros ? QStringLiteral("%1% de erros").arg(qRound(escala * 100)) : QStringLiteral("mais lenta"));
     });
 
     LblPiores = new QLabel(this);
@@ -272,22 +284,35 @@ void FrmProgresso::CmdExportar_Click()
                IconeMensagem::Exclamacao);
 }
 
-void FrmProgresso::keyPressEvent(QKeyEvent* e)
+bool FrmProgresso::teclaDaJanela(QKeyEvent* e)
 {
     const bool simples = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (simples && e->key() == Qt::Key_E) {
         MostrarVista(VistaCalor::Erros);
-        return;
+        return true;
     }
     if (simples && e->key() == Qt::Key_T) {
         MostrarVista(VistaCalor::Tempo);
-        return;
+        return true;
     }
     if (e->key() == Qt::Key_Escape) {
         accept();
-        return;
+        return true;
     }
-    JanelaDesenhada::keyPressEvent(e);
+    return false;
+}
+
+void FrmProgresso::keyPressEvent(QKeyEvent* e)
+{
+    if (!teclaDaJanela(e))
+        JanelaDesenhada::keyPressEvent(e);
+}
+
+bool FrmProgresso::eventFilter(QObject* obj, QEvent* e)
+{
+    if (obj == TabLicoes && e->type() == QEvent::KeyPress && teclaDaJanela(static_cast<QKeyEvent*>(e)))
+        return true;
+    return JanelaDesenhada::eventFilter(obj, e);
 }
 
 void FrmProgresso::showEvent(QShowEvent* e)

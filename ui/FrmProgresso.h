@@ -51,9 +51,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // E and T reach the window even from the table, whose type-ahead would
+    // take the letters.
+    bool eventFilter(QObject* obj, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
+    bool teclaDaJanela(QKeyEvent* e);
     void preencherTabela();
     void mostrarPiores();
 
