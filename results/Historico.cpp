@@ -80,6 +80,9 @@ bool Historico::Abrir()
         return falhou(QStringLiteral("abrir"), q.lastError().text());
     }
     q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    // With WAL a commit needs no sync of the database itself: a power cut
+    // may lose the last lesson, never the file.
+    q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     q.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     if (!atualizarEsquema()) {
         db.close();
