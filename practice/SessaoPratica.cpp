@@ -31,6 +31,8 @@ SessaoPratica::SessaoPratica(CadastroUsuarios& u, QObject* pai)
     connect(&TrmRepoem, &QTimer::timeout, this, &SessaoPratica::TrmRepoem_Timer);
     PlacarAcertos = PlacarErros = PlacarPontos = QStringLiteral("0");
     PlacarTpm = QStringLiteral("0 TPM");
+    cronometro.start();
+    Relogio = [this] { return cronometro.elapsed(); };
 }
 
 SessaoPratica::~SessaoPratica()
@@ -166,6 +168,7 @@ void SessaoPratica::iniciarComum(bool mostrarCapas)
     TrmRepoem.stop();
     TeclasBloqueadas = false;
     Estado().GrupoLetras = 5;
+    ultimoMomento = -1;
     int limpar = SoLimpar;
     TeclaErro(limpar);
     emit mudou(LicaoAberta | Exercicio | Contadores | Velocidade | Capas | Seta | Ritmo | Vermelha | Proxima);
@@ -239,19 +242,22 @@ void SessaoPratica::TeclaProx(int& tecla)
     // over: no key there may count, sound or open a result window.
     if (Estado().LicaoAtual == 0 || Modulo.ListCount() == 0)
         return;
+    const qint64 agora = Relogio ? Relogio() : 0;
     // While the caps come back a key waits its turn: dropping it would turn
     // the next right keys of a fluent typist into errors.
     if (TeclasBloqueadas || !fila.isEmpty()) {
-        fila.append(tecla);
+        fila.append({tecla, agora});
         return;
     }
-    avaliar(tecla);
+    avaliar(tecla, agora);
 }
 
 void SessaoPratica::julgarFila()
 {
-    while (!TeclasBloqueadas && !fila.isEmpty() && Modulo.ListCount() > 0)
-        avaliar(fila.takeFirst());
+    while (!TeclasBloqueadas && !fila.isEmpty() && Modulo.ListCount() > 0) {
+        const auto [tecla, momento] = fila.takeFirst();
+        avaliar(tecla, momento);
+    }
     if (Modulo.ListCount() == 0)
         fila.clear();
 }
@@ -261,11 +267,13 @@ void SessaoPratica::mudarContador(qint16& valor, int delta)
     Contador::Mudar(valor, delta);
 }
 
-void SessaoPratica::avaliar(int tecla)
+void SessaoPratica::avaliar(int tecla, qint64 momento)
 {
     EstadoCurso& e = Estado();
     const QString esperado = Licao.left(1);
     const QString digitado = FormataTecla(tecla, e.TipoTeclado);
+    const qint64 intervalo = ultimoMomento >= 0 ? qMax<qint64>(0, momento - ultimoMomento) : -1;
+    ultimoMomento = momento;
     Mudancas o = Contadores | Proxima;
     if (TeclaVermelha != -1) {
         TeclaVermelha = -1;
@@ -306,8 +314,10 @@ void SessaoPratica::avaliar(int tecla)
         PlacarPontos = QString::number(e.Pontos);
     }
     emit mudou(o);
+    emit teclaJulgada(esperado.isEmpty() ? QChar() : esperado.at(0), digitado, digitado == esperado, intervalo);
 
     if (Licao.isEmpty()) {
+        emit exercicioTerminado();
         if (Modulo.ListCount() == Modulo.indice + 1 && (e.TipoExercicio == 1 || e.TipoExercicio == 2)) {
             fimDeLicao();
             return;
@@ -413,6 +423,7 @@ void SessaoPratica::prepararNovoExercicio()
         CarregarMod();
     else if (Estado().TipoExercicio == 2)
         CarregarMod2();
+    ultimoMomento = -1;
     // The caps come back one by one over the new exercise, as after a group.
     CapasVisiveis.fill(false);
     Estado().GrupoLetras = 5;

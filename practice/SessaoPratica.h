@@ -8,10 +8,13 @@
 // A view renders what the session holds and redraws what `mudou` names; the
 // three timers are driven by their tick handlers, so tests call those
 // instead of waiting.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
 #include <array>
+#include <functional>
+#include <utility>
 
 class CadastroUsuarios;
 
@@ -138,6 +141,11 @@ public:
     // Shows the counters of the course state (after a record was loaded).
     void MostrarContadores();
 
+    // A monotonic clock in milliseconds, read when a key is pressed; the
+    // time between keys reported by `teclaJulgada` comes from it. Tests set
+    // their own.
+    std::function<qint64()> Relogio;
+
 signals:
     void mudou(SessaoPratica::Mudancas o);
     // The last exercise was typed: the view shows the result window.
@@ -145,9 +153,18 @@ signals:
     // Something the learner must be told (a lesson file that could not be
     // read whole).
     void aviso(const QString& texto);
+    // A key was judged against the expected character of the text (upper
+    // case, "/" the space bar, "#" Enter): what the key typed (empty for a
+    // key outside the exercise alphabet), whether it was right, and the
+    // milliseconds since the key judged before it in this exercise run (-1
+    // for the first key after an exercise was opened).
+    void teclaJulgada(QChar esperado, const QString& digitado, bool acerto, qint64 msDesdeAnterior);
+    // The last character of the current exercise was typed; sent before the
+    // next exercise loads or the lesson ends.
+    void exercicioTerminado();
 
 private:
-    void avaliar(int tecla);
+    void avaliar(int tecla, qint64 momento);
     void fimDeLicao();
     void iniciarComum(bool mostrarCapas);
     void prepararNovoExercicio();
@@ -158,7 +175,10 @@ private:
     void julgarFila();
 
     CadastroUsuarios& usuarios;
-    QList<int> fila;
+    // Keys waiting during the block, each with the moment it was pressed.
+    QList<std::pair<int, qint64>> fila;
+    QElapsedTimer cronometro;
+    qint64 ultimoMomento = -1;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(SessaoPratica::Mudancas)

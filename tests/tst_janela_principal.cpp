@@ -509,7 +509,8 @@ void TstJanelaPrincipal::janelaDePausa()
     QCOMPARE(legendas, (QStringList{QStringLiteral("Continuar"), QStringLiteral("Exercício anterior"),
                                     QStringLiteral("Exercício seguinte"), QStringLiteral("Lição anterior"),
                                     QStringLiteral("Lição seguinte"), QStringLiteral("Desligar som"),
-                                    QStringLiteral("Ajuda"), QStringLiteral("Fazer logoff"),
+                                    QStringLiteral("Progresso"), QStringLiteral("Ajuda"),
+                                    QStringLiteral("Fazer logoff"),
                                     QStringLiteral("Fechar")}));
     QCOMPARE(j.amb.dialogos.modais, modais);
     QCOMPARE(Estado().LicaoAtual, qint16(licao));

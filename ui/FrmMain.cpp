@@ -364,6 +364,10 @@ void FrmMain::criarTelaUsuario()
     CmdDeletar->setGeometry(582, 440, 170, 32);
     CmdDeletar->setPicture(ArteJanelas::BotaoTexto(QSize(170, 32), QStringLiteral("Deletar Usuário"), false, dpr));
     CmdDeletar->tornarBotao(QStringLiteral("Deletar Usuário"));
+    CmdProgresso = new Imagem(PicUsuario, QStringLiteral("CmdProgresso"));
+    CmdProgresso->setGeometry(582, 388, 170, 32);
+    CmdProgresso->setPicture(ArteJanelas::BotaoTexto(QSize(170, 32), QStringLiteral("Ver Progresso"), false, dpr));
+    CmdProgresso->tornarBotao(QStringLiteral("Ver Progresso"), QStringLiteral("Histórico de lições e teclas difíceis (F2)"));
 
     auto par = [&](int i, Imagem*& cmd, Imagem*& bol, const QString& nomeCmd, const QString& nomeBol,
                    const QString& acessivel) {
@@ -431,6 +435,7 @@ void FrmMain::ligarEventos()
     connect(CmdCadastrar, &Imagem::clicado, this, &FrmMain::CmdAdd_Click);
     connect(CmdPerfil, &Imagem::clicado, this, &FrmMain::CmdPerfil_Click);
     connect(CmdDeletar, &Imagem::clicado, this, &FrmMain::CmdDeletar_Click);
+    connect(CmdProgresso, &Imagem::clicado, this, &FrmMain::CmdProgresso_Click);
     connect(CmdProxExe, &Imagem::clicado, this, &FrmMain::CmdProxExe_Click);
     connect(CmdAntExe, &Imagem::clicado, this, &FrmMain::CmdAntExe_Click);
 
@@ -580,6 +585,12 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
 {
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
+        // F2 opens the Progresso window from either screen; during practice
+        // it is never judged as a key of the exercise.
+        if (k->key() == Qt::Key_F2 && (obj == PicSet || obj == TxtNome || obj == ListUsuario)) {
+            CmdProgresso_Click();
+            return true;
+        }
         if (obj == PicSet) {
             PicSet_KeyDown(codigoDaTecla(k), k->modifiers());
             return true;
@@ -602,6 +613,10 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
 
 void FrmMain::keyPressEvent(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_F2) {
+        CmdProgresso_Click();
+        return;
+    }
     if (usuarios.Logado()) {
         Form_KeyDown(codigoDaTecla(e), e->modifiers());
         return;

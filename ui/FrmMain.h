@@ -5,6 +5,7 @@
 // session (the practice screen). Key presses, clicks and ticks go to the
 // models; what they report comes back here to be drawn.
 #include "practice/SessaoPratica.h"
+#include "results/RegistroProgresso.h"
 #include "users/CadastroUsuarios.h"
 
 #include <QMap>
@@ -33,6 +34,10 @@ public:
     // The two models this window renders.
     CadastroUsuarios usuarios;
     SessaoPratica pratica{usuarios};
+    // Writes finished exercises and lessons into the lesson history; built
+    // before the window's own connections, so a lesson is recorded before
+    // its result window opens.
+    RegistroProgresso progresso{pratica, usuarios};
 
     // ---- start-up and lifecycle ------------------------------------------
     void Form_Load();
@@ -90,6 +95,9 @@ public:
     void CmdLogoff_Click();
     void CmdAdd_Click();
     void CmdPerfil_Click();
+    // The Progresso window: the selected learner's on the user screen, the
+    // logged-in learner's during practice (F2).
+    void CmdProgresso_Click();
     // Shows the password prompt for the selected user; returns SenhaOk.
     bool PedirSenha();
     // Tells the learner something about the files, in a message box.
@@ -163,6 +171,7 @@ public:
     Imagem* CmdAdd = nullptr;
     Imagem* CmdDeletar = nullptr;
     Imagem* CmdPerfil = nullptr;
+    Imagem* CmdProgresso = nullptr;
     Imagem* CmdCadastrar = nullptr;
     Imagem* CmdOpcao = nullptr;
     Imagem* CmdOpcao2 = nullptr;

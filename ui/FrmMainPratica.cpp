@@ -61,6 +61,7 @@ void FrmMain::ligarModelos()
     connect(&usuarios, &CadastroUsuarios::selecionado, this, &FrmMain::mostrarUsuario);
     connect(&usuarios, &CadastroUsuarios::aviso, this, &FrmMain::Avisar);
     connect(&pratica, &SessaoPratica::aviso, this, &FrmMain::Avisar);
+    connect(&progresso, &RegistroProgresso::aviso, this, &FrmMain::Avisar);
 
     // The keyboard reaches everything: F1 opens help on either screen, and
     // the toolbar, which Esc brings up as the pause window during practice,
@@ -291,6 +292,7 @@ void FrmMain::PausarPratica()
     case A::LicaoAnterior: CmdAnt2_Click(); break;
     case A::LicaoSeguinte: CmdProx2_Click(); break;
     case A::Som: CmdSom_Click(); break;
+    case A::Progresso: CmdProgresso_Click(); break;
     case A::Ajuda: CmdAjuda_Click(); break;
     case A::Logoff: CmdLogoff_Click(); return;
     case A::Fechar: CmdFechar_Click(); return;

@@ -40,6 +40,7 @@ FrmPausa::FrmPausa(QWidget* pai, bool somLigado)
         {Acao::LicaoAnterior, QStringLiteral("Lição anterior")},
         {Acao::LicaoSeguinte, QStringLiteral("Lição seguinte")},
         {Acao::Som, somLigado ? QStringLiteral("Desligar som") : QStringLiteral("Ligar som")},
+        {Acao::Progresso, QStringLiteral("Progresso")},
         {Acao::Ajuda, QStringLiteral("Ajuda")},
         {Acao::Logoff, QStringLiteral("Fazer logoff")},
         {Acao::Fechar, QStringLiteral("Fechar")},

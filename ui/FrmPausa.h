@@ -18,6 +18,7 @@ public:
         LicaoAnterior,
         LicaoSeguinte,
         Som,
+        Progresso,
         Ajuda,
         Logoff,
         Fechar,

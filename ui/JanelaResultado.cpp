@@ -7,6 +7,8 @@
 #include "ui/Estilo.h"
 #include "ui/FrmMain.h"
 #include "ui/Imagem.h"
+#include "ui/TeclasErradas.h"
+#include "results/RegistroProgresso.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -19,16 +21,18 @@
 
 namespace {
 
-// Geometry of the 450 x 370 background, in pixels.
+// Geometry of the 450 x 404 background, in pixels.
 constexpr int Largura = 450;
-constexpr int Altura = 370;
+constexpr int Altura = 404;
 constexpr int AlturaTitulo = 32;
 constexpr int AlturaLinha = 20;
 const QRect Tabela(16, 44, 418, 7 * AlturaLinha);
-const QRect Comparacao(16, 194, 418, 3 * AlturaLinha);
-const QRect Mensagem(16, 264, 418, 58);
-const QRect BotaoRepetir(190, 332, 118, 28);
-const QRect BotaoProxima(316, 332, 118, 28);
+// Under the grade: the keys with most errors in the lesson.
+const QRect FaixaTeclas(16, 190, 418, 28);
+const QRect Comparacao(16, 228, 418, 3 * AlturaLinha);
+const QRect Mensagem(16, 298, 418, 58);
+const QRect BotaoRepetir(190, 366, 118, 28);
+const QRect BotaoProxima(316, 366, 118, 28);
 
 // Columns of the two tables.
 constexpr int ColLegenda = 28;
@@ -138,6 +142,9 @@ JanelaDeResultado::JanelaDeResultado(QWidget* pai, const QString& nome, const QS
                         Mensagem.adjusted(14, 4, -10, -4), Qt::AlignLeft, Estilo::Fonte(9), azul);
     LblCom->setWordWrap(true);
 
+    PicTeclas = new TeclasErradas(this);
+    PicTeclas->setGeometry(FaixaTeclas);
+
     // The buttons: click areas over the drawn ones, and the greyed-out
     // "Proxima Lição" that takes the place of the live one.
     CmdRepetir = new Imagem(this, QStringLiteral("CmdRepetir"));
@@ -243,6 +250,10 @@ void JanelaDeResultado::Form_Load()
 
     // 10. Grade.
     LblNota->setText(r.textoNota);
+
+    // The keys this lesson went wrong on.
+    if (const RegistroProgresso* reg = RegistroProgresso::Instancia())
+        PicTeclas->Definir(MaisErradas(reg->TeclasDaLicao(), 3));
 
     update();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// What the two result windows share: the drawn 450 x 370 background, the
+// What the two result windows share: the drawn 450 x 404 background, the
 // seven-row table, the comparison table, the advice area and the two drawn
 // buttons, and the load sequence that fills them from the course state.
 // FrmCom (lessons 1..51) and FrmFim (lesson 52) only add their own button
@@ -17,6 +17,7 @@
 
 class QLabel;
 class Imagem;
+class TeclasErradas;
 
 class JanelaDeResultado : public JanelaDesenhada {
     Q_OBJECT
@@ -77,6 +78,7 @@ public:
     QLabel* SeuVelocidade = nullptr;
     QLabel* ReqVelocidade = nullptr;
     QLabel* LblCom = nullptr;
+    TeclasErradas* PicTeclas = nullptr; // the three keys with most errors
     Imagem* CmdRepetir = nullptr;
     Imagem* CmdProx2 = nullptr;
     Imagem* ProxD = nullptr;

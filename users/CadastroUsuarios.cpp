@@ -233,6 +233,8 @@ bool CadastroUsuarios::AlterarPerfil(const QString& nome, const QString& velocid
     }
     indice = i;
     Estado().SenhaUsuario = senha;
+    if (const QString antigo = LerRegistro(antes).nome; antigo != nome)
+        emit usuarioRenomeado(antigo, nome);
     emit listaMudou();
     // The row that bears the name is selected again, which reloads the user
     // into the user screen and the course state.
@@ -250,8 +252,11 @@ bool CadastroUsuarios::AlterarPerfil(const QString& nome, const QString& velocid
 
 void CadastroUsuarios::Deletar()
 {
-    if (linha >= 0 && linha < ListCount())
+    if (linha >= 0 && linha < ListCount()) {
+        const QString apagado = Nome(linha);
         vUsuario.removeAt(linha);
+        emit usuarioDeletado(apagado);
+    }
     CarregarUsuario();
     if (vUsuario.isEmpty())
         AddPadrao();

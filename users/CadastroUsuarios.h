@@ -112,6 +112,10 @@ signals:
     // Something the learner must be told about the user file (it could not
     // be read whole, or a save failed); given once per run.
     void aviso(const QString& texto);
+    // A learner's name changed (saved), or a learner was deleted: what is
+    // kept under his name elsewhere follows.
+    void usuarioRenomeado(const QString& antigo, const QString& novo);
+    void usuarioDeletado(const QString& nome);
 
 private:
     QString registroAtual(int exercicio) const;

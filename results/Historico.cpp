@@ -1,0 +1,321 @@
+#include "results/Historico.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <atomic>
+
+namespace {
+
+QSqlDatabase banco(const QString& conexao) { return QSqlDatabase::database(conexao, false); }
+
+QString Momento(const QDateTime& d) { return d.toString(Qt::ISODateWithMs); }
+
+} // namespace
+
+QString Historico::CaminhoAoLado(const QString& arquivoUsuarios)
+{
+    return QFileInfo(arquivoUsuarios).absoluteDir().filePath(NomeArquivo());
+}
+
+Historico::Historico(const QString& c)
+    : caminho(c)
+{
+    static std::atomic<int> serie{0};
+    conexao = QStringLiteral("historico-%1").arg(++serie);
+}
+
+Historico::~Historico()
+{
+    if (!tentado)
+        return;
+    {
+        QSqlDatabase db = banco(conexao);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(conexao);
+}
+
+bool Historico::falhou(const QString& oque, const QString& motivo)
+{
+    erro = QStringLiteral("Não foi possível %1 o histórico de lições em %2: %3").arg(oque, caminho, motivo);
+    return false;
+}
+
+bool Historico::executar(const QString& sql, const QVariantList& valores)
+{
+    QSqlQuery q(banco(conexao));
+    if (!q.prepare(sql))
+        return falhou(QStringLiteral("gravar"), q.lastError().text());
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    if (!q.exec())
+        return falhou(QStringLiteral("gravar"), q.lastError().text());
+    return true;
+}
+
+bool Historico::Abrir()
+{
+    if (tentado)
+        return aberto;
+    tentado = true;
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        return falhou(QStringLiteral("abrir"), QStringLiteral("o suporte a SQLite do Qt não está instalado"));
+    if (QFileInfo(caminho).isDir())
+        return falhou(QStringLiteral("abrir"), QStringLiteral("há uma pasta com esse nome"));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexao);
+    db.setDatabaseName(caminho);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    if (!db.open())
+        return falhou(QStringLiteral("abrir"), db.lastError().text());
+    QSqlQuery q(db);
+    // A file that is not a database fails on its first read.
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        db.close();
+        return falhou(QStringLiteral("abrir"), q.lastError().text());
+    }
+    q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    // With WAL a commit needs no sync of the database itself: a power cut
+    // may lose the last lesson, never the file.
+    q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    q.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    if (!atualizarEsquema()) {
+        db.close();
+        return false;
+    }
+    aberto = true;
+    return true;
+}
+
+bool Historico::atualizarEsquema()
+{
+    QSqlDatabase db = banco(conexao);
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("PRAGMA user_version"));
+    const int versao = q.next() ? q.value(0).toInt() : 0;
+    if (versao > VersaoEsquema)
+        return falhou(QStringLiteral("abrir"),
+                      QStringLiteral("o arquivo é de uma versão mais nova do programa (esquema %1)").arg(versao));
+    if (versao == VersaoEsquema)
+        return true;
+    if (!db.transaction())
+        return falhou(QStringLiteral("abrir"), db.lastError().text());
+    // Each step brings the schema from one version to the next.
+    bool ok = true;
+    if (versao < 1) {
+        ok = executar(QStringLiteral(
+                 "CREATE TABLE licoes (id INTEGER PRIMARY KEY, usuario TEXT NOT NULL, momento TEXT NOT NULL,"
+                 " licao INTEGER, exercicios INTEGER, tpm INTEGER, acertos INTEGER, erros INTEGER,"
+                 " porc_acertos INTEGER, porc_erros INTEGER, nota INTEGER, aprovado INTEGER, teclado INTEGER)"))
+            && executar(QStringLiteral("CREATE INDEX licoes_usuario ON licoes(usuario, momento)"))
+            && executar(QStringLiteral(
+                 "CREATE TABLE teclas (id INTEGER PRIMARY KEY, usuario TEXT NOT NULL, momento TEXT NOT NULL,"
+                 " licao INTEGER, exercicio INTEGER, teclado INTEGER, esperado TEXT NOT NULL,"
+                 " acertos INTEGER, erros INTEGER, ms_total INTEGER, ms_amostras INTEGER)"))
+            && executar(QStringLiteral("CREATE INDEX teclas_usuario ON teclas(usuario)"))
+            && executar(QStringLiteral(
+                 "CREATE TABLE trocas (tecla INTEGER NOT NULL REFERENCES teclas(id) ON DELETE CASCADE,"
+                 " digitado TEXT NOT NULL, vezes INTEGER)"))
+            && executar(QStringLiteral("CREATE INDEX trocas_tecla ON trocas(tecla)"));
+    }
+    ok = ok && executar(QStringLiteral("PRAGMA user_version = %1").arg(VersaoEsquema));
+    if (!ok) {
+        const QString motivo = erro;
+        db.rollback();
+        erro = motivo;
+        return false;
+    }
+    if (!db.commit())
+        return falhou(QStringLiteral("abrir"), db.lastError().text());
+    return true;
+}
+
+bool Historico::GravarLicao(const LicaoGravada& l)
+{
+    if (!Abrir())
+        return false;
+    return executar(QStringLiteral("INSERT INTO licoes (usuario, momento, licao, exercicios, tpm, acertos, erros,"
+                                   " porc_acertos, porc_erros, nota, aprovado, teclado)"
+                                   " VALUES (?,?,?,?,?,?,?,?,?,?,?,?)"),
+                    {l.usuario, Momento(l.momento), l.licao, l.exercicios, l.tpm, l.acertos, l.erros,
+                     l.porcAcertos, l.porcErros, l.nota, l.aprovado ? 1 : 0, l.teclado});
+}
+
+bool Historico::GravarExercicio(const QString& usuario, const QDateTime& momento, int licao, int exercicio,
+                                int teclado, const MapaTeclas& teclas)
+{
+    if (!Abrir())
+        return false;
+    if (teclas.isEmpty())
+        return true;
+    QSqlDatabase db = banco(conexao);
+    if (!db.transaction())
+        return falhou(QStringLiteral("gravar"), db.lastError().text());
+    bool ok = true;
+    for (auto i = teclas.cbegin(); ok && i != teclas.cend(); ++i) {
+        QSqlQuery q(db);
+        ok = q.prepare(QStringLiteral("INSERT INTO teclas (usuario, momento, licao, exercicio, teclado, esperado,"
+                                      " acertos, erros, ms_total, ms_amostras) VALUES (?,?,?,?,?,?,?,?,?,?)"));
+        for (const QVariant& v : QVariantList{usuario, Momento(momento), licao, exercicio, teclado,
+                                              QString(i.key()), i->acertos, i->erros, i->msTotal, i->msAmostras})
+            q.addBindValue(v);
+        ok = ok && q.exec();
+        if (!ok) {
+            falhou(QStringLiteral("gravar"), q.lastError().text());
+            break;
+        }
+        const qint64 id = q.lastInsertId().toLongLong();
+        for (auto t = i->trocas.cbegin(); ok && t != i->trocas.cend(); ++t)
+            ok = executar(QStringLiteral("INSERT INTO trocas (tecla, digitado, vezes) VALUES (?, COALESCE(?, ''), ?)"),
+                          {id, t.key(), t.value()});
+    }
+    if (!ok) {
+        const QString motivo = erro;
+        db.rollback();
+        erro = motivo;
+        return false;
+    }
+    if (!db.commit())
+        return falhou(QStringLiteral("gravar"), db.lastError().text());
+    return true;
+}
+
+QList<LicaoGravada> Historico::Licoes(const QString& usuario)
+{
+    QList<LicaoGravada> r;
+    if (!Abrir())
+        return r;
+    QSqlQuery q(banco(conexao));
+    q.prepare(QStringLiteral("SELECT momento, licao, exercicios, tpm, acertos, erros, porc_acertos, porc_erros,"
+                             " nota, aprovado, teclado FROM licoes WHERE usuario = ? ORDER BY momento, id"));
+    q.addBindValue(usuario);
+    if (!q.exec()) {
+        falhou(QStringLiteral("ler"), q.lastError().text());
+        return r;
+    }
+    while (q.next()) {
+        LicaoGravada l;
+        l.usuario = usuario;
+        l.momento = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
+        l.licao = q.value(1).toInt();
+        l.exercicios = q.value(2).toInt();
+        l.tpm = q.value(3).toInt();
+        l.acertos = q.value(4).toInt();
+        l.erros = q.value(5).toInt();
+        l.porcAcertos = q.value(6).toInt();
+        l.porcErros = q.value(7).toInt();
+        l.nota = q.value(8).toInt();
+        l.aprovado = q.value(9).toInt() != 0;
+        l.teclado = q.value(10).toInt();
+        r << l;
+    }
+    return r;
+}
+
+MapaTeclas Historico::Teclas(const QString& usuario, std::optional<int> teclado)
+{
+    MapaTeclas m;
+    if (!Abrir())
+        return m;
+    QSqlDatabase db = banco(conexao);
+    const QString filtro = teclado ? QStringLiteral(" AND teclado = ?") : QString();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT esperado, SUM(acertos), SUM(erros), SUM(ms_total), SUM(ms_amostras)"
+                             " FROM teclas WHERE usuario = ?%1 GROUP BY esperado").arg(filtro));
+    q.addBindValue(usuario);
+    if (teclado)
+        q.addBindValue(*teclado);
+    if (!q.exec()) {
+        falhou(QStringLiteral("ler"), q.lastError().text());
+        return m;
+    }
+    while (q.next()) {
+        const QString c = q.value(0).toString();
+        if (c.isEmpty())
+            continue;
+        ContagemTecla& t = m[c.at(0)];
+        t.acertos = q.value(1).toInt();
+        t.erros = q.value(2).toInt();
+        t.msTotal = q.value(3).toLongLong();
+        t.msAmostras = q.value(4).toInt();
+    }
+    QSqlQuery t(db);
+    t.prepare(QStringLiteral("SELECT k.esperado, r.digitado, SUM(r.vezes) FROM trocas r JOIN teclas k ON k.id = r.tecla"
+                             " WHERE k.usuario = ?%1 GROUP BY k.esperado, r.digitado").arg(
+                  teclado ? QStringLiteral(" AND k.teclado = ?") : QString()));
+    t.addBindValue(usuario);
+    if (teclado)
+        t.addBindValue(*teclado);
+    if (t.exec()) {
+        while (t.next()) {
+            const QString c = t.value(0).toString();
+            if (!c.isEmpty())
+                m[c.at(0)].trocas[t.value(1).toString()] = t.value(2).toInt();
+        }
+    }
+    return m;
+}
+
+bool Historico::Renomear(const QString& antigo, const QString& novo)
+{
+    if (antigo == novo)
+        return true;
+    if (!Abrir())
+        return false;
+    QSqlDatabase db = banco(conexao);
+    if (!db.transaction())
+        return falhou(QStringLiteral("gravar"), db.lastError().text());
+    const bool ok = executar(QStringLiteral("UPDATE licoes SET usuario = ? WHERE usuario = ?"), {novo, antigo})
+        && executar(QStringLiteral("UPDATE teclas SET usuario = ? WHERE usuario = ?"), {novo, antigo});
+    if (!ok) {
+        const QString motivo = erro;
+        db.rollback();
+        erro = motivo;
+        return false;
+    }
+    return db.commit() || falhou(QStringLiteral("gravar"), db.lastError().text());
+}
+
+bool Historico::Apagar(const QString& usuario)
+{
+    if (!Abrir())
+        return false;
+    QSqlDatabase db = banco(conexao);
+    if (!db.transaction())
+        return falhou(QStringLiteral("gravar"), db.lastError().text());
+    const bool ok = executar(QStringLiteral("DELETE FROM licoes WHERE usuario = ?"), {usuario})
+        && executar(QStringLiteral("DELETE FROM teclas WHERE usuario = ?"), {usuario});
+    if (!ok) {
+        const QString motivo = erro;
+        db.rollback();
+        erro = motivo;
+        return false;
+    }
+    return db.commit() || falhou(QStringLiteral("gravar"), db.lastError().text());
+}
+
+QString Historico::Csv(const QString& usuario)
+{
+    QString s = QStringLiteral("Data;Lição;Exercícios;TPM;Acertos;Erros;% Acertos;% Erros;Nota;Aprovado;Teclado\r\n");
+    static const char* teclados[] = {"ABNT2", "BR", "Portugal"};
+    for (const LicaoGravada& l : Licoes(usuario)) {
+        s += QStringLiteral("%1;%2;%3;%4;%5;%6;%7;%8;%9;%10;%11\r\n")
+                 .arg(l.momento.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+                 .arg(l.licao)
+                 .arg(l.exercicios)
+                 .arg(l.tpm)
+                 .arg(l.acertos)
+                 .arg(l.erros)
+                 .arg(l.porcAcertos)
+                 .arg(l.porcErros)
+                 .arg(l.nota)
+                 .arg(l.aprovado ? QStringLiteral("sim") : QStringLiteral("não"))
+                 .arg(QString::fromLatin1(teclados[qBound(0, l.teclado, 2)]));
+    }
+    return s;
+}

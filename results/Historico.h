@@ -1,0 +1,64 @@
+#pragma once
+// The lesson history: an SQLite database (historico.db, beside usuario.dat)
+// holding every finished lesson and the per-key counts of every finished
+// exercise, keyed by the learner's name. usuario.dat itself is untouched.
+//
+// Nothing is opened until asked: the SQLite driver is loaded by the first
+// Abrir. The schema carries its version (PRAGMA user_version) and grows by
+// steps; the journal is WAL. Every call reports failure instead of
+// throwing, so a history that cannot be written never stops practice.
+#include "results/EstatisticaTeclas.h"
+
+#include <QString>
+#include <optional>
+
+class Historico {
+public:
+    static constexpr int VersaoEsquema = 1;
+    static QString NomeArquivo() { return QStringLiteral("historico.db"); }
+    // The history beside a user file.
+    static QString CaminhoAoLado(const QString& arquivoUsuarios);
+
+    explicit Historico(const QString& caminho);
+    ~Historico();
+    Historico(const Historico&) = delete;
+    Historico& operator=(const Historico&) = delete;
+
+    QString Caminho() const { return caminho; }
+    // Opens the file, creating it or bringing its schema up to date; true
+    // when it is usable. Later calls return the first answer.
+    bool Abrir();
+    bool Aberto() const { return aberto; }
+    // Why the last operation failed, in Portuguese.
+    QString Erro() const { return erro; }
+
+    bool GravarLicao(const LicaoGravada& l);
+    // The counts of one finished exercise.
+    bool GravarExercicio(const QString& usuario, const QDateTime& momento, int licao, int exercicio,
+                         int teclado, const MapaTeclas& teclas);
+
+    // A learner's lessons, oldest first.
+    QList<LicaoGravada> Licoes(const QString& usuario);
+    // A learner's per-key counts over all exercises, or those typed with
+    // one layout.
+    MapaTeclas Teclas(const QString& usuario, std::optional<int> teclado = std::nullopt);
+
+    // The history follows a renamed learner and goes with a deleted one.
+    bool Renomear(const QString& antigo, const QString& novo);
+    bool Apagar(const QString& usuario);
+
+    // The learner's lessons as CSV (semicolon separated, one header line),
+    // for a spreadsheet.
+    QString Csv(const QString& usuario);
+
+private:
+    bool executar(const QString& sql, const QVariantList& valores = {});
+    bool atualizarEsquema();
+    bool falhou(const QString& oque, const QString& motivo);
+
+    QString caminho;
+    QString conexao;
+    bool tentado = false;
+    bool aberto = false;
+    QString erro;
+};

@@ -1,0 +1,141 @@
+#include "results/RegistroProgresso.h"
+
+#include "app/EstadoCurso.h"
+#include "results/Avaliacao.h"
+#include "users/CadastroUsuarios.h"
+
+#include <QFileInfo>
+
+namespace {
+RegistroProgresso* instancia = nullptr;
+}
+
+RegistroProgresso::RegistroProgresso(SessaoPratica& s, CadastroUsuarios& u, QObject* pai)
+    : QObject(pai)
+    , sessao(s)
+    , usuarios(u)
+{
+    instancia = this;
+    connect(&sessao, &SessaoPratica::teclaJulgada, this, &RegistroProgresso::teclaJulgada);
+    connect(&sessao, &SessaoPratica::exercicioTerminado, this, &RegistroProgresso::exercicioTerminado);
+    connect(&sessao, &SessaoPratica::licaoTerminada, this, &RegistroProgresso::licaoTerminada);
+    connect(&sessao, &SessaoPratica::mudou, this, &RegistroProgresso::mudou);
+    connect(&usuarios, &CadastroUsuarios::usuarioRenomeado, this, &RegistroProgresso::renomeado);
+    connect(&usuarios, &CadastroUsuarios::usuarioDeletado, this, &RegistroProgresso::deletado);
+}
+
+RegistroProgresso::~RegistroProgresso()
+{
+    if (instancia == this)
+        instancia = nullptr;
+}
+
+RegistroProgresso* RegistroProgresso::Instancia() { return instancia; }
+
+QString RegistroProgresso::Caminho() const { return Historico::CaminhoAoLado(usuarios.Arquivo()); }
+
+Historico* RegistroProgresso::Banco()
+{
+    // The user file may move to the account's data folder at start-up: the
+    // history goes where the user file is.
+    if (banco && banco->Caminho() != Caminho())
+        banco.reset();
+    if (!banco)
+        banco = std::make_unique<Historico>(Caminho());
+    if (!banco->Abrir()) {
+        falhou();
+        return nullptr;
+    }
+    return banco.get();
+}
+
+void RegistroProgresso::falhou()
+{
+    if (avisado || !banco)
+        return;
+    avisado = true;
+    emit aviso(banco->Erro() + QStringLiteral("\r\n\r\nVocê pode continuar praticando; os resultados desta "
+                                              "sessão não serão guardados no histórico."));
+}
+
+void RegistroProgresso::mudou(SessaoPratica::Mudancas o)
+{
+    if (o & SessaoPratica::Exercicio)
+        exercicio.clear();
+    if ((o & SessaoPratica::LicaoAberta) && sessao.Modulo.ListCount() > 0) {
+        // A lesson started afresh counts from nothing; one resumed in the
+        // middle keeps what this run counted of it.
+        const QString chave = Estado().NomeUsuario + u'\n' + QString::number(Estado().LicaoAtual);
+        if (sessao.ExercicioNaTela() == 1 || chave != chaveLicao) {
+            licao.clear();
+            exerciciosFeitos = 0;
+        }
+        chaveLicao = chave;
+    }
+}
+
+void RegistroProgresso::teclaJulgada(QChar esperado, const QString& digitado, bool acerto, qint64 ms)
+{
+    Registrar(exercicio, esperado, digitado, acerto, ms);
+    Registrar(licao, esperado, digitado, acerto, ms);
+}
+
+void RegistroProgresso::exercicioTerminado()
+{
+    ++exerciciosFeitos;
+    const MapaTeclas feito = std::exchange(exercicio, {});
+    if (feito.isEmpty())
+        return;
+    const EstadoCurso& e = Estado();
+    if (Historico* h = Banco()) {
+        if (!h->GravarExercicio(e.NomeUsuario, Agora(), e.LicaoAtual, sessao.ExercicioNaTela(), e.TipoTeclado, feito))
+            falhou();
+    }
+}
+
+void RegistroProgresso::licaoTerminada()
+{
+    // The counters still hold the run's counts: the result window turns
+    // them into percentages only after this.
+    const EstadoCurso& e = Estado();
+    const RegistroUsuario& perfil = usuarios.Carregado();
+    const ResultadoLicao r = AvaliarLicao(e.Acertos, e.Erros, e.Velocidade, perfil.precisaoMinima,
+                                          perfil.velocidadeMinima,
+                                          e.LicaoAtual == 52 ? JanelaResultado::Fim : JanelaResultado::Com);
+    LicaoGravada l;
+    l.usuario = e.NomeUsuario;
+    l.momento = Agora();
+    l.licao = e.LicaoAtual;
+    l.exercicios = exerciciosFeitos;
+    l.tpm = e.Velocidade;
+    l.acertos = qMax(0, int(e.Acertos));
+    l.erros = qMax(0, int(e.Erros));
+    l.porcAcertos = r.porcentagens.acertos;
+    l.porcErros = r.porcentagens.erros;
+    l.nota = r.nota;
+    l.aprovado = r.passa;
+    l.teclado = e.TipoTeclado;
+    if (Historico* h = Banco()) {
+        if (h->GravarLicao(l))
+            emit licaoGravada();
+        else
+            falhou();
+    }
+}
+
+void RegistroProgresso::renomeado(const QString& antigo, const QString& novo)
+{
+    // Without a history file there is nothing to carry over.
+    if (!banco && !QFileInfo::exists(Caminho()))
+        return;
+    if (Historico* h = Banco(); h && !h->Renomear(antigo, novo))
+        falhou();
+}
+
+void RegistroProgresso::deletado(const QString& nome)
+{
+    if (!banco && !QFileInfo::exists(Caminho()))
+        return;
+    if (Historico* h = Banco(); h && !h->Apagar(nome))
+        falhou();
+}

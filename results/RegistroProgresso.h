@@ -1,0 +1,62 @@
+#pragma once
+// Keeps the lesson history up to date while the learner practises: it
+// counts every judged key of the practice session per exercise and per
+// lesson, writes an exercise's key counts when it is finished and the
+// graded lesson when the lesson ends, and makes the history follow a
+// renamed or deleted learner.
+//
+// The history is opened on the first finished exercise or when someone
+// asks for it, never at start-up. When it cannot be opened or written the
+// learner is told once (`aviso`) and practice goes on.
+#include "results/EstatisticaTeclas.h"
+#include "results/Historico.h"
+#include "practice/SessaoPratica.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+class CadastroUsuarios;
+
+class RegistroProgresso : public QObject {
+    Q_OBJECT
+public:
+    RegistroProgresso(SessaoPratica& sessao, CadastroUsuarios& usuarios, QObject* pai = nullptr);
+    ~RegistroProgresso() override;
+    static RegistroProgresso* Instancia();
+
+    // The history beside the user file, opened now if it was not yet; null
+    // when it cannot be used (the learner has then been told).
+    Historico* Banco();
+    QString Caminho() const;
+
+    // The keys of the lesson being typed, or of the one just finished.
+    const MapaTeclas& TeclasDaLicao() const { return licao; }
+
+    // The clock that dates what is recorded; tests set their own.
+    std::function<QDateTime()> Agora = [] { return QDateTime::currentDateTime(); };
+
+signals:
+    void aviso(const QString& texto);
+    // A finished lesson was written to the history.
+    void licaoGravada();
+
+private:
+    void teclaJulgada(QChar esperado, const QString& digitado, bool acerto, qint64 ms);
+    void exercicioTerminado();
+    void licaoTerminada();
+    void mudou(SessaoPratica::Mudancas o);
+    void renomeado(const QString& antigo, const QString& novo);
+    void deletado(const QString& nome);
+    // Reports the history's failure once per run.
+    void falhou();
+
+    SessaoPratica& sessao;
+    CadastroUsuarios& usuarios;
+    std::unique_ptr<Historico> banco;
+    MapaTeclas exercicio;
+    MapaTeclas licao;
+    QString chaveLicao;
+    int exerciciosFeitos = 0;
+    bool avisado = false;
+};

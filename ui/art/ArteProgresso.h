@@ -1,0 +1,34 @@
+#pragma once
+// The pictures of the Progresso window and of the result window's key caps:
+// the chart of speed and accuracy per finished lesson with the learner's
+// minimums, the keyboard of a layout tinted key by key, and a small key cap.
+// Drawn with QPainter in logical pixels.
+#include "results/EstatisticaTeclas.h"
+
+#include <QMap>
+#include <QRect>
+
+class QPainter;
+
+namespace ArteProgresso {
+
+// Speed (keystrokes per minute, left scale) and accuracy (%, right scale) of
+// each lesson in order, with the two minimums as dashed lines. An empty list
+// draws the axes and a note.
+void DesenharGrafico(QPainter& p, const QRect& r, const QList<LicaoGravada>& licoes, int minimoTpm,
+                     int minimoPrecisao);
+
+// The colour of a heat 0..1: green, yellow, then red.
+QColor CorCalor(double calor);
+// Where the key that types a character (upper case, "/" the space bar, "#"
+// Enter) lies on the keyboard picture of a layout (510 x 175); a null
+// rectangle for characters no key types.
+QRectF AreaDaTecla(QChar caractere, int tipoTeclado);
+// The keyboard of a layout (510 x 175, at the painter's origin) with each
+// key of `calor` tinted by its heat and the legend of the scale below.
+void DesenharMapaCalor(QPainter& p, int tipoTeclado, const QMap<QChar, double>& calor);
+
+// A small key cap with a legend ("K", "Espaço"), red when destaque is set.
+void DesenharTeclinha(QPainter& p, const QRectF& r, const QString& legenda, bool destaque);
+
+}
