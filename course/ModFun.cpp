@@ -296,22 +296,33 @@ bool LerArquivo(const QString& caminho, QStringList& alvo, bool plano)
     return LerLinhas(arquivo, alvo, plano);
 }
 
-ResultadoLeitura LerArquivo(const QString& caminho, QStringList& alvo, bool plano, const LimitesLeitura& limites)
+namespace {
+// Opens a regular file for reading under the link policy; false, with the
+// state and reason in r, when it cannot.
+bool abrirParaLer(const QString& caminho, bool linkSoNaPasta, QFile& arquivo, ResultadoLeitura& r)
 {
-    ResultadoLeitura r;
-    const Abertura a = AbrirRegular(caminho, limites.linkSoNaPasta);
+    const Abertura a = AbrirRegular(caminho, linkSoNaPasta);
     if (a.fd < 0) {
         r.estado = a.estado;
         r.motivo = a.motivo;
-        return r;
+        return false;
     }
-    QFile arquivo;
     if (!arquivo.open(a.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(a.fd);
         r.estado = EstadoLeitura::Cortado;
         r.motivo = QStringLiteral("erro de leitura no disco");
-        return r;
+        return false;
     }
+    return true;
+}
+}
+
+ResultadoLeitura LerArquivo(const QString& caminho, QStringList& alvo, bool plano, const LimitesLeitura& limites)
+{
+    ResultadoLeitura r;
+    QFile arquivo;
+    if (!abrirParaLer(caminho, limites.linkSoNaPasta, arquivo, r))
+        return r;
     const Progresso p = lerLinhasLimitado(arquivo, alvo, plano, limites.bytes, limites.bytesLinha, limites.linhas);
     r.linhas = p.lidas;
     // A cut line is always met before whatever stopped the reading.
@@ -344,19 +355,9 @@ ResultadoLeitura LerBytesArquivo(const QString& caminho, QByteArray& bytes, qint
 {
     ResultadoLeitura r;
     bytes.clear();
-    const Abertura a = AbrirRegular(caminho, linkSoNaPasta);
-    if (a.fd < 0) {
-        r.estado = a.estado;
-        r.motivo = a.motivo;
-        return r;
-    }
     QFile arquivo;
-    if (!arquivo.open(a.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(a.fd);
-        r.estado = EstadoLeitura::Cortado;
-        r.motivo = QStringLiteral("erro de leitura no disco");
+    if (!abrirParaLer(caminho, linkSoNaPasta, arquivo, r))
         return r;
-    }
     char bloco[64 * 1024];
     for (;;) {
         const qint64 n = arquivo.read(bloco, qMin<qint64>(sizeof bloco, maximo + 1 - bytes.size()));

@@ -139,10 +139,8 @@ void SessaoPratica::CarregarMod2()
 // ---------------------------------------------------------------------------
 // Exercise start
 
-void SessaoPratica::zerarNoPrimeiroExercicio()
+void SessaoPratica::zerarContadores()
 {
-    if (Modulo.indice != 0)
-        return;
     EstadoCurso& e = Estado();
     e.Segundos = 0;
     e.TeclasDigitadas = 0;
@@ -150,6 +148,13 @@ void SessaoPratica::zerarNoPrimeiroExercicio()
     e.Acertos = 0;
     e.Pontos = 0;
     PlacarAcertos = PlacarErros = PlacarPontos = QStringLiteral("0");
+}
+
+void SessaoPratica::zerarNoPrimeiroExercicio()
+{
+    if (Modulo.indice != 0)
+        return;
+    zerarContadores();
     PlacarTpm = QStringLiteral("0 TPM");
 }
 
@@ -198,14 +203,9 @@ void SessaoPratica::Fechar()
 void SessaoPratica::RecomecarLicao(int avanco)
 {
     EstadoCurso& e = Estado();
-    e.TeclasDigitadas = 0;
-    e.Segundos = 0;
-    e.Erros = 0;
-    e.Acertos = 0;
-    e.Pontos = 0;
+    zerarContadores();
     e.Velocidade = 0;
     e.ContadorExtra = 0;
-    PlacarAcertos = PlacarErros = PlacarPontos = QStringLiteral("0");
     emit mudou(Contadores);
     if (avanco)
         Contador::Mudar(e.LicaoAtual, avanco);

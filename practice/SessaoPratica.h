@@ -171,6 +171,7 @@ private:
     void proximaLinha();
     void restaurarExercicio();
     void mudarContador(qint16& valor, int delta);
+    void zerarContadores();
     void zerarNoPrimeiroExercicio();
     void julgarFila();
 

@@ -261,18 +261,14 @@ MapaTeclas Historico::Teclas(const QString& usuario, std::optional<int> teclado)
     return m;
 }
 
-bool Historico::Renomear(const QString& antigo, const QString& novo)
+bool Historico::emTransacao(const QString& sqlLicoes, const QString& sqlTeclas, const QVariantList& valores)
 {
-    if (antigo == novo)
-        return true;
     if (!Abrir())
         return false;
     QSqlDatabase db = banco(conexao);
     if (!db.transaction())
         return falhou(QStringLiteral("gravar"), db.lastError().text());
-    const bool ok = executar(QStringLiteral("UPDATE licoes SET usuario = ? WHERE usuario = ?"), {novo, antigo})
-        && executar(QStringLiteral("UPDATE teclas SET usuario = ? WHERE usuario = ?"), {novo, antigo});
-    if (!ok) {
+    if (!executar(sqlLicoes, valores) || !executar(sqlTeclas, valores)) {
         const QString motivo = erro;
         db.rollback();
         erro = motivo;
@@ -281,22 +277,18 @@ bool Historico::Renomear(const QString& antigo, const QString& novo)
     return db.commit() || falhou(QStringLiteral("gravar"), db.lastError().text());
 }
 
+bool Historico::Renomear(const QString& antigo, const QString& novo)
+{
+    if (antigo == novo)
+        return true;
+    return emTransacao(QStringLiteral("UPDATE licoes SET usuario = ? WHERE usuario = ?"),
+                       QStringLiteral("UPDATE teclas SET usuario = ? WHERE usuario = ?"), {novo, antigo});
+}
+
 bool Historico::Apagar(const QString& usuario)
 {
-    if (!Abrir())
-        return false;
-    QSqlDatabase db = banco(conexao);
-    if (!db.transaction())
-        return falhou(QStringLiteral("gravar"), db.lastError().text());
-    const bool ok = executar(QStringLiteral("DELETE FROM licoes WHERE usuario = ?"), {usuario})
-        && executar(QStringLiteral("DELETE FROM teclas WHERE usuario = ?"), {usuario});
-    if (!ok) {
-        const QString motivo = erro;
-        db.rollback();
-        erro = motivo;
-        return false;
-    }
-    return db.commit() || falhou(QStringLiteral("gravar"), db.lastError().text());
+    return emTransacao(QStringLiteral("DELETE FROM licoes WHERE usuario = ?"),
+                       QStringLiteral("DELETE FROM teclas WHERE usuario = ?"), {usuario});
 }
 
 QString Historico::Csv(const QString& usuario)

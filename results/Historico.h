@@ -53,6 +53,9 @@ public:
 
 private:
     bool executar(const QString& sql, const QVariantList& valores = {});
+    // Runs two statements on the lessons and the key counts of a learner
+    // as one transaction: both or neither.
+    bool emTransacao(const QString& sqlLicoes, const QString& sqlTeclas, const QVariantList& valores);
     bool atualizarEsquema();
     bool falhou(const QString& oque, const QString& motivo);
 

@@ -12,17 +12,7 @@
 namespace {
 
 using S = SessaoPratica;
-
-struct Contadores {
-    int teclas, acertos, erros, pontos;
-    bool operator==(const Contadores&) const = default;
-};
-
-Contadores Atuais()
-{
-    const EstadoCurso& e = Estado();
-    return {e.TeclasDigitadas, e.Acertos, e.Erros, e.Pontos};
-}
+Contadores Atuais() { return Contadores::Atuais(); }
 
 // A learner logged in on lesson `licao`, whose module holds `linhas`.
 std::unique_ptr<Treino> Com(int licao, const QStringList& linhas, int tipoTeclado = 0)
@@ -47,14 +37,6 @@ QList<bool> Capas(const S& s) { return QList<bool>(s.CapasVisiveis.begin(), s.Ca
 
 }
 
-namespace QTest {
-template <>
-char* toString(const Contadores& c)
-{
-    return qstrdup(QStringLiteral("teclas %1, acertos %2, erros %3, pontos %4")
-                       .arg(c.teclas).arg(c.acertos).arg(c.erros).arg(c.pontos).toUtf8().constData());
-}
-}
 
 class TstNucleoPratica : public QObject {
     Q_OBJECT

@@ -4,6 +4,7 @@
 // a window in tst_nucleo_pratica.
 #include "app/EstadoCurso.h"
 #include "course/ModFun.h"
+#include "Treino.h"
 #include "fakes/JanelaTeste.h"
 #include "ui/Imagem.h"
 #include "ui/JanelaResultado.h"
@@ -26,32 +27,6 @@ namespace {
 
 const QString Senha = QStringLiteral("segredo");
 
-// A user record of usuario.dat with the fields a practice test cares about.
-struct Perfil {
-    int licao = 1;
-    int exercicio = 1;
-    int livre = 0;
-    int teclas = 0;
-    int segundos = 0;
-    int erros = 0;
-    int acertos = 0;
-    int pontos = 0;
-    int velocidade = 0;
-    int licaoMaxima = 1;
-    int exercicioMaximo = 1;
-
-    QString linha() const
-    {
-        QStringList campos{QStringLiteral("Ana")};
-        for (int v : {licao, exercicio})
-            campos << QString::number(v);
-        campos << QStringLiteral("100") << QStringLiteral("95");
-        for (int v : {livre, teclas, segundos, erros, acertos, pontos, velocidade, 0, licaoMaxima, exercicioMaximo})
-            campos << QString::number(v);
-        campos << Senha;
-        return campos.join(u'<');
-    }
-};
 
 // Writes Modulos/mod<licao>.mod (or another file name) as the module builder
 // does: every line scrambled with the lesson's key, CR LF after each.
@@ -119,26 +94,8 @@ QList<bool> CapasVisiveis(const FrmMain& w)
     return r;
 }
 
-struct Contadores {
-    int teclas, acertos, erros, pontos;
-    bool operator==(const Contadores&) const = default;
-};
+Contadores Atuais() { return Contadores::Atuais(); }
 
-Contadores Atuais()
-{
-    const EstadoCurso& e = Estado();
-    return {e.TeclasDigitadas, e.Acertos, e.Erros, e.Pontos};
-}
-
-}
-
-namespace QTest {
-template <>
-char* toString(const Contadores& c)
-{
-    return qstrdup(QStringLiteral("teclas %1, acertos %2, erros %3, pontos %4")
-                       .arg(c.teclas).arg(c.acertos).arg(c.erros).arg(c.pontos).toUtf8().constData());
-}
 }
 
 class TstPratica : public QObject {

@@ -1,5 +1,7 @@
 #include "JanelaTeste.h"
 
+#include "Treino.h"
+
 #include "app/EstadoCurso.h"
 #include "course/ModFun.h"
 #include "ui/FrmLogin.h"
@@ -71,23 +73,7 @@ void JanelaTeste::tecla(int codigo)
 void JanelaTeste::digitar(const QString& texto)
 {
     for (const QChar c : texto) {
-        int codigo = 0;
-        const QChar u = c.toUpper();
-        if (u >= QLatin1Char('A') && u <= QLatin1Char('Z'))
-            codigo = u.unicode();
-        else if (c == QLatin1Char(' ') || c == QLatin1Char('/'))
-            codigo = 32;
-        else if (c == QLatin1Char('#'))
-            codigo = 13;
-        else if (u == QChar(u'Ç'))
-            codigo = Estado().TipoTeclado == 2 ? 192 : 186;
-        else if (c == QLatin1Char(','))
-            codigo = 188;
-        else if (c == QLatin1Char('.'))
-            codigo = 190;
-        else if (c == QLatin1Char(';'))
-            codigo = Estado().TipoTeclado == 2 ? 189 : 191;
-        tecla(codigo);
+        tecla(CodigoDoCaractere(c, Estado().TipoTeclado));
         // Let the five key caps come back as the timer would.
         while (janela->pratica.TeclasBloqueadas)
             janela->pratica.TrmRepoem_Timer();

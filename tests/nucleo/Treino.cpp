@@ -81,23 +81,7 @@ void Treino::tecla(int codigo) { sessao->TeclaProx(codigo); }
 void Treino::digitar(const QString& texto)
 {
     for (const QChar c : texto) {
-        int codigo = 0;
-        const QChar u = c.toUpper();
-        if (u >= QLatin1Char('A') && u <= QLatin1Char('Z'))
-            codigo = u.unicode();
-        else if (c == QLatin1Char(' ') || c == QLatin1Char('/'))
-            codigo = 32;
-        else if (c == QLatin1Char('#'))
-            codigo = 13;
-        else if (u == QChar(u'Ç'))
-            codigo = Estado().TipoTeclado == 2 ? 192 : 186;
-        else if (c == QLatin1Char(','))
-            codigo = 188;
-        else if (c == QLatin1Char('.'))
-            codigo = 190;
-        else if (c == QLatin1Char(';'))
-            codigo = Estado().TipoTeclado == 2 ? 189 : 191;
-        tecla(codigo);
+        tecla(CodigoDoCaractere(c, Estado().TipoTeclado));
         while (sessao->TeclasBloqueadas)
             sessao->TrmRepoem_Timer();
     }
@@ -115,6 +99,38 @@ QStringList Treino::sons()
     const QStringList r = som.nomes;
     som.nomes.clear();
     return r;
+}
+
+int CodigoDoCaractere(QChar c, int tipoTeclado)
+{
+    const QChar u = c.toUpper();
+    if (u >= QLatin1Char('A') && u <= QLatin1Char('Z'))
+        return u.unicode();
+    if (c == QLatin1Char(' ') || c == QLatin1Char('/'))
+        return 32;
+    if (c == QLatin1Char('#'))
+        return 13;
+    if (u == QChar(u'Ç'))
+        return tipoTeclado == 2 ? 192 : 186;
+    if (c == QLatin1Char(','))
+        return 188;
+    if (c == QLatin1Char('.'))
+        return 190;
+    if (c == QLatin1Char(';'))
+        return tipoTeclado == 2 ? 189 : 191;
+    return 0;
+}
+
+Contadores Contadores::Atuais()
+{
+    const EstadoCurso& e = Estado();
+    return {e.TeclasDigitadas, e.Acertos, e.Erros, e.Pontos};
+}
+
+char* QTest::toString(const Contadores& c)
+{
+    return qstrdup(QStringLiteral("teclas %1, acertos %2, erros %3, pontos %4")
+                       .arg(c.teclas).arg(c.acertos).arg(c.erros).arg(c.pontos).toUtf8().constData());
 }
 
 QStringList LinhasDaLicao(int n)

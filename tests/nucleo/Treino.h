@@ -59,6 +59,21 @@ private:
     QTemporaryDir dir;
 };
 
+// The key code a learner presses for a character of the exercise alphabet
+// (letters in either case, space or "/", "#" for Enter, Ç , . ;) in a
+// layout; 0 for anything else.
+int CodigoDoCaractere(QChar c, int tipoTeclado);
+
+// The counters of the practice run, compared as one value.
+struct Contadores {
+    int teclas, acertos, erros, pontos;
+    bool operator==(const Contadores&) const = default;
+    static Contadores Atuais();
+};
+namespace QTest {
+char* toString(const Contadores& c);
+}
+
 // The exercises of a lesson of the real course, from its source.
 QStringList LinhasDaLicao(int n);
 // What a learner types for one exercise line of a lesson of that kind.
