@@ -124,15 +124,7 @@ bool Historico::atualizarEsquema()
             && executar(QStringLiteral("CREATE INDEX trocas_tecla ON trocas(tecla)"));
     }
     ok = ok && executar(QStringLiteral("PRAGMA user_version = %1").arg(VersaoEsquema));
-    if (!ok) {
-        const QString motivo = erro;
-        db.rollback();
-        erro = motivo;
-        return false;
-    }
-    if (!db.commit())
-        return falhou(QStringLiteral("abrir"), db.lastError().text());
-    return true;
+    return concluir(db, ok, QStringLiteral("abrir"));
 }
 
 bool Historico::GravarLicao(const LicaoGravada& l)
@@ -174,15 +166,7 @@ bool Historico::GravarExercicio(const QString& usuario, const QDateTime& momento
             ok = executar(QStringLiteral("INSERT INTO trocas (tecla, digitado, vezes) VALUES (?, COALESCE(?, ''), ?)"),
                           {id, t.key(), t.value()});
     }
-    if (!ok) {
-        const QString motivo = erro;
-        db.rollback();
-        erro = motivo;
-        return false;
-    }
-    if (!db.commit())
-        return falhou(QStringLiteral("gravar"), db.lastError().text());
-    return true;
+    return concluir(db, ok, QStringLiteral("gravar"));
 }
 
 QList<LicaoGravada> Historico::Licoes(const QString& usuario)
@@ -268,13 +252,20 @@ bool Historico::emTransacao(const QString& sqlLicoes, const QString& sqlTeclas, 
     QSqlDatabase db = banco(conexao);
     if (!db.transaction())
         return falhou(QStringLiteral("gravar"), db.lastError().text());
-    if (!executar(sqlLicoes, valores) || !executar(sqlTeclas, valores)) {
+    const bool ok = executar(sqlLicoes, valores) && executar(sqlTeclas, valores);
+    return concluir(db, ok, QStringLiteral("gravar"));
+}
+
+bool Historico::concluir(QSqlDatabase& db, bool ok, const QString& oque)
+{
+    if (!ok) {
+        // The reason is the statement's, not the rollback's.
         const QString motivo = erro;
         db.rollback();
         erro = motivo;
         return false;
     }
-    return db.commit() || falhou(QStringLiteral("gravar"), db.lastError().text());
+    return db.commit() || falhou(oque, db.lastError().text());
 }
 
 bool Historico::Renomear(const QString& antigo, const QString& novo)

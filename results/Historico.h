@@ -12,6 +12,8 @@
 #include <QString>
 #include <optional>
 
+class QSqlDatabase;
+
 class Historico {
 public:
     static constexpr int VersaoEsquema = 1;
@@ -56,6 +58,8 @@ private:
     // Runs two statements on the lessons and the key counts of a learner
     // as one transaction: both or neither.
     bool emTransacao(const QString& sqlLicoes, const QString& sqlTeclas, const QVariantList& valores);
+    // Commits the open transaction when ok, otherwise rolls it back.
+    bool concluir(QSqlDatabase& db, bool ok, const QString& oque);
     bool atualizarEsquema();
     bool falhou(const QString& oque, const QString& motivo);
 
