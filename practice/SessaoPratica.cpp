@@ -197,7 +197,8 @@ void SessaoPratica::Fechar()
     fila.clear();
     Modulo.Clear();
     TrmTpm.stop();
-    emit mudou(LicaoAberta);
+    SetaVisivel = false;
+    emit mudou(LicaoAberta | Seta);
 }
 
 void SessaoPratica::RecomecarLicao(int avanco)

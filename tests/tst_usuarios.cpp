@@ -4,6 +4,7 @@
 // from a new user to a restart.
 #include "app/EstadoCurso.h"
 #include "fakes/JanelaTeste.h"
+#include "ui/FrmPerfil.h"
 #include "ui/FrmAdd.h"
 #include "ui/Imagem.h"
 #include "ui/PainelDesenhado.h"
@@ -443,6 +444,21 @@ void TstUsuarios::logoffNaIntroducao()
     QCOMPARE(j.usuariosNoDisco(), (QStringList{Joao, QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<segredo")}));
     QCOMPARE(j->TxtLicao->text(), QStringLiteral("1"));
     QCOMPARE(j->TxtFase2->text(), QStringLiteral("Introdução"));
+    // The user screen lies over the introduction picture again.
+    for (QWidget* w : {static_cast<QWidget*>(j->ListUsuario), static_cast<QWidget*>(j->CmdDeletar)}) {
+        QWidget* topo = j->PicInter->childAt(w->mapTo(j->PicInter, w->rect().center()));
+        QVERIFY(topo == j->PicUsuario || j->PicUsuario->isAncestorOf(topo));
+    }
+
+    // The profile editor opens with the learner's stored name, not with the
+    // beginning of it typed into the name box.
+    QTest::keyClicks(j->TxtNome, QStringLiteral("A"));
+    QCOMPARE(j->TxtNome->text(), QStringLiteral("A"));
+    QCOMPARE(j->LblUser->text(), QStringLiteral("Ana"));
+    {
+        FrmPerfil perfil;
+        QCOMPARE(perfil.TxtNome->text(), QStringLiteral("Ana"));
+    }
 
     // The same when the program is closed from the introduction.
     j.entrar(QStringLiteral("segredo"));

@@ -159,6 +159,11 @@ void FrmMain::CmdAdd_Click()
     FrmAdd janela(this);
     if (auto* d = Plataforma().dialogos)
         d->Modal(&janela);
+    // The new learner is selected: Enter in the name box logs him in.
+    if (janela.result() == QDialog::Accepted) {
+        TxtNome->setFocus(Qt::OtherFocusReason);
+        TxtNome->selectAll();
+    }
 }
 
 void FrmMain::CmdPerfil_Click()
