@@ -7,6 +7,8 @@
 #include "practice/SessaoPratica.h"
 #include "users/CadastroUsuarios.h"
 
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QMap>
 #include <QPixmap>
 #include <QStringList>
@@ -19,6 +21,7 @@ class QLineEdit;
 class QListWidget;
 class QTimer;
 class Imagem;
+class LinhaTexto;
 class PainelDesenhado;
 
 class FrmMain : public QWidget {
@@ -47,6 +50,13 @@ public:
     void PicSeta_Click();
     void PicMenu_MouseMove();
     bool Logado() const;
+    // The practice screen (its controls and keyboard pictures) is built on
+    // first use: the user screen, which the program starts on, covers it.
+    void PrepararPratica();
+    bool PraticaPronta() const { return PicMenu != nullptr; }
+    // The event the window posts to itself for what waits until a frame is
+    // out (a progress save at the end of an exercise).
+    static QEvent::Type EventoDepoisDoQuadro() { return QEvent::Type(QEvent::User + 16); }
 
     // ---- lesson loading ----------------------------------------------------
     void AbrirLicao(int n);
@@ -117,7 +127,7 @@ public:
 
     // Practice screen.
     QLabel* LblCaption = nullptr;
-    std::array<QLabel*, 3> LblLicao{};
+    LinhaTexto* LblLicao = nullptr; // the running text
     std::array<Imagem*, 5> qLetra{};
     Imagem* Prog = nullptr;
     Imagem* Image2 = nullptr;
@@ -173,7 +183,8 @@ public:
     Imagem* BolAjuda2 = nullptr;
     Imagem* BolFechar2 = nullptr;
 
-    // Picture stores.
+    // Picture stores. The hover captions are drawn once the first frame is
+    // out (or at the first hover, if sooner).
     QPixmap aBranco, aEntrar, aNovoUsuario, ASoml, bSoml, aProx, aAnt, aLog, aSom, aAjuda, aFechar, Aopcao;
     QMap<QString, QPixmap> Capas; // "TA".."TZ" ("TOO" for O), "TÇ", "TDOISPONTOS", "TPONTO", "TVIRGULA"
     QPixmap CapaBranca;
@@ -194,6 +205,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     void criarControles();
@@ -201,8 +213,14 @@ private:
     void criarTeclado();
     void criarBarra();
     void criarTelaUsuario();
-    void criarFiguras();
+    void criarLegendas();
     void ligarEventos();
+    void ligarEventosPratica();
+    void mostrarIntroducao();
+    // The arrow bob and the cursor blink run only while the arrow or the
+    // running text shows, and rest after a while without keys.
+    void atualizarAnimacoes();
+    void descarregarDepoisDoQuadro();
     void ligarModelos();
     // Draws what the practice session reports as changed.
     void Mostrar(SessaoPratica::Mudancas o);
@@ -213,5 +231,13 @@ private:
     void darFocoPicSet();
 
     bool descarregado = false;
+    // The layout the keyboard pictures are drawn in (-1 none yet), and the
+    // one asked for.
     int tipoConstruido = -1;
+    int tipoPedido = 0;
+    bool primeiroQuadro = false;
+    bool gravacaoAgendada = false;
+    QElapsedTimer ultimaTecla;
+    Imagem* amarelaAcesa = nullptr;
+    Imagem* dedoAceso = nullptr;
 };
