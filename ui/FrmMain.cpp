@@ -19,6 +19,7 @@
 #include "ui/Twips.h"
 #include "ui/art/ArteJanelas.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QCloseEvent>
@@ -31,6 +32,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 namespace {
 FrmMain* instancia = nullptr;
@@ -83,6 +85,7 @@ FrmMain::FrmMain(QWidget* pai)
 
 FrmMain::~FrmMain()
 {
+    despertarCursorTexto();
     if (instancia == this)
         instancia = nullptr;
 }
@@ -121,13 +124,10 @@ void FrmMain::criarControles()
     fundo->setOpaco(true);
     PicFundo = fundo;
 
+    // The panel's own background is the practice screen's: it is drawn
+    // once that screen is built (until then the user screen covers it).
     PicInter = new PainelDesenhado(this, QStringLiteral("PicInter"));
     Twips::SetGeometry(PicInter, 105, 75, 12000, 9000);
-    PicInter->setDesenho([](QPainter& p, const QRect& r) {
-        ArteJanelas::DesenharFundoPratica(p, r);
-        p.drawPixmap(QPoint(145, 305), ArteTeclado::Teclado(0, p.device()->devicePixelRatioF()));
-        ArteTeclado::DesenharMaos(p);
-    });
     PicInter->setOpaco(true);
 
     criarTelaUsuario();
@@ -149,6 +149,8 @@ void FrmMain::criarControles()
 
     TrmUnder = temporizador(this, QStringLiteral("TrmUnder"), 350, false);
     Seta = temporizador(this, QStringLiteral("Seta"), 20, false);
+    RepousoTexto = temporizador(this, QStringLiteral("RepousoTexto"), RepousoMs, false);
+    RepousoTexto->setSingleShot(true);
 }
 
 void FrmMain::PrepararPratica()
@@ -156,6 +158,11 @@ void FrmMain::PrepararPratica()
     if (PraticaPronta())
         return;
     CapaBranca = ArteTeclado::CapaBranca(Estilo::Dpr());
+    PicInter->setDesenho([](QPainter& p, const QRect& r) {
+        ArteJanelas::DesenharFundoPratica(p, r);
+        p.drawPixmap(QPoint(145, 305), ArteTeclado::Teclado(0, p.device()->devicePixelRatioF()));
+        ArteTeclado::DesenharMaos(p);
+    });
     criarTelaPratica();
     criarTeclado();
     criarBarra();
@@ -320,6 +327,7 @@ void FrmMain::criarTelaUsuario()
         ArteJanelas::DesenharFundoUsuario(p, r);
         ArteJanelas::DesenharBarra(p, QRect(0, 507, 800, 93), botoes);
     });
+    PicUsuario->setOpaco(true);
 
     TxtNome = caixa(PicUsuario, QStringLiteral("TxtNome"), false);
     TxtNome->setGeometry(46, 148, 298, 30);
@@ -424,6 +432,7 @@ void FrmMain::ligarEventos()
 {
     connect(TrmUnder, &QTimer::timeout, this, &FrmMain::TrmUnder_Timer);
     connect(Seta, &QTimer::timeout, this, &FrmMain::Seta_Timer);
+    connect(RepousoTexto, &QTimer::timeout, this, &FrmMain::repousarCursorTexto);
     connect(PicInter, &PainelDesenhado::clicado, this, &FrmMain::PicInter_Click);
     connect(PicUsuario, &PainelDesenhado::mouseMovido, this, [this] { PicUsuario_MouseMove(); });
     connect(&usuarios, &CadastroUsuarios::gravacaoAdiada, this, &FrmMain::descarregarDepoisDoQuadro);
@@ -458,6 +467,7 @@ void FrmMain::ligarEventos()
     connect(ListUsuario, &QListWidget::currentRowChanged, this, [this](int) { ListUsuario_Click(); });
     connect(ListUsuario, &QListWidget::itemDoubleClicked, this, [this] { CmdEntrar_Click(); });
     connect(TxtNome, &QLineEdit::textChanged, this, [this] { TxtNome_Change(); });
+    connect(TxtNome, &QLineEdit::cursorPositionChanged, RepousoTexto, qOverload<>(&QTimer::start));
     // Enter in the name box or the list logs in; the key is consumed there so
     // it never reaches the window, which by then shows the practice screen.
     TxtNome->installEventFilter(this);
@@ -542,6 +552,7 @@ void FrmMain::Form_Load()
     Form_Activate();
     TxtNome->setFocus();
     TxtNome->selectAll();
+    RepousoTexto->start();
 }
 
 void FrmMain::Form_Activate()
@@ -601,6 +612,24 @@ void FrmMain::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
+void FrmMain::repousarCursorTexto()
+{
+    const int normal = QApplication::cursorFlashTime();
+    if (piscarNormal || normal <= 0)
+        return;
+    piscarNormal = normal;
+    QApplication::setCursorFlashTime(0);
+    qApp->installEventFilter(this);
+}
+
+void FrmMain::despertarCursorTexto()
+{
+    if (!piscarNormal)
+        return;
+    qApp->removeEventFilter(this);
+    QApplication::setCursorFlashTime(std::exchange(piscarNormal, 0));
+}
+
 void FrmMain::darFocoPicSet()
 {
     if (usuarios.Logado())
@@ -643,11 +672,22 @@ int FrmMain::codigoDaTecla(QKeyEvent* e) const
 
 bool FrmMain::eventFilter(QObject* obj, QEvent* e)
 {
-    if (obj == PicUsuario && e->type() == QEvent::Paint && !primeiroQuadro) {
-        primeiroQuadro = true;
+    // While the text cursor rests every object's input passes here.
+    if (piscarNormal) {
+        const QEvent::Type t = e->type();
+        if (t == QEvent::KeyPress || t == QEvent::MouseButtonPress || t == QEvent::MouseMove || t == QEvent::Wheel) {
+            despertarCursorTexto();
+            RepousoTexto->start();
+        }
+    }
+    if (obj == PicUsuario && e->type() == QEvent::Paint && !quadroVisto) {
+        quadroVisto = true;
         PicUsuario->removeEventFilter(this);
         // Queued from inside the first frame's paint, so it runs after it.
-        QTimer::singleShot(0, this, [this] { criarLegendas(); });
+        QTimer::singleShot(0, this, [this] {
+            criarLegendas();
+            emit primeiroQuadro();
+        });
     }
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);

@@ -193,10 +193,17 @@ public:
     // practice).
     QTimer* TrmUnder = nullptr;
     QTimer* Seta = nullptr;
+    // After a while without input the name box's text cursor stops
+    // blinking (shown), until the next key, click or mouse move.
+    QTimer* RepousoTexto = nullptr;
 
     // Private flags of the main window.
     bool BuscandoNome = false;
     bool AlterandoNome = false;
+
+signals:
+    // The first frame is on screen: what it did not need can be made now.
+    void primeiroQuadro();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -221,6 +228,11 @@ private:
     // running text shows, and rest after a while without keys.
     void atualizarAnimacoes();
     void descarregarDepoisDoQuadro();
+    void repousarCursorTexto();
+    void despertarCursorTexto();
+    // How long the arrow, the running text's cursor and the text cursor keep
+    // moving without a key.
+    static constexpr qint64 RepousoMs = 10000;
     void ligarModelos();
     // Draws what the practice session reports as changed.
     void Mostrar(SessaoPratica::Mudancas o);
@@ -235,8 +247,9 @@ private:
     // one asked for.
     int tipoConstruido = -1;
     int tipoPedido = 0;
-    bool primeiroQuadro = false;
+    bool quadroVisto = false;
     bool gravacaoAgendada = false;
+    int piscarNormal = 0; // the cursor flash time while it rests
     QElapsedTimer ultimaTecla;
     Imagem* amarelaAcesa = nullptr;
     Imagem* dedoAceso = nullptr;

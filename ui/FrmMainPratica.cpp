@@ -25,10 +25,6 @@
 namespace {
 constexpr int SetaTopoAlto = 1020;
 constexpr int SetaTopoBaixo = 1170;
-
-// After this long without a key the arrow and the cursor rest (the arrow
-// where it stands, the cursor shown) until the next key.
-constexpr qint64 RepousoMs = 10000;
 }
 
 void FrmMain::ligarModelos()

@@ -153,6 +153,7 @@ void FrmMain::CmdLogoff_Click()
     BotBranco();
     TocarSom(QStringLiteral("logoff"));
     TxtNome->setFocus(Qt::OtherFocusReason);
+    RepousoTexto->start();
 }
 
 void FrmMain::CmdAdd_Click()
