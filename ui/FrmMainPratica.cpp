@@ -139,6 +139,8 @@ void FrmMain::Mostrar(SessaoPratica::Mudancas o)
     }
     if (o & S::Proxima)
         AmarelarTecla();
+    if (o & (S::LicaoAberta | S::Exercicio))
+        ultimaTecla.start(); // a new exercise on screen moves again
     if (o & (S::LicaoAberta | S::Exercicio | S::Seta))
         atualizarAnimacoes();
     if ((o & S::LicaoAberta) && pratica.Modulo.ListCount() > 0)
