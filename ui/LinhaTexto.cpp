@@ -3,6 +3,7 @@
 #include "ui/Estilo.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -51,6 +52,30 @@ void LinhaTexto::medir()
     altura = fm.height() + 4;
     esquerda = width() / 2 - largura / 2;
     alto = height() / 2 - altura / 2;
+
+    // Laid out as a painter lays out a one-line text in a box, so it is
+    // drawn exactly as a label would draw it, without being shaped again
+    // at every paint.
+    const QRect caixa(esquerda, alto, largura + 2, altura);
+    QTextOption opcao;
+    opcao.setWrapMode(QTextOption::ManualWrap);
+    opcao.setFlags(QTextOption::IncludeTrailingSpaces);
+    opcao.setTextDirection(Qt::LeftToRight);
+    layout.clearLayout();
+    layout.setFont(normal);
+    layout.setText(texto);
+    layout.setTextOption(opcao);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine linha = layout.createLine();
+    if (linha.isValid()) {
+        linha.setLineWidth(caixa.width());
+        linha.setPosition(QPointF(0, 0));
+    }
+    layout.endLayout();
+    QFontMetricsF fmf(normal);
+    const QRectF limites = fmf.boundingRect(QRectF(caixa), Alinhamento, texto);
+    origem = QPointF(caixa.x(), limites.y());
 }
 
 QRect LinhaTexto::celulaCursor(int i) const
@@ -94,11 +119,27 @@ void LinhaTexto::paintEvent(QPaintEvent* e)
     QPainter p(this);
     p.setClipRegion(e->region());
     p.setFont(normal);
+    // Only the characters the repainted area touches, one more on each side
+    // for the glyphs that reach past their cell.
+    const QRect area = e->rect();
+    int de = 0;
+    while (de < texto.size() && xDe(de + 1) < area.left())
+        ++de;
+    int ate = de;
+    while (ate < texto.size() && xDe(ate) <= area.right())
+        ++ate;
+    de = qMax(0, de - 1);
+    ate = qMin(int(texto.size()), ate + 1);
+    const QList<QGlyphRun> glifos = layout.glyphRuns(de, ate - de);
+    auto desenhar = [&] {
+        for (const QGlyphRun& g : glifos)
+            p.drawGlyphRun(origem, g);
+    };
     // The whole line in grey...
     const QRect caixa(esquerda, alto, largura + 2, altura);
     recortar(p, caixa);
     p.setPen(Estilo::CinzaTexto());
-    p.drawText(caixa, Alinhamento, texto);
+    desenhar();
     if (feitos >= texto.size())
         return;
     // ... the same glyphs in blue from the first character still to type...
@@ -106,7 +147,7 @@ void LinhaTexto::paintEvent(QPaintEvent* e)
     p.setPen(Estilo::AzulTexto());
     p.save();
     recortar(p, QRect(x, alto, esquerda + largura + 2 - x, altura));
-    p.drawText(caixa, Alinhamento, texto);
+    desenhar();
     p.restore();
     // ... and the cursor drawn over that character.
     if (cursor) {

@@ -7,6 +7,7 @@
 // cursor cell.
 #include <QFont>
 #include <QString>
+#include <QTextLayout>
 #include <QVector>
 #include <QWidget>
 
@@ -45,6 +46,9 @@ private:
     // least 4 pixels (a space), and 2 for the glyph's edge.
     QRect celulaCursor(int i) const;
 
+    // The line laid out once, and where it is drawn.
+    QTextLayout layout;
+    QPointF origem;
     QString texto;
     int feitos = 0;
     bool cursor = true;
