@@ -130,11 +130,11 @@ void TstBotoes::hoverAcende()
     Imagem* cmd = Controle(j, botao);
     Imagem* bol = Controle(j, parceira);
     QVERIFY(cmd && bol);
-    QVERIFY(!Figura(j.w(), figura).isNull());
     QVERIFY(!cmd->temPicture()); // the drawn caption shows through
 
     // Over the partner image (the drawn icon) the caption lights too.
     Passar(bol);
+    QVERIFY(!Figura(j.w(), figura).isNull());
     QCOMPARE(Chave(cmd), Figura(j.w(), figura).cacheKey());
     QVERIFY(!bol->temPicture());
 

@@ -73,6 +73,7 @@ private slots:
     void initTestCase();
 
     void primeiroInicioCriaOUsuarioPadrao();
+    void praticaConstruidaNoPrimeiroUso();
     void arquivoDeUsuariosIlegivelEAvisado();
     void modoTela_data();
     void modoTela();
@@ -121,10 +122,36 @@ void TstJanelaPrincipal::primeiroInicioCriaOUsuarioPadrao()
     QVERIFY(j->isVisible());
     QVERIFY(j->PicUsuario->isVisible());
     QVERIFY(!j->Logado());
-    QVERIFY(!j->PicDedos->isHidden());
-    QCOMPARE(PosicaoTwips(j->PicDedos), QPoint(0, 0));
     QVERIFY(j.amb.dialogos.mensagens.isEmpty());
     QVERIFY(j.amb.dialogos.modais.isEmpty());
+}
+
+void TstJanelaPrincipal::praticaConstruidaNoPrimeiroUso()
+{
+    // The user screen starts alone: nothing of the practice screen is built
+    // and nothing ticks.
+    JanelaTeste j;
+    QVERIFY(!j->PraticaPronta());
+    QVERIFY(!j->findChild<QWidget*>(QStringLiteral("PicMenu")));
+    QVERIFY(!j->Seta->isActive());
+    QVERIFY(!j->TrmUnder->isActive());
+
+    // Logging in to the introduction builds it and shows the introduction.
+    j.entrar();
+    QVERIFY(j->PraticaPronta());
+    QVERIFY(!j->PicDedos->isHidden());
+    QVERIFY(j->PicDedos->temPicture());
+    QCOMPARE(PosicaoTwips(j->PicDedos), QPoint(0, 0));
+    QVERIFY(!j->Seta->isActive());
+
+    // The arrow bobs while a drill shows it, and stops at log-off.
+    j->CmdProx2_Click();
+    QVERIFY(j->PicDedos->isHidden());
+    QVERIFY(!j->PicSeta->isHidden());
+    QVERIFY(j->Seta->isActive());
+    j->CmdLogoff_Click();
+    QVERIFY(!j->Seta->isActive());
+    QVERIFY(!j->TrmUnder->isActive());
 }
 
 void TstJanelaPrincipal::modoTela_data()
@@ -187,7 +214,8 @@ void TstJanelaPrincipal::tecladoDaConfiguracao()
     QCOMPARE(Estado().TecladoSistema, qint16(proposta));
     QCOMPARE(Estado().TipoTeclado, qint16(tipo));
     // The ABNT2 keyboard is drawn in the panel itself; the other two lie
-    // over it as a picture.
+    // over it as a picture (once the practice screen is built).
+    j->PrepararPratica();
     QCOMPARE(j->ImgTeclado->temPicture(), tipo != 0);
 
     // Start-up went on to the end: the first user is ready to log in, and
@@ -417,7 +445,7 @@ void TstJanelaPrincipal::botoesFechar()
 void TstJanelaPrincipal::coresDaInterface_data()
 {
     QTest::addColumn<QString>("controle");
-    for (const char* nome : {"Tpm", "LblErros", "LblAcertos", "LblPontos", "LblLicao0", "LblLicao2", "TxtNome",
+    for (const char* nome : {"Tpm", "LblErros", "LblAcertos", "LblPontos", "TxtNome",
                              "ListUsuario", "TxtPrePor", "TxtVelo", "TxtFase", "TxtFase2", "TxtLicao"})
         QTest::newRow(nome) << QString::fromLatin1(nome);
 }
@@ -426,6 +454,7 @@ void TstJanelaPrincipal::coresDaInterface()
 {
     QFETCH(QString, controle);
     JanelaTeste j({AnaLicao3}, false);
+    j->PrepararPratica();
     auto* w = j->findChild<QWidget*>(controle);
     QVERIFY(w);
     w->ensurePolished();

@@ -5,6 +5,7 @@
 #include "fakes/JanelaTeste.h"
 #include "ui/FrmBox.h"
 #include "ui/Imagem.h"
+#include "ui/LinhaTexto.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
@@ -345,7 +346,7 @@ void TstNavegacao::novoExercicioPreparado()
         QCOMPARE(w.qLetra[0]->picture().cacheKey(),
                  w.Capas.value(QStringLiteral("T") + linha.left(1).toUpper()).cacheKey());
     else
-        QCOMPARE(w.LblLicao[1]->text(), linha);
+        QCOMPARE(w.LblLicao->linha(), linha);
     // The first key of the new exercise is lit.
     QCOMPARE(w.Amarelas.value(linha.left(1).toUpper())->isHidden(), false);
 

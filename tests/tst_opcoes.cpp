@@ -164,6 +164,7 @@ void TstOpcoes::okGravaEAplica()
     QCOMPARE(Estado().ModoTela, qint16(tela));
     // The main window's keyboard changed at once: ABNT2 is the background
     // itself, the other layouts lie over it.
+    c.janela->PrepararPratica();
     QCOMPARE(c.janela->ImgTeclado->temPicture(), teclado != 0);
 
     // The next opening shows the stored choices.
@@ -188,6 +189,7 @@ void TstOpcoes::cancelarNaoMudaNada()
     c.configuracao().insert(QStringLiteral("SelTeclado"), QStringLiteral("2"));
     Estado().TipoTeclado = 2;
     Estado().ModoTela = 0;
+    c.janela->PrepararPratica();
     c.janela->ConstruirTeclado(2);
     const qint64 teclado = Figura(c.janela->ImgTeclado);
 

@@ -8,6 +8,7 @@
 #include "fakes/JanelaTeste.h"
 #include "ui/Imagem.h"
 #include "ui/JanelaResultado.h"
+#include "ui/LinhaTexto.h"
 #include "ui/PainelDesenhado.h"
 #include "ui/Twips.h"
 
@@ -123,6 +124,7 @@ private slots:
     void fimDeLicao_data();
     void fimDeLicao();
     void teclasNaIntroducaoDeOutroAluno();
+    void progressoGravadoDepoisDoQuadro();
 };
 
 // ---------------------------------------------------------------------------
@@ -226,13 +228,13 @@ void TstPratica::tecladoBRSemCedilha()
     auto j = EntrarCom(30, {QStringLiteral("a caça"), QStringLiteral("outra")}, 1);
     FrmMain& w = j->w();
     QCOMPARE(w.pratica.Licao, QStringLiteral("A/CACA"));
-    for (QLabel* l : {w.LblLicao[0], w.LblLicao[1]})
-        QCOMPARE(l->text(), QStringLiteral("a caca"));
-    QCOMPARE(w.LblLicao[2]->text(), QStringLiteral("a"));
+    QCOMPARE(w.LblLicao->linha(), QStringLiteral("a caca"));
+    QCOMPARE(w.LblLicao->resto(), QStringLiteral("a caca"));
+    QCOMPARE(w.LblLicao->cursorTexto(), QStringLiteral("a"));
 
     j->digitar(QStringLiteral("A CA"));
-    QCOMPARE(w.LblLicao[2]->text(), QStringLiteral("c"));
-    QCOMPARE(w.LblLicao[0]->text(), QStringLiteral("ca"));
+    QCOMPARE(w.LblLicao->cursorTexto(), QStringLiteral("c"));
+    QCOMPARE(w.LblLicao->resto(), QStringLiteral("ca"));
     // The key right of L still gives Ç, which this text does not hold.
     j->tecla(186);
     QCOMPARE(Estado().Erros, qint16(1));
@@ -278,56 +280,70 @@ void TstPratica::textoCorridoAcompanhaALinha()
     QCOMPARE(linha.size(), 12);
     auto j = EntrarCom(30, {linha, QStringLiteral("outra")});
     FrmMain& w = j->w();
-    QLabel* resto = w.LblLicao[0];
-    QLabel* cinza = w.LblLicao[1];
-    QLabel* cursor = w.LblLicao[2];
+    LinhaTexto* l = w.LblLicao;
     QVERIFY(!w.FrameTexto->isHidden());
+    QVERIFY(!l->isHidden());
+    QCOMPARE(l->geometry(), w.FrameTexto->rect());
     QCOMPARE(CapasVisiveis(w), QList<bool>({false, false, false, false, false}));
-    const QFontMetrics fm(cinza->font());
-    QVERIFY(qAbs(cinza->x() - (w.FrameTexto->width() / 2 - fm.horizontalAdvance(linha) / 2)) <= 1);
-    QCOMPARE(cinza->text(), linha);
-    QCOMPARE(resto->text(), linha);
-    QCOMPARE(resto->x(), cinza->x());
-    QCOMPARE(cursor->text(), QStringLiteral("a"));
+    const QFontMetrics fm(l->fonte());
+    QVERIFY(qAbs(l->xLinha() - (w.FrameTexto->width() / 2 - fm.horizontalAdvance(linha) / 2)) <= 1);
+    QCOMPARE(l->linha(), linha);
+    QCOMPARE(l->resto(), linha);
+    QCOMPARE(l->xResto(), l->xLinha());
+    QCOMPARE(l->cursorTexto(), QStringLiteral("a"));
 
     j->digitar(QStringLiteral("ABC D"));
-    QCOMPARE(resto->text(), QStringLiteral("ef ghij"));
-    QCOMPARE(cinza->text(), linha);
-    const int sexto = cinza->x() + fm.horizontalAdvance(linha.left(5));
-    QCOMPARE(resto->x(), sexto);
-    QCOMPARE(resto->y(), cinza->y());
-    QVERIFY(qAbs(resto->x() + fm.horizontalAdvance(resto->text()) - (cinza->x() + fm.horizontalAdvance(linha))) <= 1);
-    QCOMPARE(cursor->text(), QStringLiteral("e"));
-    QCOMPARE(cursor->x(), sexto);
-    QCOMPARE(cursor->y(), cinza->y());
+    QCOMPARE(l->resto(), QStringLiteral("ef ghij"));
+    QCOMPARE(l->linha(), linha);
+    const int sexto = l->xLinha() + fm.horizontalAdvance(linha.left(5));
+    QCOMPARE(l->xResto(), sexto);
+    QCOMPARE(l->cursorTexto(), QStringLiteral("e"));
 
     // An error moves nothing.
     j->tecla(49);
-    QCOMPARE(resto->text(), QStringLiteral("ef ghij"));
-    QCOMPARE(resto->x(), sexto);
-    QCOMPARE(cursor->x(), sexto);
+    QCOMPARE(l->resto(), QStringLiteral("ef ghij"));
+    QCOMPARE(l->xResto(), sexto);
+
+    // Drawn: grey where typed, blue still to type, the cursor underlined.
+    l->setCursorVisivel(true);
+    const QImage img = l->grab().toImage();
+    const qreal dpr = img.devicePixelRatio();
+    auto tinta = [&](int x0, int x1, bool azul) {
+        for (int x = int(x0 * dpr); x < int(x1 * dpr); ++x)
+            for (int y = int(l->topo() * dpr); y < img.height(); ++y) {
+                const QColor c = img.pixelColor(x, y);
+                if (c.alpha() > 200 && (azul ? c.blue() > c.red() + 80 : qAbs(c.blue() - c.red()) < 8))
+                    return true;
+            }
+        return false;
+    };
+    QVERIFY(tinta(l->xLinha(), sexto - 1, false));
+    QVERIFY(!tinta(l->xLinha(), sexto - 1, true));
+    QVERIFY(tinta(sexto, l->xLinha() + fm.horizontalAdvance(linha), true));
 }
 
 void TstPratica::cursorPisca()
 {
     auto j = EntrarCom(30, {QStringLiteral("um")});
     FrmMain& w = j->w();
-    QLabel* cursor = w.LblLicao[2];
-    const bool escondido = cursor->isHidden();
+    LinhaTexto* l = w.LblLicao;
+    QVERIFY(w.TrmUnder->isActive());
+    const bool visivel = l->cursorVisivel();
     w.TrmUnder_Timer();
-    QCOMPARE(cursor->isHidden(), !escondido);
+    QCOMPARE(l->cursorVisivel(), !visivel);
     w.TrmUnder_Timer();
-    QCOMPARE(cursor->isHidden(), escondido);
+    QCOMPARE(l->cursorVisivel(), visivel);
     w.TrmUnder_Timer();
-    QCOMPARE(cursor->isHidden(), !escondido);
+    QCOMPARE(l->cursorVisivel(), !visivel);
 
-    // Once the lesson is over its labels are gone, and the cursor with them.
+    // Once the lesson is over the line is gone, and the cursor with it.
     j->completarExercicio();
-    QVERIFY(w.LblLicao[0]->isHidden());
+    QVERIFY(l->isHidden());
     for (int tick = 0; tick < 3; ++tick) {
         w.TrmUnder_Timer();
-        QVERIFY(cursor->isHidden());
+        QVERIFY(!l->cursorVisivel());
     }
+    QVERIFY(!w.TrmUnder->isActive());
 }
 
 // ---------------------------------------------------------------------------
@@ -405,8 +421,7 @@ void TstPratica::fimDeLicao()
     QVERIFY(w.PicSeta->isHidden());
     QCOMPARE(Twips::Left(w.PicSeta), 1590);
     QVERIFY(VermelhasAcesas(w).isEmpty());
-    for (QLabel* l : w.LblLicao)
-        QCOMPARE(l->isHidden(), tipo == 2);
+    QCOMPARE(w.LblLicao->isHidden(), tipo == 2);
     // The run's counts stay for the result window (which turns hits and
     // errors into percentages).
     QCOMPARE(Estado().TeclasDigitadas, qint16(tamanho + 1));
@@ -456,6 +471,31 @@ void TstPratica::teclasNaIntroducaoDeOutroAluno()
     QCOMPARE(Estado().LicaoAtual, qint16(1));
     QVERIFY(j->PicDedos->isHidden());
     QCOMPARE(j->pratica.Modulo.indice, 0);
+}
+
+
+void TstPratica::progressoGravadoDepoisDoQuadro()
+{
+    auto j = EntrarCom(2, {QStringLiteral("asdf"), QStringLiteral("jklç"), QStringLiteral("asdf")});
+    FrmMain& w = j->w();
+    const QByteArray inicio = j->amb.ler(QStringLiteral("usuario.dat"));
+
+    // The next exercise shows at once; its save waits for that frame.
+    j->completarExercicio();
+    QCOMPARE(w.pratica.Modulo.indice, 1);
+    QVERIFY(w.usuarios.GravacaoPendente());
+    QCOMPARE(j->amb.ler(QStringLiteral("usuario.dat")), inicio);
+    QCoreApplication::processEvents();
+    QVERIFY(!w.usuarios.GravacaoPendente());
+    const QByteArray depois = j->amb.ler(QStringLiteral("usuario.dat"));
+    QVERIFY(depois != inicio);
+
+    // One still waiting is written at log-off, with the log-off's own.
+    j->completarExercicio();
+    QVERIFY(w.usuarios.GravacaoPendente());
+    w.CmdLogoff_Click();
+    QVERIFY(!w.usuarios.GravacaoPendente());
+    QVERIFY(j->amb.ler(QStringLiteral("usuario.dat")) != depois);
 }
 
 QTEST_MAIN(TstPratica)

@@ -276,6 +276,8 @@ void TstUsuarios::registroCarregado()
                            e.Velocidade, e.ContadorExtra, e.LicaoMaxima, e.ExercicioMaximo};
     QCOMPARE(lidos, numeros);
     QCOMPARE(e.SenhaUsuario, senha);
+    // The practice screen, built later, shows the counters loaded before.
+    j->PrepararPratica();
     QCOMPARE(j->LblErros->text(), QString::number(numeros.at(2)));
     QCOMPARE(j->LblAcertos->text(), QString::number(numeros.at(3)));
     QCOMPARE(j->LblPontos->text(), QString::number(numeros.at(4)));
@@ -537,6 +539,7 @@ void TstUsuarios::pontosNegativos()
     j.reiniciar(); // closing while logged in saves
     QCOMPARE(Campo(j, 0, 11), QStringLiteral("-200"));
     QCOMPARE(Estado().Pontos, qint16(-200));
+    j->PrepararPratica();
     QCOMPARE(j->LblPontos->text(), QStringLiteral("-200"));
 }
 

@@ -14,11 +14,14 @@
 #include "ui/FrmAdd.h"
 #include "ui/FrmOpcao.h"
 #include "ui/Imagem.h"
+#include "ui/LinhaTexto.h"
 #include "ui/PainelDesenhado.h"
 #include "ui/Twips.h"
 #include "ui/art/ArteJanelas.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -29,6 +32,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 namespace {
 FrmMain* instancia = nullptr;
@@ -74,15 +78,14 @@ FrmMain::FrmMain(QWidget* pai)
     setMinimumSize(800, 600);
     resize(1024, 768);
     setStyleSheet(Estilo::FolhaCampos());
-    criarFiguras();
     criarControles();
     ligarEventos();
     ligarModelos();
-    ABNT_ABNT2(); // the design look until the stored layout is applied
 }
 
 FrmMain::~FrmMain()
 {
+    despertarCursorTexto();
     if (instancia == this)
         instancia = nullptr;
 }
@@ -90,9 +93,10 @@ FrmMain::~FrmMain()
 // ---------------------------------------------------------------------------
 // Controls
 
-void FrmMain::criarFiguras()
+void FrmMain::criarLegendas()
 {
-    const qreal dpr = Estilo::Dpr();
+    if (!aEntrar.isNull())
+        return;
     const QSize t = ArteJanelas::TamanhoLegenda();
     auto hover = [&](const QString& texto) { return Estilo::Legenda(t, texto, Estilo::Amarelo(), true); };
     aBranco = QPixmap();
@@ -107,37 +111,28 @@ void FrmMain::criarFiguras()
     aAjuda = hover(QStringLiteral("Ajuda e Suporte"));
     aFechar = hover(QStringLiteral("Fechar"));
     Aopcao = hover(QStringLiteral("Opções"));
-    CapaBranca = ArteTeclado::CapaBranca(dpr);
 }
 
 void FrmMain::criarControles()
 {
+    // The screen-wide background is a cheap gradient: drawn where it shows
+    // rather than kept as a screen-sized picture.
     auto* fundo = new PainelDesenhado(this, QStringLiteral("PicFundo"));
     fundo->setDesenho([](QPainter& p, const QRect& r) { ArteJanelas::DesenharFundoJanela(p, r); });
     fundo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    fundo->setSemCache(true);
+    fundo->setOpaco(true);
     PicFundo = fundo;
 
+    // The panel's own background is the practice screen's: it is drawn
+    // once that screen is built (until then the user screen covers it).
     PicInter = new PainelDesenhado(this, QStringLiteral("PicInter"));
     Twips::SetGeometry(PicInter, 105, 75, 12000, 9000);
-    PicInter->setDesenho([](QPainter& p, const QRect& r) {
-        ArteJanelas::DesenharFundoPratica(p, r);
-        p.drawPixmap(QPoint(145, 305), ArteTeclado::Teclado(0, p.device()->devicePixelRatioF()));
-        ArteTeclado::DesenharMaos(p);
-    });
-
-    criarTelaPratica();
-    criarTeclado();
-    criarBarra();
-
-    PicDedos = new Imagem(PicInter, QStringLiteral("PicDedos"));
-    PicDedos->setGeometry(0, 0, 800, 507);
-    PicDedos->setPicture(Estilo::Renderizar(QSize(800, 507), [](QPainter& p) {
-        ArteJanelas::DesenharDedos(p, QRect(0, 0, 800, 507));
-    }));
-    Twips::SetPos(PicDedos, 12000, 0); // parked outside the panel until start-up
-    PicDedos->hide();
+    PicInter->setOpaco(true);
 
     criarTelaUsuario();
+    // The first frame is the user screen; what waits for it is drawn after.
+    PicUsuario->installEventFilter(this);
 
     // Hidden holder of the state controls, and the key receiver.
     PicSet = new QWidget(this);
@@ -152,8 +147,57 @@ void FrmMain::criarControles()
     Label1 = rotulo(this, QStringLiteral("Label1"), QStringLiteral("000"));
     Twips::SetPos(Label1, -5000, 12000);
 
-    TrmUnder = temporizador(this, QStringLiteral("TrmUnder"), 350, true);
-    Seta = temporizador(this, QStringLiteral("Seta"), 20, true);
+    TrmUnder = temporizador(this, QStringLiteral("TrmUnder"), 350, false);
+    Seta = temporizador(this, QStringLiteral("Seta"), 20, false);
+    RepousoTexto = temporizador(this, QStringLiteral("RepousoTexto"), RepousoMs, false);
+    RepousoTexto->setSingleShot(true);
+}
+
+void FrmMain::PrepararPratica()
+{
+    if (PraticaPronta())
+        return;
+    CapaBranca = ArteTeclado::CapaBranca(Estilo::Dpr());
+    PicInter->setDesenho([](QPainter& p, const QRect& r) {
+        ArteJanelas::DesenharFundoPratica(p, r);
+        p.drawPixmap(QPoint(145, 305), ArteTeclado::Teclado(0, p.device()->devicePixelRatioF()));
+        ArteTeclado::DesenharMaos(p);
+    });
+    criarTelaPratica();
+    criarTeclado();
+    criarBarra();
+
+    // The introduction picture is drawn when it first shows.
+    PicDedos = new Imagem(PicInter, QStringLiteral("PicDedos"));
+    PicDedos->setGeometry(0, 0, 800, 507);
+    PicDedos->hide();
+
+    // Controls made after the panel is on screen show when told to.
+    for (QWidget* c : PicInter->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!c->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            c->show();
+    // Built after the user screen, the practice screen goes back under it.
+    PicUsuario->raise();
+    ligarEventosPratica();
+    for (QLabel* l : {Tpm, LblErros, LblAcertos, LblPontos})
+        PintarLabel(l);
+    ConstruirTeclado(tipoPedido);
+    // What the session reported before: the selected learner's figures, or
+    // everything when a lesson is open already.
+    using S = SessaoPratica;
+    Mostrar(pratica.Modulo.ListCount() > 0 ? S::Mudancas(0x3ff) : S::Mudancas(S::Contadores));
+}
+
+void FrmMain::mostrarIntroducao()
+{
+    PrepararPratica();
+    if (!PicDedos->temPicture())
+        PicDedos->setPicture(Estilo::Renderizar(QSize(800, 507), [](QPainter& p) {
+            ArteJanelas::DesenharDedos(p, QRect(0, 0, 800, 507));
+        }));
+    Twips::SetPos(PicDedos, 0, 0);
+    PicDedos->show();
+    PicDedos->raise();
 }
 
 void FrmMain::criarTelaPratica()
@@ -182,16 +226,7 @@ void FrmMain::criarTelaPratica()
     Twips::SetGeometry(FrameTexto, 90, 540, 11820, 3075);
     FrameTexto->setDesenho([](QPainter& p, const QRect& r) { ArteJanelas::DesenharPainelTexto(p, r); });
     FrameTexto->hide();
-    const QStringList iniciais = {QStringLiteral("asdf asdf"), QStringLiteral("asdf asdf"), QStringLiteral(" ")};
-    for (int i = 0; i < 3; ++i) {
-        LblLicao[i] = rotulo(FrameTexto, QStringLiteral("LblLicao%1").arg(i), iniciais.at(i));
-        QFont f = Estilo::Fonte(18);
-        f.setUnderline(i == 2);
-        LblLicao[i]->setFont(f);
-        LblLicao[i]->setStyleSheet(QStringLiteral("color: rgb(192,192,192); background: transparent;"));
-    }
-    // The full grey line lies under the blue remaining text and the cursor.
-    LblLicao[1]->lower();
+    LblLicao = new LinhaTexto(FrameTexto, QStringLiteral("LblLicao"));
 
     Picture2 = new QWidget(PicInter);
     Picture2->setObjectName(QStringLiteral("Picture2"));
@@ -296,6 +331,7 @@ void FrmMain::criarTelaUsuario()
         ArteJanelas::DesenharFundoUsuario(p, r);
         ArteJanelas::DesenharBarra(p, QRect(0, 507, 800, 93), botoes);
     });
+    PicUsuario->setOpaco(true);
 
     TxtNome = caixa(PicUsuario, QStringLiteral("TxtNome"), false);
     TxtNome->setGeometry(46, 148, 298, 30);
@@ -390,62 +426,106 @@ void FrmMain::criarTelaUsuario()
     setTabOrder(TxtNome, ListUsuario);
 }
 
+namespace {
+// Buttons, their partner images and their hover pictures.
+struct LinhaBotao {
+    Imagem* cmd;
+    Imagem* bol;
+    const QPixmap* hover;
+    void (FrmMain::*clique)();
+};
+}
+
 void FrmMain::ligarEventos()
 {
     connect(TrmUnder, &QTimer::timeout, this, &FrmMain::TrmUnder_Timer);
     connect(Seta, &QTimer::timeout, this, &FrmMain::Seta_Timer);
-
-    // A click anywhere on the practice screen leaves typing with PicSet.
-    connect(FrameTexto, &PainelDesenhado::clicado, this, &FrmMain::FrameTexto_Click);
+    connect(RepousoTexto, &QTimer::timeout, this, &FrmMain::repousarCursorTexto);
     connect(PicInter, &PainelDesenhado::clicado, this, &FrmMain::PicInter_Click);
-    connect(PicMenu, &PainelDesenhado::clicado, this, &FrmMain::PicMenu_Click);
-    connect(PicSeta, &Imagem::clicado, this, &FrmMain::PicSeta_Click);
-    connect(PicMenu, &PainelDesenhado::mouseMovido, this, [this] { PicMenu_MouseMove(); });
     connect(PicUsuario, &PainelDesenhado::mouseMovido, this, [this] { PicUsuario_MouseMove(); });
+    connect(&usuarios, &CadastroUsuarios::gravacaoAdiada, this, &FrmMain::descarregarDepoisDoQuadro);
+    // Progress saved at the end of an exercise is written once the frame
+    // that shows the next one is out.
+    usuarios.AdiarProgresso(true);
 
-    // Buttons, their partner images and their hover pictures.
-    struct Linha { Imagem* cmd; Imagem* bol; const QPixmap* hover; void (FrmMain::*clique)(); };
-    const QList<Linha> linhas = {
-        {CmdProx2, BolProx, &aProx, &FrmMain::CmdProx2_Click},
-        {CmdAnt2, BolAnt, &aAnt, &FrmMain::CmdAnt2_Click},
-        {CmdLogoff, BolLog, &aLog, &FrmMain::CmdLogoff_Click},
-        {CmdAjuda, BolAjuda, &aAjuda, &FrmMain::CmdAjuda_Click},
-        {CmdFechar, BolFechar, &aFechar, &FrmMain::CmdFechar_Click},
+    const QList<LinhaBotao> linhas = {
         {CmdEntrar, BolEntrar2, &aEntrar, &FrmMain::CmdEntrar_Click},
         {CmdAdd, BolAdd2, &aNovoUsuario, &FrmMain::CmdAdd_Click},
         {CmdAjuda2, BolAjuda2, &aAjuda, &FrmMain::CmdAjuda2_Click},
         {CmdFechar2, BolFechar2, &aFechar, &FrmMain::CmdFechar2_Click},
         {CmdOpcao, CmdOpcao2, &Aopcao, &FrmMain::CmdOpcao_Click},
     };
-    for (const Linha& l : linhas) {
+    for (const LinhaBotao& l : linhas) {
         Imagem* alvo = l.cmd;
         const QPixmap* figura = l.hover;
-        auto acender = [alvo, figura] { alvo->setPicture(*figura); };
+        auto acender = [this, alvo, figura] {
+            criarLegendas();
+            alvo->setPicture(*figura);
+        };
         connect(l.cmd, &Imagem::mouseMovido, this, acender);
         connect(l.bol, &Imagem::mouseMovido, this, acender);
         connect(l.cmd, &Imagem::clicado, this, l.clique);
         connect(l.bol, &Imagem::clicado, this, l.clique);
     }
-    auto somHover = [this] { CmdSom->setPicture(Estado().SomLigado ? aSom : ASoml); };
-    connect(CmdSom, &Imagem::mouseMovido, this, somHover);
-    connect(BolSom, &Imagem::mouseMovido, this, somHover);
-    connect(CmdSom, &Imagem::clicado, this, &FrmMain::CmdSom_Click);
-    connect(BolSom, &Imagem::clicado, this, &FrmMain::CmdSom_Click);
 
     connect(CmdCadastrar, &Imagem::clicado, this, &FrmMain::CmdAdd_Click);
     connect(CmdPerfil, &Imagem::clicado, this, &FrmMain::CmdPerfil_Click);
     connect(CmdDeletar, &Imagem::clicado, this, &FrmMain::CmdDeletar_Click);
     connect(CmdProgresso, &Imagem::clicado, this, &FrmMain::CmdProgresso_Click);
-    connect(CmdProxExe, &Imagem::clicado, this, &FrmMain::CmdProxExe_Click);
-    connect(CmdAntExe, &Imagem::clicado, this, &FrmMain::CmdAntExe_Click);
 
     connect(ListUsuario, &QListWidget::currentRowChanged, this, [this](int) { ListUsuario_Click(); });
     connect(ListUsuario, &QListWidget::itemDoubleClicked, this, [this] { CmdEntrar_Click(); });
     connect(TxtNome, &QLineEdit::textChanged, this, [this] { TxtNome_Change(); });
+    connect(TxtNome, &QLineEdit::cursorPositionChanged, RepousoTexto, qOverload<>(&QTimer::start));
     // Enter in the name box or the list logs in; the key is consumed there so
     // it never reaches the window, which by then shows the practice screen.
     TxtNome->installEventFilter(this);
     ListUsuario->installEventFilter(this);
+}
+
+void FrmMain::ligarEventosPratica()
+{
+    // A click anywhere on the practice screen leaves typing with PicSet.
+    connect(FrameTexto, &PainelDesenhado::clicado, this, &FrmMain::FrameTexto_Click);
+    connect(PicMenu, &PainelDesenhado::clicado, this, &FrmMain::PicMenu_Click);
+    connect(PicSeta, &Imagem::clicado, this, &FrmMain::PicSeta_Click);
+    connect(PicMenu, &PainelDesenhado::mouseMovido, this, [this] { PicMenu_MouseMove(); });
+
+    const QList<LinhaBotao> linhas = {
+        {CmdProx2, BolProx, &aProx, &FrmMain::CmdProx2_Click},
+        {CmdAnt2, BolAnt, &aAnt, &FrmMain::CmdAnt2_Click},
+        {CmdLogoff, BolLog, &aLog, &FrmMain::CmdLogoff_Click},
+        {CmdAjuda, BolAjuda, &aAjuda, &FrmMain::CmdAjuda_Click},
+        {CmdFechar, BolFechar, &aFechar, &FrmMain::CmdFechar_Click},
+    };
+    for (const LinhaBotao& l : linhas) {
+        Imagem* alvo = l.cmd;
+        const QPixmap* figura = l.hover;
+        auto acender = [this, alvo, figura] {
+            criarLegendas();
+            alvo->setPicture(*figura);
+        };
+        connect(l.cmd, &Imagem::mouseMovido, this, acender);
+        connect(l.bol, &Imagem::mouseMovido, this, acender);
+        connect(l.cmd, &Imagem::clicado, this, l.clique);
+        connect(l.bol, &Imagem::clicado, this, l.clique);
+    }
+    auto somHover = [this] {
+        criarLegendas();
+        CmdSom->setPicture(Estado().SomLigado ? aSom : ASoml);
+    };
+    connect(CmdSom, &Imagem::mouseMovido, this, somHover);
+    connect(BolSom, &Imagem::mouseMovido, this, somHover);
+    connect(CmdSom, &Imagem::clicado, this, &FrmMain::CmdSom_Click);
+    connect(BolSom, &Imagem::clicado, this, &FrmMain::CmdSom_Click);
+    connect(CmdProxExe, &Imagem::clicado, this, &FrmMain::CmdProxExe_Click);
+    connect(CmdAntExe, &Imagem::clicado, this, &FrmMain::CmdAntExe_Click);
+
+    // The toolbar, which Esc brings up as the pause window during practice,
+    // stays out of the focus chain (Tab is a key to type there, and on the
+    // user screen the covered toolbar must not take the focus).
+    for (QWidget* w : PicMenu->findChildren<QWidget*>())
+        w->setFocusPolicy(Qt::NoFocus);
 }
 
 // ---------------------------------------------------------------------------
@@ -457,9 +537,6 @@ void FrmMain::Form_Load()
     LerResolucao();
     usuarios.Carregar();
     Estado().SomLigado = true;
-    PicDedos->show();
-    Twips::SetPos(PicDedos, 0, 0);
-    PicDedos->raise();
     PicUsuario->raise();
     usuarios.SelecionarUsuario(0);
     Interface();
@@ -484,6 +561,7 @@ void FrmMain::Form_Load()
     Form_Activate();
     TxtNome->setFocus();
     TxtNome->selectAll();
+    RepousoTexto->start();
 }
 
 void FrmMain::Form_Activate()
@@ -500,8 +578,9 @@ void FrmMain::Form_Activate()
 
 void FrmMain::Interface()
 {
-    for (QLabel* l : {Tpm, LblErros, LblAcertos, LblPontos, LblLicao[0], LblLicao[2]})
-        PintarLabel(l);
+    if (PraticaPronta())
+        for (QLabel* l : {Tpm, LblErros, LblAcertos, LblPontos})
+            PintarLabel(l);
     for (QWidget* w : std::initializer_list<QWidget*>{TxtNome, ListUsuario, TxtPrePor, TxtVelo, TxtFase, TxtFase2, TxtLicao}) {
         QPalette pal = w->palette();
         pal.setColor(QPalette::Text, Estilo::AzulTexto());
@@ -516,6 +595,7 @@ void FrmMain::Form_Unload()
     if (descarregado)
         return;
     descarregado = true;
+    usuarios.Descarregar();
     if (usuarios.Logado()) {
         usuarios.SalvarUsuario(pratica.ExercicioNaTela());
         usuarios.Sair();
@@ -539,6 +619,24 @@ void FrmMain::closeEvent(QCloseEvent* e)
 {
     Form_Unload();
     e->accept();
+}
+
+void FrmMain::repousarCursorTexto()
+{
+    const int normal = QApplication::cursorFlashTime();
+    if (piscarNormal || normal <= 0)
+        return;
+    piscarNormal = normal;
+    QApplication::setCursorFlashTime(0);
+    qApp->installEventFilter(this);
+}
+
+void FrmMain::despertarCursorTexto()
+{
+    if (!piscarNormal)
+        return;
+    qApp->removeEventFilter(this);
+    QApplication::setCursorFlashTime(std::exchange(piscarNormal, 0));
 }
 
 void FrmMain::darFocoPicSet()
@@ -583,6 +681,23 @@ int FrmMain::codigoDaTecla(QKeyEvent* e) const
 
 bool FrmMain::eventFilter(QObject* obj, QEvent* e)
 {
+    // While the text cursor rests every object's input passes here.
+    if (piscarNormal) {
+        const QEvent::Type t = e->type();
+        if (t == QEvent::KeyPress || t == QEvent::MouseButtonPress || t == QEvent::MouseMove || t == QEvent::Wheel) {
+            despertarCursorTexto();
+            RepousoTexto->start();
+        }
+    }
+    if (obj == PicUsuario && e->type() == QEvent::Paint && !quadroVisto) {
+        quadroVisto = true;
+        PicUsuario->removeEventFilter(this);
+        // Queued from inside the first frame's paint, so it runs after it.
+        QTimer::singleShot(0, this, [this] {
+            criarLegendas();
+            emit primeiroQuadro();
+        });
+    }
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         // F2 opens the Progresso window from either screen; during practice
@@ -629,6 +744,8 @@ void FrmMain::keyPressEvent(QKeyEvent* e)
 
 void FrmMain::CmdSom_Click()
 {
+    PrepararPratica();
+    criarLegendas();
     TocarSom(QStringLiteral("bip"));
     Estado().SomLigado = !Estado().SomLigado;
     CmdSom->setPicture(Estado().SomLigado ? aBranco : bSoml);
@@ -639,7 +756,8 @@ void FrmMain::CmdSom_Click()
 void FrmMain::CmdAjuda_Click()
 {
     TocarSom(QStringLiteral("bip"));
-    CmdAjuda->setPicture(aBranco);
+    if (CmdAjuda)
+        CmdAjuda->setPicture(aBranco);
     const QString caminho = CaminhoRecurso(QStringLiteral("Ajuda.html"));
     if (QFileInfo::exists(caminho)) {
         if (auto* d = Plataforma().documentos)

@@ -8,6 +8,8 @@
 #include "results/RegistroProgresso.h"
 #include "users/CadastroUsuarios.h"
 
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QMap>
 #include <QPixmap>
 #include <QStringList>
@@ -20,6 +22,7 @@ class QLineEdit;
 class QListWidget;
 class QTimer;
 class Imagem;
+class LinhaTexto;
 class PainelDesenhado;
 
 class FrmMain : public QWidget {
@@ -52,6 +55,13 @@ public:
     void PicSeta_Click();
     void PicMenu_MouseMove();
     bool Logado() const;
+    // The practice screen (its controls and keyboard pictures) is built on
+    // first use: the user screen, which the program starts on, covers it.
+    void PrepararPratica();
+    bool PraticaPronta() const { return PicMenu != nullptr; }
+    // The event the window posts to itself for what waits until a frame is
+    // out (a progress save at the end of an exercise).
+    static QEvent::Type EventoDepoisDoQuadro() { return QEvent::Type(QEvent::User + 16); }
 
     // ---- lesson loading ----------------------------------------------------
     void AbrirLicao(int n);
@@ -125,7 +135,7 @@ public:
 
     // Practice screen.
     QLabel* LblCaption = nullptr;
-    std::array<QLabel*, 3> LblLicao{};
+    LinhaTexto* LblLicao = nullptr; // the running text
     std::array<Imagem*, 5> qLetra{};
     Imagem* Prog = nullptr;
     Imagem* Image2 = nullptr;
@@ -182,7 +192,8 @@ public:
     Imagem* BolAjuda2 = nullptr;
     Imagem* BolFechar2 = nullptr;
 
-    // Picture stores.
+    // Picture stores. The hover captions are drawn once the first frame is
+    // out (or at the first hover, if sooner).
     QPixmap aBranco, aEntrar, aNovoUsuario, ASoml, bSoml, aProx, aAnt, aLog, aSom, aAjuda, aFechar, Aopcao;
     QMap<QString, QPixmap> Capas; // "TA".."TZ" ("TOO" for O), "TÇ", "TDOISPONTOS", "TPONTO", "TVIRGULA"
     QPixmap CapaBranca;
@@ -191,10 +202,17 @@ public:
     // practice).
     QTimer* TrmUnder = nullptr;
     QTimer* Seta = nullptr;
+    // After a while without input the name box's text cursor stops
+    // blinking (shown), until the next key, click or mouse move.
+    QTimer* RepousoTexto = nullptr;
 
     // Private flags of the main window.
     bool BuscandoNome = false;
     bool AlterandoNome = false;
+
+signals:
+    // The first frame is on screen: what it did not need can be made now.
+    void primeiroQuadro();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -203,6 +221,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     void criarControles();
@@ -210,8 +229,19 @@ private:
     void criarTeclado();
     void criarBarra();
     void criarTelaUsuario();
-    void criarFiguras();
+    void criarLegendas();
     void ligarEventos();
+    void ligarEventosPratica();
+    void mostrarIntroducao();
+    // The arrow bob and the cursor blink run only while the arrow or the
+    // running text shows, and rest after a while without keys.
+    void atualizarAnimacoes();
+    void descarregarDepoisDoQuadro();
+    void repousarCursorTexto();
+    void despertarCursorTexto();
+    // How long the arrow, the running text's cursor and the text cursor keep
+    // moving without a key.
+    static constexpr qint64 RepousoMs = 10000;
     void ligarModelos();
     // Draws what the practice session reports as changed.
     void Mostrar(SessaoPratica::Mudancas o);
@@ -222,5 +252,14 @@ private:
     void darFocoPicSet();
 
     bool descarregado = false;
+    // The layout the keyboard pictures are drawn in (-1 none yet), and the
+    // one asked for.
     int tipoConstruido = -1;
+    int tipoPedido = 0;
+    bool quadroVisto = false;
+    bool gravacaoAgendada = false;
+    int piscarNormal = 0; // the cursor flash time while it rests
+    QElapsedTimer ultimaTecla;
+    Imagem* amarelaAcesa = nullptr;
+    Imagem* dedoAceso = nullptr;
 };

@@ -12,10 +12,11 @@
 #include "ui/FrmFim.h"
 #include "ui/FrmPausa.h"
 #include "ui/Imagem.h"
+#include "ui/LinhaTexto.h"
 #include "ui/PainelDesenhado.h"
 #include "ui/Twips.h"
 
-#include <QFontMetrics>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QShortcut>
@@ -24,33 +25,6 @@
 namespace {
 constexpr int SetaTopoAlto = 1020;
 constexpr int SetaTopoBaixo = 1170;
-
-// Lays out the running text: the grey full line centred in the panel, the
-// blue remaining text starting exactly where its first character lies in the
-// grey line, and the underlined cursor on that character.
-void posicionarTexto(QWidget* painel, const std::array<QLabel*, 3>& lbl, bool centrar)
-{
-    const QFontMetrics fm(lbl[1]->font());
-    const QString linha = lbl[1]->text();
-    const QString resto = lbl[0]->text();
-    const int larguraLinha = fm.horizontalAdvance(linha);
-    const int altura = fm.height() + 4;
-    int esquerda = lbl[1]->x();
-    if (centrar)
-        esquerda = painel->width() / 2 - larguraLinha / 2;
-    const int topo = painel->height() / 2 - altura / 2;
-    Twips::SetPos(lbl[1], esquerda * Twips::PorPixel, topo * Twips::PorPixel);
-    lbl[1]->resize(larguraLinha + 2, altura);
-
-    const int digitados = int(linha.size() - resto.size());
-    const int x = esquerda + fm.horizontalAdvance(linha.left(qMax(0, digitados)));
-    Twips::SetPos(lbl[0], x * Twips::PorPixel, topo * Twips::PorPixel);
-    lbl[0]->resize(fm.horizontalAdvance(resto) + 2, altura);
-
-    lbl[2]->setText(resto.left(1));
-    Twips::SetPos(lbl[2], x * Twips::PorPixel, topo * Twips::PorPixel);
-    lbl[2]->resize(qMax(fm.horizontalAdvance(lbl[2]->text()), 4) + 2, altura);
-}
 }
 
 void FrmMain::ligarModelos()
@@ -63,10 +37,7 @@ void FrmMain::ligarModelos()
     connect(&pratica, &SessaoPratica::aviso, this, &FrmMain::Avisar);
     connect(&progresso, &RegistroProgresso::aviso, this, &FrmMain::Avisar);
 
-    // The keyboard reaches everything: F1 opens help on either screen, and
-    // the toolbar, which Esc brings up as the pause window during practice,
-    // stays out of the focus chain (Tab is a key to type there, and on the
-    // user screen the covered toolbar must not take the focus).
+    // The keyboard reaches everything: F1 opens help on either screen.
     auto* ajuda = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(ajuda, &QShortcut::activated, this, [this] {
         if (usuarios.Logado())
@@ -74,8 +45,25 @@ void FrmMain::ligarModelos()
         else
             CmdAjuda2_Click();
     });
-    for (QWidget* w : PicMenu->findChildren<QWidget*>())
-        w->setFocusPolicy(Qt::NoFocus);
+}
+
+void FrmMain::descarregarDepoisDoQuadro()
+{
+    if (gravacaoAgendada)
+        return;
+    gravacaoAgendada = true;
+    QCoreApplication::postEvent(this, new QEvent(EventoDepoisDoQuadro()), Qt::LowEventPriority - 1);
+}
+
+bool FrmMain::event(QEvent* e)
+{
+    // Posted below the repaint's priority, so it runs once the frame is out.
+    if (e->type() == EventoDepoisDoQuadro()) {
+        gravacaoAgendada = false;
+        usuarios.Descarregar();
+        return true;
+    }
+    return QWidget::event(e);
 }
 
 void FrmMain::Avisar(const QString& texto)
@@ -95,6 +83,13 @@ void FrmMain::Avisar(const QString& texto)
 void FrmMain::Mostrar(SessaoPratica::Mudancas o)
 {
     using S = SessaoPratica;
+    // Until the practice screen is built there is nothing to draw on: it
+    // shows the session as it stands when it is built.
+    if (!PraticaPronta()) {
+        if (pratica.Modulo.ListCount() > 0)
+            PrepararPratica();
+        return;
+    }
     const bool texto = pratica.TipoExercicio() == 2;
     if (o & S::LicaoAberta) {
         if (pratica.Modulo.ListCount() > 0) {
@@ -103,11 +98,9 @@ void FrmMain::Mostrar(SessaoPratica::Mudancas o)
             FrmCom::FecharSeAberta();
             FrameTexto->setVisible(texto);
             if (texto)
-                for (QLabel* l : LblLicao)
-                    l->show();
+                LblLicao->show();
         } else if (texto) {
-            for (QLabel* l : LblLicao)
-                l->hide();
+            LblLicao->hide();
         }
     }
     if (o & S::Exercicio) {
@@ -119,12 +112,8 @@ void FrmMain::Mostrar(SessaoPratica::Mudancas o)
                 AplicaLetra(pratica.Modulo.Text());
         }
     }
-    if ((o & S::Texto) && texto) {
-        const QString linha = LblLicao[1]->text();
-        LblLicao[0]->setText(linha.right(pratica.Licao.size()));
-        // Moving the labels repaints what they leave and cover.
-        posicionarTexto(FrameTexto, LblLicao, false);
-    }
+    if ((o & S::Texto) && texto)
+        LblLicao->setDigitados(int(LblLicao->linha().size() - pratica.Licao.size()));
     if (o & S::Contadores) {
         LblAcertos->setText(pratica.PlacarAcertos);
         LblErros->setText(pratica.PlacarErros);
@@ -143,14 +132,19 @@ void FrmMain::Mostrar(SessaoPratica::Mudancas o)
     if (o & S::Ritmo)
         Twips::SetLeft(Prog, pratica.ProgLeft);
     if (o & S::Vermelha) {
+        Imagem* acesa = TeclaVermelha.value(pratica.TeclaVermelha);
         for (Imagem* v : std::as_const(TeclaVermelha))
-            if (!v->isHidden())
+            if (v != acesa && !v->isHidden())
                 v->hide();
-        if (Imagem* v = TeclaVermelha.value(pratica.TeclaVermelha))
-            v->show();
+        if (acesa)
+            acesa->show();
     }
     if (o & S::Proxima)
         AmarelarTecla();
+    if (o & (S::LicaoAberta | S::Exercicio))
+        ultimaTecla.start(); // a new exercise on screen moves again
+    if (o & (S::LicaoAberta | S::Exercicio | S::Seta))
+        atualizarAnimacoes();
     if ((o & S::LicaoAberta) && pratica.Modulo.ListCount() > 0)
         darFocoPicSet();
 }
@@ -162,17 +156,17 @@ void FrmMain::AbrirLicao(int n)
 
 void FrmMain::AtualizarCaption()
 {
+    PrepararPratica();
     LblCaption->setText(pratica.Caption());
 }
 
 void FrmMain::aplicaLetra2()
 {
+    PrepararPratica();
     const QString linha = pratica.LinhaMostrada();
-    LblLicao[0]->setText(linha.right(pratica.Licao.size()));
-    LblLicao[0]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    LblLicao[1]->setText(linha);
-    posicionarTexto(FrameTexto, LblLicao, true);
-    FrameTexto->update();
+    LblLicao->setGeometry(FrameTexto->rect());
+    LblLicao->setLinha(linha);
+    LblLicao->setDigitados(int(linha.size() - pratica.Licao.size()));
 }
 
 void FrmMain::PintarLabel(QLabel* lbl)
@@ -182,17 +176,39 @@ void FrmMain::PintarLabel(QLabel* lbl)
 
 void FrmMain::Seta_Timer()
 {
+    PrepararPratica();
+    if (ultimaTecla.isValid() && ultimaTecla.elapsed() > RepousoMs) {
+        Seta->stop();
+        return;
+    }
     const int topo = Twips::Top(PicSeta);
     Twips::SetTop(PicSeta, topo == SetaTopoAlto ? SetaTopoBaixo : topo - 10);
 }
 
 void FrmMain::TrmUnder_Timer()
 {
-    if (LblLicao[0]->isHidden()) {
-        LblLicao[2]->hide();
+    PrepararPratica();
+    if (LblLicao->isHidden()) {
+        LblLicao->setCursorVisivel(false);
         return;
     }
-    LblLicao[2]->setVisible(LblLicao[2]->isHidden());
+    if (ultimaTecla.isValid() && ultimaTecla.elapsed() > RepousoMs) {
+        TrmUnder->stop();
+        LblLicao->setCursorVisivel(true);
+        return;
+    }
+    LblLicao->setCursorVisivel(!LblLicao->cursorVisivel());
+}
+
+void FrmMain::atualizarAnimacoes()
+{
+    const bool pratica = PraticaPronta() && PicUsuario->isHidden();
+    const bool seta = pratica && !PicSeta->isHidden();
+    const bool cursor = pratica && !FrameTexto->isHidden() && !LblLicao->isHidden();
+    if (seta != Seta->isActive())
+        seta ? Seta->start() : Seta->stop();
+    if (cursor != TrmUnder->isActive())
+        cursor ? TrmUnder->start() : TrmUnder->stop();
 }
 
 void FrmMain::mostrarResultado()
@@ -209,6 +225,10 @@ void FrmMain::mostrarResultado()
 void FrmMain::PicSet_KeyDown(int tecla, Qt::KeyboardModifiers)
 {
     Label1->setText(QString::number(tecla));
+    // A key wakes the arrow and the cursor.
+    ultimaTecla.start();
+    if (!Seta->isActive() || !TrmUnder->isActive())
+        atualizarAnimacoes();
     Form_KeyDown(tecla);
 }
 
@@ -245,6 +265,7 @@ void FrmMain::CmdProx2_Click()
     default:
         break;
     }
+    PrepararPratica();
     if (!PicDedos->isHidden())
         PicDedos->hide();
     BotBranco();
@@ -255,8 +276,7 @@ void FrmMain::CmdAnt2_Click()
 {
     switch (pratica.LicaoAnterior()) {
     case SessaoPratica::Passo::Introducao:
-        PicDedos->show();
-        PicDedos->raise();
+        mostrarIntroducao();
         break;
     case SessaoPratica::Passo::Feito:
         BotBranco();
@@ -302,6 +322,8 @@ void FrmMain::PausarPratica()
 
 void FrmMain::BotBranco()
 {
+    PrepararPratica();
+    criarLegendas();
     for (Imagem* i : {CmdFechar, CmdAjuda, CmdSom, CmdLogoff, CmdProx2, CmdAnt2, CmdOpcao})
         i->setPicture(aBranco);
     CmdSom->setPicture(Estado().SomLigado ? aBranco : bSoml);

@@ -28,6 +28,14 @@ const QStringList NomesCapas = {
 // the cedilla and Shift red keys as well.
 void FrmMain::ConstruirTeclado(int tipo)
 {
+    if (tipo < 0 || tipo > 2)
+        return; // any other value leaves the keyboard as it is
+    // The pictures are drawn once, for the layout in use, when the practice
+    // screen is built.
+    tipoPedido = tipo;
+    if (!PraticaPronta() || tipo == tipoConstruido)
+        return;
+    tipoConstruido = tipo;
     switch (tipo) {
     case 0: ABNT_ABNT2(); break;
     case 1: ABNT_BR(); break;
@@ -64,16 +72,27 @@ void FrmMain::FindTheardlanguage()
 
 void FrmMain::AmarelarTecla()
 {
-    for (Imagem* i : std::as_const(Amarelas))
-        i->hide();
-    for (Imagem* i : std::as_const(Dedos))
-        i->hide();
+    PrepararPratica();
+    Imagem* amarela = nullptr;
+    Imagem* dedo = nullptr;
     if (const std::optional<Destaque> d = DestaqueDe(pratica.Licao.left(1))) {
-        if (Imagem* a = Amarelas.value(d->amarela))
-            a->show();
-        if (Imagem* f = Dedos.value(d->dedo))
-            f->show();
+        amarela = Amarelas.value(d->amarela);
+        dedo = Dedos.value(d->dedo);
     }
+    // Only what changes is hidden or shown, so a key that lights the same
+    // key and finger again repaints nothing.
+    auto acender = [](const QMap<QString, Imagem*>& todas, Imagem*& acesa, Imagem* nova) {
+        if (acesa == nova && (!nova || !nova->isHidden()))
+            return;
+        for (Imagem* i : todas)
+            if (i != nova && !i->isHidden())
+                i->hide();
+        if (nova)
+            nova->show();
+        acesa = nova;
+    };
+    acender(Amarelas, amarelaAcesa, amarela);
+    acender(Dedos, dedoAceso, dedo);
 }
 
 QString FrmMain::FormataTecla(int teclas) const
@@ -83,6 +102,7 @@ QString FrmMain::FormataTecla(int teclas) const
 
 void FrmMain::AplicaLetra(const QString& letras)
 {
+    PrepararPratica();
     for (int i = 0; i < 4; ++i) {
         const QString c = letras.mid(i, 1).toUpper();
         const QString nome = NomeCapa(c);

@@ -114,16 +114,18 @@ void FrmMain::CmdEntrar_Click()
     if (!PedirSenha())
         return;
     usuarios.Entrar();
+    PrepararPratica();
     PicUsuario->hide();
     if (Estado().LicaoAtual != 0) {
         PicDedos->hide();
         pratica.AbrirLicao(Estado().LicaoAtual);
     } else {
-        PicDedos->show();
-        PicDedos->raise();
+        mostrarIntroducao();
     }
     CmdEntrar->setPicture(aBranco);
     TocarSom(QStringLiteral("login"));
+    ultimaTecla.start();
+    atualizarAnimacoes();
     PicSet->setFocus(Qt::OtherFocusReason);
 }
 
@@ -141,6 +143,7 @@ void FrmMain::CmdLogoff_Click()
     // included.
     PicUsuario->show();
     PicUsuario->raise();
+    atualizarAnimacoes();
     usuarios.SalvarUsuario(pratica.ExercicioNaTela());
     usuarios.Sair();
     // The lesson's exercises go with the learner: left open, their position
@@ -150,6 +153,7 @@ void FrmMain::CmdLogoff_Click()
     BotBranco();
     TocarSom(QStringLiteral("logoff"));
     TxtNome->setFocus(Qt::OtherFocusReason);
+    RepousoTexto->start();
 }
 
 void FrmMain::CmdAdd_Click()

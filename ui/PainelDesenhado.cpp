@@ -27,6 +27,15 @@ void PainelDesenhado::paintEvent(QPaintEvent* e)
 {
     if (!desenho)
         return;
+    if (semCache) {
+        QPainter p(this);
+        p.setClipRegion(e->region());
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        desenho(p, rect());
+        return;
+    }
     const qreal dpr = devicePixelRatioF();
     if (cache.isNull() || cache.devicePixelRatio() != dpr || cache.deviceIndependentSize().toSize() != size()) {
         // Rounded up, so a fractional scale never leaves the last column bare.

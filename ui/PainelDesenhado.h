@@ -12,6 +12,12 @@ public:
     // The background picture; rendered once per size and pixel ratio.
     void setDesenho(std::function<void(QPainter&, const QRect&)> desenho);
     void invalidarFundo();
+    // The picture covers the whole panel: what lies under it is never
+    // painted while the panel shows.
+    void setOpaco(bool sim) { setAttribute(Qt::WA_OpaquePaintEvent, sim); }
+    // Drawn straight onto the screen at every paint instead of being kept
+    // as a picture: for a large and cheap background.
+    void setSemCache(bool sim) { semCache = sim; cache = QPixmap(); }
 
 signals:
     void clicado();
@@ -28,4 +34,5 @@ private:
     std::function<void(QPainter&, const QRect&)> desenho;
     QPixmap cache;
     bool pressionado = false;
+    bool semCache = false;
 };

@@ -4,6 +4,8 @@
 #include "course/ModFun.h"
 #include "users/ArquivoUsuarios.h"
 
+#include <utility>
+
 namespace {
 CadastroUsuarios* instancia = nullptr;
 }
@@ -16,6 +18,7 @@ CadastroUsuarios::CadastroUsuarios(QObject* pai)
 
 CadastroUsuarios::~CadastroUsuarios()
 {
+    Descarregar();
     if (instancia == this)
         instancia = nullptr;
 }
@@ -29,6 +32,7 @@ QString CadastroUsuarios::Arquivo() const
 
 void CadastroUsuarios::Carregar()
 {
+    Descarregar();
     vUsuario.clear();
     arquivo.Abrir(vUsuario);
     // A blank line (an editor's extra line end) holds no user: left in, it
@@ -43,10 +47,24 @@ void CadastroUsuarios::Carregar()
 
 bool CadastroUsuarios::Gravar()
 {
+    // The whole file is written: a save still waiting is part of it.
+    pendente = false;
+    aGravar.clear();
     const bool gravado = arquivo.Gravar(vUsuario);
     if (const QString a = arquivo.Aviso(); !a.isEmpty())
         emit aviso(a);
     return gravado;
+}
+
+void CadastroUsuarios::Descarregar()
+{
+    if (!pendente)
+        return;
+    pendente = false;
+    const QStringList registros = std::exchange(aGravar, QStringList());
+    arquivo.Gravar(registros);
+    if (const QString a = arquivo.Aviso(); !a.isEmpty())
+        emit aviso(a);
 }
 
 QString CadastroUsuarios::FalhaAoSalvar(const QString& oque) const
@@ -177,6 +195,12 @@ void CadastroUsuarios::SalvarProgresso(int exercicio)
     // next save would then overwrite another learner.
     if (indice >= 0 && indice < ListCount())
         vUsuario[indice] = registroAtual(exercicio);
+    if (adiar) {
+        aGravar = vUsuario;
+        if (!std::exchange(pendente, true))
+            emit gravacaoAdiada();
+        return;
+    }
     Gravar();
 }
 

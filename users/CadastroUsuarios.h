@@ -35,6 +35,15 @@ public:
     // "Não foi possível salvar ... em <arquivo>: <motivo>" for the last save
     // that failed, naming what was being saved.
     QString FalhaAoSalvar(const QString& oque) const;
+    // With AdiarProgresso set, SalvarProgresso keeps the file's new content
+    // and announces it with `gravacaoAdiada` instead of writing it: the
+    // window writes it once the frame that ends the exercise is out. Any
+    // other save writes the whole file at once (this content included), and
+    // Descarregar writes it now. It is written before the file is read
+    // again and when the store is destroyed.
+    void AdiarProgresso(bool sim) { adiar = sim; }
+    void Descarregar();
+    bool GravacaoPendente() const { return pendente; }
 
     // ---- the records and the names the user list shows --------------------
     // vUsuario: one record line per user; `indice` is its selected record.
@@ -116,12 +125,17 @@ signals:
     // kept under his name elsewhere follows.
     void usuarioRenomeado(const QString& antigo, const QString& novo);
     void usuarioDeletado(const QString& nome);
+    // A progress save waits for Descarregar.
+    void gravacaoAdiada();
 
 private:
     QString registroAtual(int exercicio) const;
     qint16 exercicioNaTela(int exercicio) const;
 
     SessaoUsuarios arquivo;
+    bool adiar = false;
+    bool pendente = false;
+    QStringList aGravar;
     int linha = -1;
     RegistroUsuario carregado;
     bool logado = false;

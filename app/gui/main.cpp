@@ -80,14 +80,17 @@ int main(int argc, char** argv)
     // Ties the window to the installed menu entry (Wayland app id) and gives
     // it the program's icon on the task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.teclomatic.teclomatic"));
-    QIcon icone;
-    for (int n : {16, 32, 48, 256})
-        icone.addFile(QStringLiteral(":/icones/icone%1.png").arg(n), QSize(n, n));
-    QApplication::setWindowIcon(icone);
     Estilo::AplicarFonteGlobal();
 
     ServicosReais servicos;
     FrmMain janela;
+    // The icon's pictures are read once the first frame is out.
+    QObject::connect(&janela, &FrmMain::primeiroQuadro, &app, [] {
+        QIcon icone;
+        for (int n : {16, 32, 48, 256})
+            icone.addFile(QStringLiteral(":/icones/icone%1.png").arg(n), QSize(n, n));
+        QApplication::setWindowIcon(icone);
+    });
     janela.Form_Load();
     return app.exec();
 }

@@ -87,6 +87,9 @@ void JanelaTeste::completarExercicio()
 
 QStringList JanelaTeste::usuariosNoDisco() const
 {
+    // A progress save waits for the frame after the key; that frame is out.
+    if (janela)
+        janela->usuarios.Descarregar();
     QStringList linhas;
     LerArquivo(amb.caminho(QStringLiteral("usuario.dat")), linhas, true);
     return linhas;

@@ -33,7 +33,8 @@ public:
     void tecla(int codigo);
     // Types the whole current exercise correctly.
     void completarExercicio();
-    // Lines of usuario.dat as stored (decoded).
+    // Lines of usuario.dat as stored (decoded), once a save waiting for the
+    // next frame is written.
     QStringList usuariosNoDisco() const;
     // Closes the window as the learner would and starts the program again in
     // the same folder: a new main window, the course state back to its start.

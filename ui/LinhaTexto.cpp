@@ -1,0 +1,159 @@
+#include "ui/LinhaTexto.h"
+
+#include "ui/Estilo.h"
+
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+constexpr int Alinhamento = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight;
+
+// Clips to r as a control of that size would be clipped on screen: its
+// edges rounded to whole device pixels, whatever the scale.
+void recortar(QPainter& p, const QRect& r)
+{
+    const QTransform t = p.deviceTransform();
+    const QRectF d = t.mapRect(QRectF(r));
+    const QRectF alinhado(QPointF(qRound(d.left()), qRound(d.top())), QPointF(qRound(d.right()), qRound(d.bottom())));
+    p.setClipRect(t.inverted().mapRect(alinhado), Qt::IntersectClip);
+}
+}
+
+LinhaTexto::LinhaTexto(QWidget* pai, const QString& nome)
+    : QWidget(pai)
+    , normal(Estilo::Fonte(18))
+    , sublinhada(Estilo::Fonte(18))
+{
+    setObjectName(nome);
+    sublinhada.setUnderline(true);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    if (pai)
+        setGeometry(pai->rect());
+}
+
+void LinhaTexto::setLinha(const QString& linha)
+{
+    texto = linha;
+    feitos = 0;
+    medir();
+    update();
+}
+
+void LinhaTexto::medir()
+{
+    const QFontMetrics fm(normal);
+    avancos.resize(texto.size() + 1);
+    for (int i = 0; i <= texto.size(); ++i)
+        avancos[i] = i == 0 ? 0 : fm.horizontalAdvance(texto.left(i));
+    largura = avancos.last();
+    altura = fm.height() + 4;
+    esquerda = width() / 2 - largura / 2;
+    alto = height() / 2 - altura / 2;
+
+    // Laid out as a painter lays out a one-line text in a box, so it is
+    // drawn exactly as a label would draw it, without being shaped again
+    // at every paint.
+    const QRect caixa(esquerda, alto, largura + 2, altura);
+    QTextOption opcao;
+    opcao.setWrapMode(QTextOption::ManualWrap);
+    opcao.setFlags(QTextOption::IncludeTrailingSpaces);
+    opcao.setTextDirection(Qt::LeftToRight);
+    layout.clearLayout();
+    layout.setFont(normal);
+    layout.setText(texto);
+    layout.setTextOption(opcao);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine linha = layout.createLine();
+    if (linha.isValid()) {
+        linha.setLineWidth(caixa.width());
+        linha.setPosition(QPointF(0, 0));
+    }
+    layout.endLayout();
+    QFontMetricsF fmf(normal);
+    const QRectF limites = fmf.boundingRect(QRectF(caixa), Alinhamento, texto);
+    origem = QPointF(caixa.x(), limites.y());
+}
+
+QRect LinhaTexto::celulaCursor(int i) const
+{
+    const int w = i >= 0 && i < texto.size() ? avancos.at(i + 1) - avancos.at(i) : 0;
+    return QRect(xDe(i), alto, qMax(w, 4) + 2, altura);
+}
+
+void LinhaTexto::setDigitados(int n)
+{
+    n = qBound(0, n, int(texto.size()));
+    if (n == feitos)
+        return;
+    const int de = qMin(n, feitos);
+    const int ate = qMax(n, feitos);
+    // What turns grey (or blue again) and both cursor cells.
+    const QRect mudou = QRect(QPoint(xDe(de), alto), QPoint(xDe(ate) - 1, alto + altura - 1))
+                            .united(celulaCursor(feitos))
+                            .united(celulaCursor(n));
+    feitos = n;
+    update(mudou);
+}
+
+void LinhaTexto::setCursorVisivel(bool sim)
+{
+    if (sim == cursor)
+        return;
+    cursor = sim;
+    update(celulaCursor(feitos));
+}
+
+void LinhaTexto::resizeEvent(QResizeEvent*)
+{
+    medir();
+}
+
+void LinhaTexto::paintEvent(QPaintEvent* e)
+{
+    if (texto.isEmpty())
+        return;
+    QPainter p(this);
+    p.setClipRegion(e->region());
+    p.setFont(normal);
+    // Only the characters the repainted area touches, one more on each side
+    // for the glyphs that reach past their cell.
+    const QRect area = e->rect();
+    int de = 0;
+    while (de < texto.size() && xDe(de + 1) < area.left())
+        ++de;
+    int ate = de;
+    while (ate < texto.size() && xDe(ate) <= area.right())
+        ++ate;
+    de = qMax(0, de - 1);
+    ate = qMin(int(texto.size()), ate + 1);
+    const QList<QGlyphRun> glifos = layout.glyphRuns(de, ate - de);
+    auto desenhar = [&] {
+        for (const QGlyphRun& g : glifos)
+            p.drawGlyphRun(origem, g);
+    };
+    // The whole line in grey...
+    const QRect caixa(esquerda, alto, largura + 2, altura);
+    recortar(p, caixa);
+    p.setPen(Estilo::CinzaTexto());
+    desenhar();
+    if (feitos >= texto.size())
+        return;
+    // ... the same glyphs in blue from the first character still to type...
+    const int x = xDe(feitos);
+    p.setPen(Estilo::AzulTexto());
+    p.save();
+    recortar(p, QRect(x, alto, esquerda + largura + 2 - x, altura));
+    desenhar();
+    p.restore();
+    // ... and the cursor drawn over that character.
+    if (cursor) {
+        const QRect celula = celulaCursor(feitos);
+        recortar(p, celula);
+        p.setFont(sublinhada);
+        p.drawText(celula, Alinhamento, cursorTexto());
+    }
+}
