@@ -534,7 +534,7 @@ void DesenharDedos(QPainter& p, const QRect& r)
         "As saliências das teclas F e J guiam os indicadores sem que você olhe para o teclado. "
         "Cada dedo alcança apenas as teclas da sua cor, e os polegares cuidam da barra de espaço. "
         "As maiúsculas podem ser digitadas com Shift ou sem ele: o que conta é a tecla certa. "
-        "Quando estiver pronto, clique em \"Proxima Lição\" para começar a lição 1.");
+        "Quando estiver pronto, aperte Enter ou clique em \"Proxima Lição\" para começar a lição 1.");
     p.drawText(QRectF(x0, yl + 36, passo * 10, 110), Qt::AlignLeft | Qt::TextWordWrap, texto);
     p.restore();
 }
