@@ -80,6 +80,7 @@ public:
     void aplicaLetra2();
     void PintarLabel(QLabel* lbl);
     void Seta_Timer();
+    void limparRastroDaSeta();
     void TrmUnder_Timer();
 
     // ---- keystroke evaluation ----------------------------------------------

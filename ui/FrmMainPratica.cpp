@@ -126,6 +126,7 @@ void FrmMain::Mostrar(SessaoPratica::Mudancas o)
         for (int i = 0; i < 5; ++i)
             qLetra[i]->setVisible(!texto && pratica.CapasVisiveis[i]);
     if (o & S::Seta) {
+        limparRastroDaSeta();
         Twips::SetLeft(PicSeta, pratica.SetaLeft);
         PicSeta->setVisible(pratica.SetaVisivel);
     }
@@ -174,6 +175,15 @@ void FrmMain::PintarLabel(QLabel* lbl)
     lbl->setStyleSheet(QStringLiteral("color: rgb(0,97,187); background: transparent;"));
 }
 
+// At a fractional scale the arrow's edges fall between device pixels, and
+// the area it leaves is repainted a device pixel short: the panel repaints
+// one pixel more around it.
+void FrmMain::limparRastroDaSeta()
+{
+    if (PicSeta && PicSeta->isVisible())
+        PicInter->update(PicSeta->geometry().adjusted(-1, -1, 1, 1));
+}
+
 void FrmMain::Seta_Timer()
 {
     PrepararPratica();
@@ -182,6 +192,7 @@ void FrmMain::Seta_Timer()
         return;
     }
     const int topo = Twips::Top(PicSeta);
+    limparRastroDaSeta();
     Twips::SetTop(PicSeta, topo == SetaTopoAlto ? SetaTopoBaixo : topo - 10);
 }
 
