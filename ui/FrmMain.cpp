@@ -426,15 +426,13 @@ void FrmMain::criarTelaUsuario()
     setTabOrder(TxtNome, ListUsuario);
 }
 
-namespace {
 // Buttons, their partner images and their hover pictures.
-struct LinhaBotao {
+struct FrmMain::LinhaBotao {
     Imagem* cmd;
     Imagem* bol;
     const QPixmap* hover;
     void (FrmMain::*clique)();
 };
-}
 
 void FrmMain::ligarEventos()
 {
@@ -455,18 +453,7 @@ void FrmMain::ligarEventos()
         {CmdFechar2, BolFechar2, &aFechar, &FrmMain::CmdFechar2_Click},
         {CmdOpcao, CmdOpcao2, &Aopcao, &FrmMain::CmdOpcao_Click},
     };
-    for (const LinhaBotao& l : linhas) {
-        Imagem* alvo = l.cmd;
-        const QPixmap* figura = l.hover;
-        auto acender = [this, alvo, figura] {
-            criarLegendas();
-            alvo->setPicture(*figura);
-        };
-        connect(l.cmd, &Imagem::mouseMovido, this, acender);
-        connect(l.bol, &Imagem::mouseMovido, this, acender);
-        connect(l.cmd, &Imagem::clicado, this, l.clique);
-        connect(l.bol, &Imagem::clicado, this, l.clique);
-    }
+    ligarBotoes(linhas);
 
     connect(CmdCadastrar, &Imagem::clicado, this, &FrmMain::CmdAdd_Click);
     connect(CmdPerfil, &Imagem::clicado, this, &FrmMain::CmdPerfil_Click);
@@ -481,6 +468,24 @@ void FrmMain::ligarEventos()
     // it never reaches the window, which by then shows the practice screen.
     TxtNome->installEventFilter(this);
     ListUsuario->installEventFilter(this);
+}
+
+// A button and its partner picture: both click through, and the pointer
+// over either lights the button's caption.
+void FrmMain::ligarBotoes(const QList<LinhaBotao>& linhas)
+{
+    for (const LinhaBotao& l : linhas) {
+        Imagem* alvo = l.cmd;
+        const QPixmap* figura = l.hover;
+        auto acender = [this, alvo, figura] {
+            criarLegendas();
+            alvo->setPicture(*figura);
+        };
+        connect(l.cmd, &Imagem::mouseMovido, this, acender);
+        connect(l.bol, &Imagem::mouseMovido, this, acender);
+        connect(l.cmd, &Imagem::clicado, this, l.clique);
+        connect(l.bol, &Imagem::clicado, this, l.clique);
+    }
 }
 
 void FrmMain::ligarEventosPratica()
@@ -498,18 +503,7 @@ void FrmMain::ligarEventosPratica()
         {CmdAjuda, BolAjuda, &aAjuda, &FrmMain::CmdAjuda_Click},
         {CmdFechar, BolFechar, &aFechar, &FrmMain::CmdFechar_Click},
     };
-    for (const LinhaBotao& l : linhas) {
-        Imagem* alvo = l.cmd;
-        const QPixmap* figura = l.hover;
-        auto acender = [this, alvo, figura] {
-            criarLegendas();
-            alvo->setPicture(*figura);
-        };
-        connect(l.cmd, &Imagem::mouseMovido, this, acender);
-        connect(l.bol, &Imagem::mouseMovido, this, acender);
-        connect(l.cmd, &Imagem::clicado, this, l.clique);
-        connect(l.bol, &Imagem::clicado, this, l.clique);
-    }
+    ligarBotoes(linhas);
     auto somHover = [this] {
         criarLegendas();
         CmdSom->setPicture(Estado().SomLigado ? aSom : ASoml);

@@ -244,6 +244,8 @@ private:
     // moving without a key.
     static constexpr qint64 RepousoMs = 10000;
     void ligarModelos();
+    struct LinhaBotao;
+    void ligarBotoes(const QList<LinhaBotao>& linhas);
     // Draws what the practice session reports as changed.
     void Mostrar(SessaoPratica::Mudancas o);
     void mostrarResultado();
