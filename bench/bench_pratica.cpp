@@ -4,6 +4,8 @@
 // times opening a lesson and reports the peak memory of the run.
 //
 // Run: bench_pratica [lesson-drill] [lesson-text]   (defaults 5 and 46)
+//      bench_pratica --pinturas   lists what every paint event of a few keys
+//                                 in each lesson asks to paint
 //
 // Instructions per key: run it under valgrind's callgrind,
 //   valgrind --tool=callgrind bench_pratica
@@ -36,7 +38,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
+#include <map>
 #include <numeric>
+#include <string>
 #include <vector>
 
 namespace {
@@ -153,6 +157,52 @@ struct FimDoQuadro : QObject {
 };
 FimDoQuadro fimDoQuadro;
 
+// With --pinturas: every paint event while on, with the widget and the area
+// it was asked to paint, so a key that repaints too much shows where.
+struct RegistroPinturas : QObject {
+    bool ligado = false;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (ligado && e->type() == QEvent::Paint) {
+            const QRegion& r = static_cast<QPaintEvent*>(e)->region();
+            qint64 area = 0;
+            for (const QRect& q : r)
+                area += qint64(q.width()) * q.height();
+            const QRect b = r.boundingRect();
+            std::printf("    paint %-16s %-22s %3d rects, %7lld px, bounds %d,%d %dx%d\n",
+                        o->metaObject()->className(), qPrintable(o->objectName()), int(r.rectCount()),
+                        area, b.x(), b.y(), b.width(), b.height());
+        }
+        return QObject::eventFilter(o, e);
+    }
+};
+RegistroPinturas registroPinturas;
+
+// With --pinturas, the time of every paint event by widget, over a whole
+// lesson: where the repaint after a key goes.
+struct AplicacaoMedida : QApplication {
+    using QApplication::QApplication;
+    bool medir = false;
+    struct Soma {
+        qint64 ns = 0, maximo = 0;
+        int vezes = 0;
+    };
+    std::map<std::string, Soma> somas;
+    bool notify(QObject* o, QEvent* e) override
+    {
+        if (!medir || e->type() != QEvent::Paint)
+            return QApplication::notify(o, e);
+        QElapsedTimer t;
+        t.start();
+        const bool r = QApplication::notify(o, e);
+        Soma& s = somas[std::string(o->metaObject()->className()) + " " + o->objectName().toStdString()];
+        s.ns += t.nsecsElapsed();
+        s.maximo = std::max(s.maximo, t.nsecsElapsed());
+        ++s.vezes;
+        return r;
+    }
+};
+
 void Pintar(FrmMain& w, Pintura modo)
 {
     if (modo == Pintura::Painel)
@@ -244,10 +294,12 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    AplicacaoMedida app(argc, argv);
     app.installEventFilter(&fimDoQuadro);
-    const int licaoTeclas = argc > 1 ? std::atoi(argv[1]) : 5;
-    const int licaoTexto = argc > 2 ? std::atoi(argv[2]) : 46;
+    QStringList args = app.arguments().mid(1);
+    const bool listarPinturas = args.removeAll(QStringLiteral("--pinturas")) > 0;
+    const int licaoTeclas = args.size() > 0 ? args.at(0).toInt() : 5;
+    const int licaoTexto = args.size() > 1 ? args.at(1).toInt() : 46;
 
     // A fresh application folder with the built lesson modules and one user.
     QTemporaryDir pasta;
@@ -297,6 +349,42 @@ int main(int argc, char** argv)
     }
     if (Estado().TipoExercicio != 1)
         std::fprintf(stderr, "warning: lesson %d is not a key drill\n", licaoTeclas);
+
+    if (listarPinturas) {
+        app.installEventFilter(&registroPinturas);
+        for (const int licao : {licaoTeclas, licaoTexto}) {
+            Estado().LicaoAtual = qint16(licao);
+            w.AbrirLicao(licao);
+            QCoreApplication::processEvents();
+            for (int i = 0; i < 12 && w.pratica.Modulo.ListCount() > 0; ++i) {
+                const QChar c = w.pratica.Licao.isEmpty() ? QChar() : w.pratica.Licao.at(0);
+                std::printf("lesson %d, key %d ('%s')\n", licao, i, qPrintable(QString(c)));
+                registroPinturas.ligado = true;
+                w.PicSet_KeyDown(CodigoPara(c));
+                QCoreApplication::processEvents();
+                registroPinturas.ligado = false;
+                while (w.pratica.TeclasBloqueadas) {
+                    w.pratica.TrmRepoem_Timer();
+                    QCoreApplication::processEvents();
+                }
+            }
+            // Then the whole lesson, timing each widget's paint events
+            // (nested paints count in their parents as well).
+            app.removeEventFilter(&registroPinturas);
+            Medidas m;
+            app.medir = true;
+            DigitarLicao(w, m, Pintura::Eventos);
+            app.medir = false;
+            std::printf("lesson %d, %d keys: paint events by widget (microseconds per key)\n", licao, m.teclas);
+            for (const auto& [nome, soma] : app.somas)
+                std::printf("  %-40s %6d events %8.1f per key, longest %8.1f\n", nome.c_str(), soma.vezes,
+                            double(soma.ns) / 1000.0 / m.teclas, double(soma.maximo) / 1000.0);
+            app.somas.clear();
+            app.installEventFilter(&registroPinturas);
+        }
+        Plataforma() = Servicos{};
+        return 0;
+    }
 
     // Each lesson is typed twice: once with the panel repainted whole after
     // every key, once with the event loop painting what changed.

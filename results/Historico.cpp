@@ -148,23 +148,35 @@ bool Historico::GravarExercicio(const QString& usuario, const QDateTime& momento
     QSqlDatabase db = banco(conexao);
     if (!db.transaction())
         return falhou(QStringLiteral("gravar"), db.lastError().text());
-    bool ok = true;
+    // Each statement is prepared once for all the exercise's keys.
+    QSqlQuery q(db);
+    QSqlQuery troca(db);
+    bool ok = q.prepare(QStringLiteral("INSERT INTO teclas (usuario, momento, licao, exercicio, teclado, esperado,"
+                                       " acertos, erros, ms_total, ms_amostras) VALUES (?,?,?,?,?,?,?,?,?,?)"))
+        && troca.prepare(QStringLiteral("INSERT INTO trocas (tecla, digitado, vezes) VALUES (?, COALESCE(?, ''), ?)"));
+    if (!ok)
+        falhou(QStringLiteral("gravar"), q.lastError().isValid() ? q.lastError().text() : troca.lastError().text());
+    const QString quando = Momento(momento);
     for (auto i = teclas.cbegin(); ok && i != teclas.cend(); ++i) {
-        QSqlQuery q(db);
-        ok = q.prepare(QStringLiteral("INSERT INTO teclas (usuario, momento, licao, exercicio, teclado, esperado,"
-                                      " acertos, erros, ms_total, ms_amostras) VALUES (?,?,?,?,?,?,?,?,?,?)"));
-        for (const QVariant& v : QVariantList{usuario, Momento(momento), licao, exercicio, teclado,
-                                              QString(i.key()), i->acertos, i->erros, i->msTotal, i->msAmostras})
-            q.addBindValue(v);
-        ok = ok && q.exec();
+        int n = 0;
+        for (const QVariant& v : {QVariant(usuario), QVariant(quando), QVariant(licao), QVariant(exercicio),
+                                  QVariant(teclado), QVariant(QString(i.key())), QVariant(i->acertos),
+                                  QVariant(i->erros), QVariant(i->msTotal), QVariant(i->msAmostras)})
+            q.bindValue(n++, v);
+        ok = q.exec();
         if (!ok) {
             falhou(QStringLiteral("gravar"), q.lastError().text());
             break;
         }
-        const qint64 id = q.lastInsertId().toLongLong();
-        for (auto t = i->trocas.cbegin(); ok && t != i->trocas.cend(); ++t)
-            ok = executar(QStringLiteral("INSERT INTO trocas (tecla, digitado, vezes) VALUES (?, COALESCE(?, ''), ?)"),
-                          {id, t.key(), t.value()});
+        const QVariant id = q.lastInsertId();
+        for (auto t = i->trocas.cbegin(); ok && t != i->trocas.cend(); ++t) {
+            troca.bindValue(0, id);
+            troca.bindValue(1, t.key());
+            troca.bindValue(2, t.value());
+            ok = troca.exec();
+            if (!ok)
+                falhou(QStringLiteral("gravar"), troca.lastError().text());
+        }
     }
     return concluir(db, ok, QStringLiteral("gravar"));
 }

@@ -26,6 +26,7 @@ RegistroProgresso::RegistroProgresso(SessaoPratica& s, CadastroUsuarios& u, QObj
 
 RegistroProgresso::~RegistroProgresso()
 {
+    Descarregar();
     if (instancia == this)
         instancia = nullptr;
 }
@@ -36,6 +37,7 @@ QString RegistroProgresso::Caminho() const { return Historico::CaminhoAoLado(usu
 
 Historico* RegistroProgresso::Banco()
 {
+    Descarregar();
     // The user file may move to the account's data folder at start-up: the
     // history goes where the user file is.
     if (banco && banco->Caminho() != Caminho())
@@ -87,10 +89,25 @@ void RegistroProgresso::exercicioTerminado()
     if (feito.isEmpty())
         return;
     const EstadoCurso& e = Estado();
-    if (Historico* h = Banco()) {
-        if (!h->GravarExercicio(e.NomeUsuario, Agora(), e.LicaoAtual, sessao.ExercicioNaTela(), e.TipoTeclado, feito))
+    pendentes.append({e.NomeUsuario, Agora(), e.LicaoAtual, sessao.ExercicioNaTela(), e.TipoTeclado, feito});
+    if (adiar)
+        emit gravacaoAdiada();
+    else
+        Descarregar();
+}
+
+void RegistroProgresso::Descarregar()
+{
+    if (pendentes.isEmpty())
+        return;
+    // Taken first: opening the history below comes back here.
+    const QList<ExercicioPendente> lista = std::exchange(pendentes, {});
+    Historico* h = Banco();
+    for (const ExercicioPendente& p : lista)
+        if (h && !h->GravarExercicio(p.usuario, p.momento, p.licao, p.exercicio, p.teclado, p.teclas)) {
             falhou();
-    }
+            break;
+        }
 }
 
 void RegistroProgresso::licaoTerminada()
@@ -125,6 +142,7 @@ void RegistroProgresso::licaoTerminada()
 
 void RegistroProgresso::renomeado(const QString& antigo, const QString& novo)
 {
+    Descarregar();
     // Without a history file there is nothing to carry over.
     if (!banco && !QFileInfo::exists(Caminho()))
         return;
@@ -134,6 +152,7 @@ void RegistroProgresso::renomeado(const QString& antigo, const QString& novo)
 
 void RegistroProgresso::deletado(const QString& nome)
 {
+    Descarregar();
     if (!banco && !QFileInfo::exists(Caminho()))
         return;
     if (Historico* h = Banco(); h && !h->Apagar(nome))

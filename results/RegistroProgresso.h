@@ -25,9 +25,18 @@ public:
     ~RegistroProgresso() override;
     static RegistroProgresso* Instancia();
 
-    // The history beside the user file, opened now if it was not yet; null
-    // when it cannot be used (the learner has then been told).
+    // The history beside the user file, opened now if it was not yet, with
+    // any exercise still waiting written in; null when it cannot be used
+    // (the learner has then been told).
     Historico* Banco();
+
+    // With AdiarGravacao set, a finished exercise's keys wait in memory and
+    // are announced with `gravacaoAdiada`, so the window can write them once
+    // the next exercise is on screen; Descarregar writes them now, in the
+    // order they came. They are written as well before anything else is
+    // read from or written to the history, and when the recorder goes.
+    void AdiarGravacao(bool sim) { adiar = sim; }
+    void Descarregar();
     QString Caminho() const;
 
     // The keys of the lesson being typed, or of the one just finished.
@@ -40,6 +49,8 @@ signals:
     void aviso(const QString& texto);
     // A finished lesson was written to the history.
     void licaoGravada();
+    // A finished exercise waits for Descarregar.
+    void gravacaoAdiada();
 
 private:
     void teclaJulgada(QChar esperado, const QString& digitado, bool acerto, qint64 ms);
@@ -59,4 +70,12 @@ private:
     QString chaveLicao;
     int exerciciosFeitos = 0;
     bool avisado = false;
+    bool adiar = false;
+    struct ExercicioPendente {
+        QString usuario;
+        QDateTime momento;
+        int licao, exercicio, teclado;
+        MapaTeclas teclas;
+    };
+    QList<ExercicioPendente> pendentes;
 };

@@ -203,10 +203,17 @@ void TstNucleoHistorico::praticaGravaNoHistorico()
     t.entrar();
     QVERIFY(!QFile::exists(t.caminho(QStringLiteral("historico.db")))); // not before it is needed
 
-    // Exercise 1: an L where the first K is expected.
+    // Exercise 1: an L where the first K is expected. Its keys wait until
+    // the window has shown the next exercise.
+    reg.AdiarGravacao(true);
+    QSignalSpy adiada(&reg, &RegistroProgresso::gravacaoAdiada);
     t.digitar(QStringLiteral("JL"));
     t.completarExercicio();
+    QCOMPARE(adiada.size(), 1);
+    QVERIFY(!QFile::exists(t.caminho(QStringLiteral("historico.db"))));
+    reg.Descarregar();
     QVERIFY(QFile::exists(t.caminho(QStringLiteral("historico.db"))));
+    QCOMPARE(Historico(t.caminho(QStringLiteral("historico.db"))).Teclas(QStringLiteral("Ana")).value(u'K').erros, 1);
     t.digitar(QStringLiteral("L"));
     t.completarExercicio();
     QCOMPARE(t.licoesTerminadas, 1);

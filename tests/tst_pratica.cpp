@@ -10,6 +10,8 @@
 #include "ui/JanelaResultado.h"
 #include "ui/LinhaTexto.h"
 #include "ui/PainelDesenhado.h"
+#include "ui/Rotulo.h"
+#include "ui/Estilo.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -119,6 +121,7 @@ private slots:
 
     // Timers and live figures.
     void setaSobeEDesce();
+    void placarDesenhaComoUmRotulo();
 
     // Exercises and lessons.
     void fimDeLicao_data();
@@ -366,6 +369,36 @@ void TstPratica::setaSobeEDesce()
     QCOMPARE(Twips::Top(w.PicSeta), 1160);
     // The bob never moves the arrow sideways.
     QCOMPARE(Twips::Left(w.PicSeta), 1590);
+}
+
+// The figures under the caps keep their text laid out between keys, and
+// must look exactly like the labels they replace, at any scale.
+void TstPratica::placarDesenhaComoUmRotulo()
+{
+    for (const qreal dpr : {1.0, 1.25, 2.0})
+        for (const QString& texto : {QStringLiteral("0"), QStringLiteral("187 CPM"), QStringLiteral("1024 TPM"), QStringLiteral("Teclomatic - Lição: 12")}) {
+            QWidget fundo;
+            fundo.resize(240, 40);
+            QLabel rotulo(texto, &fundo);
+            Rotulo rapido(texto, &fundo);
+            for (QLabel* l : {&rotulo, static_cast<QLabel*>(&rapido)}) {
+                l->setGeometry(3, 5, 200, 21);
+                l->setFont(Estilo::Fonte(11, true));
+                Estilo::Colorir(l, QColor(0, 97, 187));
+            }
+            // Off a whole device pixel too, as on screen at 125 %.
+            auto desenho = [dpr](QLabel& l) {
+                QImage img(QSize(210, 30) * dpr, QImage::Format_ARGB32_Premultiplied);
+                img.setDevicePixelRatio(dpr);
+                img.fill(Qt::white);
+                l.render(&img, QPoint(3, 5), QRegion(), QWidget::DrawChildren);
+                return img;
+            };
+            QCOMPARE(desenho(rapido), desenho(rotulo));
+            rapido.setText(texto + QStringLiteral("7")); // laid out again
+            rotulo.setText(texto + QStringLiteral("7"));
+            QCOMPARE(desenho(rapido), desenho(rotulo));
+        }
 }
 
 // ---------------------------------------------------------------------------

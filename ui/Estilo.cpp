@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QToolTip>
+#include <QWidget>
 
 QString Estilo::FamiliaFonte() { return QStringLiteral("Liberation Sans"); }
 
@@ -164,4 +166,17 @@ QString Estilo::FolhaCampos()
 void Estilo::AplicarFonteGlobal()
 {
     QApplication::setFont(Fonte(9));
+    // Tooltips in the program's colours (the style sheets of the windows
+    // say the same for their own fields).
+    QPalette dica = QToolTip::palette();
+    dica.setColor(QPalette::ToolTipBase, QColor(255, 250, 220));
+    dica.setColor(QPalette::ToolTipText, QColor(0, 58, 128));
+    QToolTip::setPalette(dica);
+}
+
+void Estilo::Colorir(QWidget* w, const QColor& cor)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, cor);
+    w->setPalette(p);
 }

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <functional>
 
+class QWidget;
+
 class QPainter;
 class QWidget;
 
@@ -48,4 +50,7 @@ void DesenharDisco(QPainter& p, const QRectF& r);
 // Style sheet for text boxes and lists drawn in the program's look.
 QString FolhaCampos();
 void AplicarFonteGlobal();
+// The text colour of a label, through its palette: cheaper to paint than a
+// style sheet, which the practice screen's labels repaint under every key.
+void Colorir(QWidget* w, const QColor& cor);
 }

@@ -16,6 +16,7 @@
 #include "ui/Imagem.h"
 #include "ui/LinhaTexto.h"
 #include "ui/PainelDesenhado.h"
+#include "ui/Rotulo.h"
 #include "ui/Twips.h"
 #include "ui/art/ArteJanelas.h"
 
@@ -37,9 +38,11 @@
 namespace {
 FrmMain* instancia = nullptr;
 
+// Labels on the practice screen repaint under every key: they keep their
+// text laid out (Rotulo). The user screen's follow its style sheet.
 QLabel* rotulo(QWidget* pai, const QString& nome, const QString& texto)
 {
-    auto* l = new QLabel(texto, pai);
+    auto* l = pai && pai->objectName() == QLatin1String("PicInter") ? new Rotulo(texto, pai) : new QLabel(texto, pai);
     l->setObjectName(nome);
     l->setAttribute(Qt::WA_TranslucentBackground);
     return l;
@@ -77,7 +80,6 @@ FrmMain::FrmMain(QWidget* pai)
     setWindowFlag(Qt::FramelessWindowHint);
     setMinimumSize(800, 600);
     resize(1024, 768);
-    setStyleSheet(Estilo::FolhaCampos());
     criarControles();
     ligarEventos();
     ligarModelos();
@@ -207,7 +209,7 @@ void FrmMain::criarTelaPratica()
     Twips::SetPos(LblCaption, 105, 120);
     LblCaption->resize(780, 18);
     LblCaption->setFont(Estilo::Fonte(10, true));
-    LblCaption->setStyleSheet(QStringLiteral("color: white;"));
+    Estilo::Colorir(LblCaption, Qt::white);
 
     for (int i = 0; i < 5; ++i) {
         qLetra[i] = new Imagem(PicInter, QStringLiteral("qLetra%1").arg(i));
@@ -332,6 +334,10 @@ void FrmMain::criarTelaUsuario()
         ArteJanelas::DesenharBarra(p, QRect(0, 507, 800, 93), botoes);
     });
     PicUsuario->setOpaco(true);
+    // The text boxes, the list and the check box live on the user screen
+    // only. A style sheet restyles every widget under it, at a cost on each
+    // paint, so the practice screen's labels and pictures stay out of it.
+    PicUsuario->setStyleSheet(Estilo::FolhaCampos());
 
     TxtNome = caixa(PicUsuario, QStringLiteral("TxtNome"), false);
     TxtNome->setGeometry(46, 148, 298, 30);
@@ -442,9 +448,11 @@ void FrmMain::ligarEventos()
     connect(PicInter, &PainelDesenhado::clicado, this, &FrmMain::PicInter_Click);
     connect(PicUsuario, &PainelDesenhado::mouseMovido, this, [this] { PicUsuario_MouseMove(); });
     connect(&usuarios, &CadastroUsuarios::gravacaoAdiada, this, &FrmMain::descarregarDepoisDoQuadro);
-    // Progress saved at the end of an exercise is written once the frame
-    // that shows the next one is out.
+    connect(&progresso, &RegistroProgresso::gravacaoAdiada, this, &FrmMain::descarregarDepoisDoQuadro);
+    // Progress saved at the end of an exercise, and the exercise's line in
+    // the history, are written once the frame that shows the next one is out.
     usuarios.AdiarProgresso(true);
+    progresso.AdiarGravacao(true);
 
     const QList<LinhaBotao> linhas = {
         {CmdEntrar, BolEntrar2, &aEntrar, &FrmMain::CmdEntrar_Click},
@@ -590,6 +598,7 @@ void FrmMain::Form_Unload()
         return;
     descarregado = true;
     usuarios.Descarregar();
+    progresso.Descarregar();
     if (usuarios.Logado()) {
         usuarios.SalvarUsuario(pratica.ExercicioNaTela());
         usuarios.Sair();

@@ -9,6 +9,7 @@
 #include "ui/FrmBox.h"
 #include "ui/FrmBoxFim.h"
 #include "ui/FrmCom.h"
+#include "ui/Estilo.h"
 #include "ui/FrmFim.h"
 #include "ui/FrmPausa.h"
 #include "ui/Imagem.h"
@@ -61,6 +62,7 @@ bool FrmMain::event(QEvent* e)
     if (e->type() == EventoDepoisDoQuadro()) {
         gravacaoAgendada = false;
         usuarios.Descarregar();
+        progresso.Descarregar();
         return true;
     }
     return QWidget::event(e);
@@ -125,10 +127,13 @@ void FrmMain::Mostrar(SessaoPratica::Mudancas o)
     if (o & (S::Capas | S::LicaoAberta))
         for (int i = 0; i < 5; ++i)
             qLetra[i]->setVisible(!texto && pratica.CapasVisiveis[i]);
-    if (o & S::Seta) {
+    // The arrow points at the caps; the running text's panel lies over it,
+    // so under a running text it stays hidden rather than moving (and being
+    // repainted) out of sight.
+    if (o & (S::Seta | S::LicaoAberta)) {
         limparRastroDaSeta();
         Twips::SetLeft(PicSeta, pratica.SetaLeft);
-        PicSeta->setVisible(pratica.SetaVisivel);
+        PicSeta->setVisible(pratica.SetaVisivel && !texto);
     }
     if (o & S::Ritmo)
         Twips::SetLeft(Prog, pratica.ProgLeft);
@@ -172,7 +177,7 @@ void FrmMain::aplicaLetra2()
 
 void FrmMain::PintarLabel(QLabel* lbl)
 {
-    lbl->setStyleSheet(QStringLiteral("color: rgb(0,97,187); background: transparent;"));
+    Estilo::Colorir(lbl, QColor(0, 97, 187));
 }
 
 // At a fractional scale the arrow's edges fall between device pixels, and

@@ -57,6 +57,9 @@ void pintarLayout(FrmMain& w, int tipo)
         it.value()->setPicture(ArteTeclado::TeclaVermelha(it.key(), tipo, dpr));
     }
     w.ImgTeclado->setPicture(tipo == 0 ? QPixmap() : ArteTeclado::Teclado(tipo, dpr));
+    // The ABNT2 keyboard is part of the background: the empty picture stays
+    // hidden, out of the repaints under every key.
+    w.ImgTeclado->setVisible(tipo != 0);
 }
 }
 

@@ -116,8 +116,8 @@ void LinhaTexto::paintEvent(QPaintEvent* e)
 {
     if (texto.isEmpty())
         return;
+    // The painter starts clipped to the repainted region already.
     QPainter p(this);
-    p.setClipRegion(e->region());
     p.setFont(normal);
     // Only the characters the repainted area touches, one more on each side
     // for the glyphs that reach past their cell.

@@ -41,15 +41,26 @@ void PainelDesenhado::paintEvent(QPaintEvent* e)
         // Rounded up, so a fractional scale never leaves the last column bare.
         cache = QPixmap(QSize(qCeil(width() * dpr), qCeil(height() * dpr)));
         cache.setDevicePixelRatio(dpr);
-        cache.fill(Qt::transparent);
+        // An opaque panel keeps an opaque picture, which the painter copies
+        // line by line instead of blending pixel by pixel.
+        cache.fill(testAttribute(Qt::WA_OpaquePaintEvent) ? Qt::black : Qt::transparent);
         QPainter pc(&cache);
         pc.setRenderHint(QPainter::Antialiasing);
         pc.setRenderHint(QPainter::TextAntialiasing);
         pc.setRenderHint(QPainter::SmoothPixmapTransform);
         desenho(pc, rect());
     }
+    // Rectangle by rectangle, each under a clip of its own: a key changes a
+    // few small places far apart, and the painter copies a picture straight
+    // only under a rectangular clip (under the region's it blends span by
+    // span, on worker threads when tall).
     QPainter p(this);
-    p.drawPixmap(e->rect(), cache, QRectF(QPointF(e->rect().topLeft()) * dpr, QSizeF(e->rect().size()) * dpr));
+    const QRegion& regiao = e->region();
+    for (const QRect& r : regiao) {
+        if (regiao.rectCount() > 1)
+            p.setClipRect(r);
+        p.drawPixmap(r, cache, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+    }
 }
 
 void PainelDesenhado::mousePressEvent(QMouseEvent* e)
