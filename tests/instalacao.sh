@@ -33,6 +33,9 @@ for f in bip login logoff erro fim; do
   [ -s "$dados/$f.wav" ] || falha "share/teclomatic/$f.wav missing"
 done
 [ -s "$dados/Ajuda.html" ] || falha "share/teclomatic/Ajuda.html missing"
+# The sound module, found from the executable through its library folder.
+[ -n "$(find "$raiz"/lib* -path '*/teclomatic/teclomatic_som.so' 2>/dev/null)" ] \
+  || falha "teclomatic_som.so missing from the library folder"
 for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/man/man1/teclomatic.1.gz \
          share/doc/teclomatic/copyright share/doc/teclomatic/changelog.gz; do

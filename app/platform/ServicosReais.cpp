@@ -9,7 +9,9 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QSettings>
-#include <QSoundEffect>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
@@ -19,24 +21,48 @@
 
 SomQt::SomQt() = default;
 
-SomQt::~SomQt() { qDeleteAll(efeitos); }
+SomQt::~SomQt() = default;
+
+QStringList SomQt::CaminhosModulo()
+{
+    const QString pasta = QCoreApplication::applicationDirPath();
+    QStringList r{pasta + QStringLiteral("/teclomatic_som.so")};
+    if (const QString relativo = QStringLiteral(TECLOMATIC_MODULOS_RELATIVO); !relativo.isEmpty())
+        r << QDir::cleanPath(pasta + u'/' + relativo + QStringLiteral("/teclomatic_som.so"));
+    if (const QString instalada = QStringLiteral(TECLOMATIC_MODULOS); !instalada.isEmpty())
+        r << QDir::cleanPath(instalada + QStringLiteral("/teclomatic_som.so"));
+    r.removeDuplicates();
+    return r;
+}
+
+void SomQt::carregar()
+{
+    if (tentado)
+        return;
+    tentado = true;
+    for (const QString& caminho : CaminhosModulo()) {
+        if (!QFileInfo::exists(caminho))
+            continue;
+        // Never unloaded: the player's code must outlive it.
+        QLibrary modulo(caminho);
+        using Criar = ServicoSom* (*)();
+        if (auto criar = reinterpret_cast<Criar>(modulo.resolve("teclomatic_criar_som"))) {
+            real.reset(criar());
+            return;
+        }
+        qWarning("Teclomatic: sound module %s: %s", qPrintable(caminho), qPrintable(modulo.errorString()));
+    }
+    qWarning("Teclomatic: no sound module; the system beep stands in for the sounds");
+}
 
 void SomQt::Tocar(const QString& caminhoArquivo)
 {
-    // A new sound replaces the one playing.
-    for (QSoundEffect* e : std::as_const(efeitos))
-        if (e->isPlaying())
-            e->stop();
-    if (!QFileInfo::exists(caminhoArquivo)) {
+    carregar();
+    if (!real || !QFileInfo::exists(caminhoArquivo)) {
         QApplication::beep();
         return;
     }
-    QSoundEffect*& efeito = efeitos[caminhoArquivo];
-    if (!efeito) {
-        efeito = new QSoundEffect;
-        efeito->setSource(QUrl::fromLocalFile(caminhoArquivo));
-    }
-    efeito->play();
+    real->Tocar(caminhoArquivo);
 }
 
 // ---- window drag --------------------------------------------------------

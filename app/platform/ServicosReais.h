@@ -6,16 +6,22 @@
 #include <QString>
 #include <memory>
 
-class QSoundEffect;
-
+// Plays through the sound module (teclomatic_som), loaded on the first
+// sound (the log-in's), so its libraries stay out of the start-up and out of
+// the user screen's memory. Without the module the platform's beep stands in.
 class SomQt : public ServicoSom {
 public:
     SomQt();
     ~SomQt() override;
     void Tocar(const QString& caminhoArquivo) override;
+    // Where the module is looked for: beside the executable, then in the
+    // installed tree's library folder.
+    static QStringList CaminhosModulo();
 
 private:
-    QHash<QString, QSoundEffect*> efeitos;
+    void carregar();
+    std::unique_ptr<ServicoSom> real;
+    bool tentado = false;
 };
 
 class ArrastarQt : public ServicoArrastar {
