@@ -18,8 +18,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLibrary>
 #include <QStandardPaths>
 #include <QtTest>
+#include <memory>
 
 namespace {
 // What a message box showed, read while it is open, and how it closed.
@@ -102,6 +104,17 @@ private slots:
         som.Tocar(QStringLiteral("/nao/existe/erro.wav"));
         som.Tocar(QStringLiteral(TECLOMATIC_SOURCE_DIR "/assets/sounds/bip.wav"));
         som.Tocar(QStringLiteral(TECLOMATIC_SOURCE_DIR "/assets/sounds/erro.wav"));
+        QCoreApplication::processEvents();
+
+        // The player itself lives in the module the program loads on the
+        // first sound: it must load and play without blocking.
+        QLibrary modulo(QStringLiteral(TECLOMATIC_APP_DIR "/teclomatic_som.so"));
+        using Criar = ServicoSom* (*)();
+        const auto criar = reinterpret_cast<Criar>(modulo.resolve("teclomatic_criar_som"));
+        QVERIFY2(criar, qPrintable(modulo.errorString()));
+        std::unique_ptr<ServicoSom> real(criar());
+        real->Tocar(QStringLiteral(TECLOMATIC_SOURCE_DIR "/assets/sounds/bip.wav"));
+        real->Tocar(QStringLiteral(TECLOMATIC_SOURCE_DIR "/assets/sounds/bip.wav"));
         QCoreApplication::processEvents();
     }
 
