@@ -252,6 +252,17 @@ void FrmMain::criarTelaPratica()
     LblAcertos = figura(QStringLiteral("LblAcertos"), 6465, QStringLiteral("0"));
     LblErros = figura(QStringLiteral("LblErros"), 8505, QStringLiteral("0"));
     LblPontos = figura(QStringLiteral("LblPontos"), 10605, QStringLiteral("0"));
+
+    // The running text paints the panel and the card under itself and says
+    // it is opaque: a key repaints the line alone, not the two under it.
+    LblLicao->setFundo([this](QPainter& p, const QRegion& r) {
+        const QPoint o = FrameTexto->pos();
+        p.save();
+        p.translate(-o);
+        PicInter->pintarFundo(p, r.translated(o));
+        p.restore();
+        FrameTexto->pintarFundo(p, r);
+    });
 }
 
 void FrmMain::criarTeclado()

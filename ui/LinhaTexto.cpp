@@ -114,10 +114,12 @@ void LinhaTexto::resizeEvent(QResizeEvent*)
 
 void LinhaTexto::paintEvent(QPaintEvent* e)
 {
-    if (texto.isEmpty())
-        return;
     // The painter starts clipped to the repainted region already.
     QPainter p(this);
+    if (fundo)
+        fundo(p, e->region());
+    if (texto.isEmpty())
+        return;
     p.setFont(normal);
     // Only the characters the repainted area touches, one more on each side
     // for the glyphs that reach past their cell.

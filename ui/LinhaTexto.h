@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <QVector>
 #include <QWidget>
+#include <functional>
 
 class LinhaTexto : public QWidget {
     Q_OBJECT
@@ -21,6 +22,13 @@ public:
     // How many characters of the line have been typed.
     void setDigitados(int n);
     void setCursorVisivel(bool sim);
+    // What lies under the line (in its coordinates), painted first: with
+    // it the control is opaque and what is under it is not repainted.
+    void setFundo(std::function<void(QPainter&, const QRegion&)> f)
+    {
+        fundo = std::move(f);
+        setAttribute(Qt::WA_OpaquePaintEvent, bool(fundo));
+    }
 
     const QString& linha() const { return texto; }
     int digitados() const { return feitos; }
@@ -46,6 +54,7 @@ private:
     // least 4 pixels (a space), and 2 for the glyph's edge.
     QRect celulaCursor(int i) const;
 
+    std::function<void(QPainter&, const QRegion&)> fundo;
     // The line laid out once, and where it is drawn.
     QTextLayout layout;
     QPointF origem;

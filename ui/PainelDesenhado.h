@@ -18,6 +18,11 @@ public:
     // Drawn straight onto the screen at every paint instead of being kept
     // as a picture: for a large and cheap background.
     void setSemCache(bool sim) { semCache = sim; cache = QPixmap(); }
+    // Paints the kept picture over the region (in the panel's coordinates)
+    // with the painter as it stands: a control lying on the panel paints
+    // the panel under itself with it and can then say it is opaque, so the
+    // panel is not repainted under it.
+    void pintarFundo(QPainter& p, const QRegion& regiao);
 
 signals:
     void clicado();
@@ -31,6 +36,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void prepararCache();
     std::function<void(QPainter&, const QRect&)> desenho;
     QPixmap cache;
     bool pressionado = false;

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QPaintEvent>
 #include <QPainter>
 
 Rotulo::Rotulo(const QString& texto, QWidget* pai)
@@ -51,30 +52,35 @@ void Rotulo::paintEvent(QPaintEvent* e)
     const QString t = text();
     const bool simples = !wordWrap() && margin() == 0 && indent() < 0 && textFormat() != Qt::RichText
                          && alignment() == (Qt::AlignLeft | Qt::AlignVCenter) && frameWidth() == 0;
-    if (!simples || !prepararFonte() || t.isEmpty()) {
+    QList<quint32> indices;
+    QList<QPointF> posicoes;
+    bool proprio = simples && prepararFonte();
+    if (proprio) {
+        indices.reserve(t.size());
+        posicoes.reserve(t.size());
+        qreal x = 0;
+        for (const QChar c : t) {
+            Glifo g;
+            if (!glifo(c, g)) {
+                proprio = false;
+                break;
+            }
+            indices << g.indice;
+            posicoes << QPointF(x, 0);
+            x += g.avanco;
+        }
+    }
+    if (!proprio) {
         QLabel::paintEvent(e);
         return;
     }
-    QList<quint32> indices;
-    QList<QPointF> posicoes;
-    indices.reserve(t.size());
-    posicoes.reserve(t.size());
-    qreal x = 0;
-    for (const QChar c : t) {
-        Glifo g;
-        if (!glifo(c, g)) {
-            QLabel::paintEvent(e);
-            return;
-        }
-        indices << g.indice;
-        posicoes << QPointF(x, 0);
-        x += g.avanco;
-    }
+    if (indices.isEmpty())
+        return;
+    QPainter p(this);
     QGlyphRun run;
     run.setRawFont(bruta);
     run.setGlyphIndexes(indices);
     run.setPositions(posicoes);
-    QPainter p(this);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
     const QRect r = contentsRect();
     p.drawGlyphRun(QPointF(r.x(), r.y() + (r.height() - topoTexto) / 2 + ascendente), run);
