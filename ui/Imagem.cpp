@@ -5,7 +5,7 @@
 #include <QPainter>
 
 Imagem::Imagem(QWidget* pai, const QString& nome)
-    : QLabel(pai)
+    : QWidget(pai)
 {
     setObjectName(nome);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -75,5 +75,5 @@ void Imagem::keyPressEvent(QKeyEvent* e)
         emit clicado();
         return;
     }
-    QLabel::keyPressEvent(e);
+    QWidget::keyPressEvent(e);
 }

@@ -2,10 +2,10 @@
 // An image control: shows a picture (or nothing, letting what lies under it
 // show through) and reports clicks and mouse moves, like the image buttons
 // laid over the drawn buttons of every window.
-#include <QLabel>
+#include <QWidget>
 #include <QPixmap>
 
-class Imagem : public QLabel {
+class Imagem : public QWidget {
     Q_OBJECT
 public:
     explicit Imagem(QWidget* pai, const QString& nome = QString());
