@@ -44,6 +44,12 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/app/platform/ServicosReais.cpp APPEND PR
   TECLOMATIC_MODULOS="${CMAKE_INSTALL_FULL_LIBDIR}/teclomatic"
   TECLOMATIC_MODULOS_RELATIVO="${_modulos_relativo}")
 install(TARGETS teclomatic_som LIBRARY DESTINATION ${TECLOMATIC_LIBEXECDIR})
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+      --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TECLOMATIC_LIBEXECDIR}/teclomatic_som.so\")
+  endif()")
 add_dependencies(Teclomatic teclomatic_som)
 
 install(DIRECTORY ${TECLOMATIC_APP_DIR}/Modulos DESTINATION ${TECLOMATIC_DATADIR}
