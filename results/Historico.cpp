@@ -148,34 +148,27 @@ bool Historico::GravarExercicio(const QString& usuario, const QDateTime& momento
     QSqlDatabase db = banco(conexao);
     if (!db.transaction())
         return falhou(QStringLiteral("gravar"), db.lastError().text());
-    // Each statement is prepared once for all the exercise's keys.
+    // Each statement is prepared once for all the exercise's keys; a
+    // statement's exec starts its values afresh.
     QSqlQuery q(db);
     QSqlQuery troca(db);
-    bool ok = q.prepare(QStringLiteral("INSERT INTO teclas (usuario, momento, licao, exercicio, teclado, esperado,"
-                                       " acertos, erros, ms_total, ms_amostras) VALUES (?,?,?,?,?,?,?,?,?,?)"))
-        && troca.prepare(QStringLiteral("INSERT INTO trocas (tecla, digitado, vezes) VALUES (?, COALESCE(?, ''), ?)"));
-    if (!ok)
-        falhou(QStringLiteral("gravar"), q.lastError().isValid() ? q.lastError().text() : troca.lastError().text());
+    auto preparar = [this](QSqlQuery& s, const QString& sql) {
+        return s.prepare(sql) || falhou(QStringLiteral("gravar"), s.lastError().text());
+    };
+    bool ok = preparar(q, QStringLiteral("INSERT INTO teclas (usuario, momento, licao, exercicio, teclado, esperado,"
+                                         " acertos, erros, ms_total, ms_amostras) VALUES (?,?,?,?,?,?,?,?,?,?)"))
+        && preparar(troca, QStringLiteral("INSERT INTO trocas (tecla, digitado, vezes) VALUES (?, COALESCE(?, ''), ?)"));
     const QString quando = Momento(momento);
     for (auto i = teclas.cbegin(); ok && i != teclas.cend(); ++i) {
-        int n = 0;
-        for (const QVariant& v : {QVariant(usuario), QVariant(quando), QVariant(licao), QVariant(exercicio),
-                                  QVariant(teclado), QVariant(QString(i.key())), QVariant(i->acertos),
-                                  QVariant(i->erros), QVariant(i->msTotal), QVariant(i->msAmostras)})
-            q.bindValue(n++, v);
-        ok = q.exec();
-        if (!ok) {
-            falhou(QStringLiteral("gravar"), q.lastError().text());
-            break;
-        }
+        for (const QVariant& v : QVariantList{usuario, quando, licao, exercicio, teclado, QString(i.key()),
+                                              i->acertos, i->erros, i->msTotal, i->msAmostras})
+            q.addBindValue(v);
+        ok = q.exec() || falhou(QStringLiteral("gravar"), q.lastError().text());
         const QVariant id = q.lastInsertId();
         for (auto t = i->trocas.cbegin(); ok && t != i->trocas.cend(); ++t) {
-            troca.bindValue(0, id);
-            troca.bindValue(1, t.key());
-            troca.bindValue(2, t.value());
-            ok = troca.exec();
-            if (!ok)
-                falhou(QStringLiteral("gravar"), troca.lastError().text());
+            for (const QVariant& v : QVariantList{id, t.key(), t.value()})
+                troca.addBindValue(v);
+            ok = troca.exec() || falhou(QStringLiteral("gravar"), troca.lastError().text());
         }
     }
     return concluir(db, ok, QStringLiteral("gravar"));

@@ -7,8 +7,6 @@
 #include <QRect>
 #include <functional>
 
-class QWidget;
-
 class QPainter;
 class QWidget;
 

@@ -38,11 +38,12 @@
 namespace {
 FrmMain* instancia = nullptr;
 
-// Labels on the practice screen repaint under every key: they keep their
-// text laid out (Rotulo). The user screen's follow its style sheet.
-QLabel* rotulo(QWidget* pai, const QString& nome, const QString& texto)
+// The practice screen's labels repaint under every key and are Rotulo,
+// which keeps its glyphs; the user screen's are plain labels.
+template <class Tipo = QLabel>
+Tipo* rotulo(QWidget* pai, const QString& nome, const QString& texto)
 {
-    auto* l = pai && pai->objectName() == QLatin1String("PicInter") ? new Rotulo(texto, pai) : new QLabel(texto, pai);
+    auto* l = new Tipo(texto, pai);
     l->setObjectName(nome);
     l->setAttribute(Qt::WA_TranslucentBackground);
     return l;
@@ -205,7 +206,7 @@ void FrmMain::mostrarIntroducao()
 void FrmMain::criarTelaPratica()
 {
     const qreal dpr = Estilo::Dpr();
-    LblCaption = rotulo(PicInter, QStringLiteral("LblCaption"), QStringLiteral("Teclomatic - Lição: 1"));
+    LblCaption = rotulo<Rotulo>(PicInter, QStringLiteral("LblCaption"), QStringLiteral("Teclomatic - Lição: 1"));
     Twips::SetPos(LblCaption, 105, 120);
     LblCaption->resize(780, 18);
     LblCaption->setFont(Estilo::Fonte(10, true));
@@ -242,7 +243,7 @@ void FrmMain::criarTelaPratica()
     Image2->setPicture(ArteJanelas::MolduraRitmo(dpr));
 
     auto figura = [&](const QString& nome, int left, const QString& texto) {
-        QLabel* l = rotulo(PicInter, nome, texto);
+        QLabel* l = rotulo<Rotulo>(PicInter, nome, texto);
         Twips::SetPos(l, left, 3750);
         l->resize(nome == QLatin1String("Tpm") ? 90 : 64, 20);
         l->setFont(Estilo::Fonte(11, true));

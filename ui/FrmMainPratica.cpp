@@ -6,10 +6,10 @@
 
 #include "app/EstadoCurso.h"
 #include "app/Servicos.h"
+#include "ui/Estilo.h"
 #include "ui/FrmBox.h"
 #include "ui/FrmBoxFim.h"
 #include "ui/FrmCom.h"
-#include "ui/Estilo.h"
 #include "ui/FrmFim.h"
 #include "ui/FrmPausa.h"
 #include "ui/Imagem.h"

@@ -7,11 +7,10 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QFileInfo>
-#include <QSettings>
-#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibrary>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>

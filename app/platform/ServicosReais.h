@@ -14,11 +14,11 @@ public:
     SomQt();
     ~SomQt() override;
     void Tocar(const QString& caminhoArquivo) override;
+
+private:
     // Where the module is looked for: beside the executable, then in the
     // installed tree's library folder.
     static QStringList CaminhosModulo();
-
-private:
     void carregar();
     std::unique_ptr<ServicoSom> real;
     bool tentado = false;

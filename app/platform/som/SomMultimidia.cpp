@@ -3,7 +3,6 @@
 // program first needs a sound, not before its first frame.
 #include "app/Servicos.h"
 
-#include <QFileInfo>
 #include <QHash>
 #include <QSoundEffect>
 #include <QUrl>
