@@ -20,6 +20,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTimer>
 #include <QtTest>
 
@@ -122,6 +123,7 @@ private slots:
     // Timers and live figures.
     void setaSobeEDesce();
     void placarDesenhaComoUmRotulo();
+    void painelCopiaOQueDesenhou();
 
     // Exercises and lessons.
     void fimDeLicao_data();
@@ -399,6 +401,64 @@ void TstPratica::placarDesenhaComoUmRotulo()
             rotulo.setText(texto + QStringLiteral("7"));
             QCOMPARE(desenho(rapido), desenho(rotulo));
         }
+}
+
+void TstPratica::painelCopiaOQueDesenhou()
+{
+    // A panel's kept picture reaches the screen unchanged: at every scale,
+    // off the origin, rectangle by rectangle, and the same when it was drawn
+    // ahead on a thread of its own (a drawing changed meanwhile wins).
+    auto arte = [](const QString& legenda) {
+        return [legenda](QPainter& p, const QRect& r) {
+            QLinearGradient g(r.topLeft(), r.bottomLeft());
+            g.setColorAt(0, QColor(0, 118, 212));
+            g.setColorAt(1, QColor(0, 84, 168));
+            p.fillRect(r, g);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 255, 90));
+            p.drawRoundedRect(QRectF(10.5, 8.5, 60, 30), 6, 6);
+            p.setPen(Qt::white);
+            p.setFont(Estilo::Fonte(11, true));
+            p.drawText(r, Qt::AlignCenter, legenda);
+        };
+    };
+    const QRegion regiao = QRegion(0, 0, 40, 24) + QRegion(60, 40, 60, 40);
+    for (const qreal dpr : {1.0, 1.25, 2.0}) {
+        const auto pixels = [dpr](const QRect& r) {
+            return QRect(qRound(r.x() * dpr), qRound(r.y() * dpr), qRound(r.width() * dpr), qRound(r.height() * dpr));
+        };
+        QImage esperado(QSize(120, 80) * dpr, QImage::Format_RGB32);
+        esperado.setDevicePixelRatio(dpr);
+        esperado.fill(Qt::black);
+        {
+            QPainter p(&esperado);
+            p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+            arte(QStringLiteral("Lição"))(p, QRect(0, 0, 120, 80));
+        }
+        for (const int modo : {0, 1, 2}) {
+            QWidget pai;
+            PainelDesenhado painel(&pai);
+            painel.resize(120, 80);
+            painel.setOpaco(true);
+            painel.setDesenho(arte(modo == 2 ? QStringLiteral("Antes") : QStringLiteral("Lição")));
+            if (modo > 0)
+                painel.prepararEmParalelo(dpr);
+            if (modo == 2)
+                painel.setDesenho(arte(QStringLiteral("Lição")));
+            QImage tela(QSize(140, 100) * dpr, QImage::Format_ARGB32_Premultiplied);
+            tela.setDevicePixelRatio(dpr);
+            tela.fill(Qt::magenta);
+            {
+                QPainter p(&tela);
+                p.translate(4, 8);
+                painel.pintarFundo(p, regiao);
+            }
+            for (const QRect& r : regiao)
+                QCOMPARE(tela.copy(pixels(r.translated(4, 8))).convertToFormat(QImage::Format_RGB32),
+                         esperado.copy(pixels(r)));
+            QCOMPARE(tela.pixelColor(pixels(QRect(50, 30, 1, 1).translated(4, 8)).topLeft()), QColor(Qt::magenta));
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -346,6 +346,9 @@ void FrmMain::criarTelaUsuario()
         ArteJanelas::DesenharBarra(p, QRect(0, 507, 800, 93), botoes);
     });
     PicUsuario->setOpaco(true);
+    // The largest picture of the first frame is drawn while the controls
+    // over it are built.
+    PicUsuario->prepararEmParalelo(dpr);
     // The text boxes, the list and the check box live on the user screen
     // only. A style sheet restyles every widget under it, at a cost on each
     // paint, so the practice screen's labels and pictures stay out of it.

@@ -11,6 +11,15 @@ PainelDesenhado::PainelDesenhado(QWidget* pai, const QString& nome)
     setMouseTracking(true);
 }
 
+namespace {
+void prepararPintor(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+}
+
 void PainelDesenhado::setDesenho(std::function<void(QPainter&, const QRect&)> d)
 {
     desenho = std::move(d);
@@ -19,6 +28,7 @@ void PainelDesenhado::setDesenho(std::function<void(QPainter&, const QRect&)> d)
 
 void PainelDesenhado::invalidarFundo()
 {
+    emPreparo = {};
     cache = QPixmap();
     update();
 }
@@ -30,9 +40,7 @@ void PainelDesenhado::paintEvent(QPaintEvent* e)
     if (semCache) {
         QPainter p(this);
         p.setClipRegion(e->region());
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        prepararPintor(p);
         desenho(p, rect());
         return;
     }
@@ -40,11 +48,46 @@ void PainelDesenhado::paintEvent(QPaintEvent* e)
     pintarFundo(p, e->region());
 }
 
-void PainelDesenhado::prepararCache()
+void PainelDesenhado::prepararEmParalelo(qreal dpr)
 {
-    const qreal dpr = devicePixelRatioF();
+    if (!desenho || semCache || emPreparo.valid())
+        return;
+    // Text is sized by the resolution of the device it is drawn on: the
+    // picture takes the one a kept pixmap would have.
+    const QPixmap amostra(1, 1);
+    const int dpiX = amostra.logicalDpiX(), dpiY = amostra.logicalDpiY();
+    const QSize tamanho = size();
+    const bool opaco = testAttribute(Qt::WA_OpaquePaintEvent);
+    try {
+        emPreparo = std::async(std::launch::async, [d = desenho, tamanho, dpr, dpiX, dpiY, opaco] {
+            // The formats a pixmap takes when filled opaque or clear.
+            QImage img(QSize(qCeil(tamanho.width() * dpr), qCeil(tamanho.height() * dpr)),
+                       opaco ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+            img.setDevicePixelRatio(dpr);
+            img.setDotsPerMeterX(qRound(dpiX / 0.0254));
+            img.setDotsPerMeterY(qRound(dpiY / 0.0254));
+            img.fill(opaco ? Qt::black : Qt::transparent);
+            QPainter p(&img);
+            prepararPintor(p);
+            d(p, QRect(QPoint(), tamanho));
+            return img;
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: the first paint draws it.
+    }
+}
+
+void PainelDesenhado::prepararCache(qreal dpr)
+{
     if (!cache.isNull() && cache.devicePixelRatio() == dpr && cache.deviceIndependentSize().toSize() == size())
         return;
+    if (emPreparo.valid()) {
+        QImage pronta = emPreparo.get();
+        if (pronta.devicePixelRatio() == dpr && pronta.deviceIndependentSize().toSize() == size()) {
+            cache = QPixmap::fromImage(std::move(pronta));
+            return;
+        }
+    }
     // Rounded up, so a fractional scale never leaves the last column bare.
     cache = QPixmap(QSize(qCeil(width() * dpr), qCeil(height() * dpr)));
     cache.setDevicePixelRatio(dpr);
@@ -52,9 +95,7 @@ void PainelDesenhado::prepararCache()
     // line by line instead of blending pixel by pixel.
     cache.fill(testAttribute(Qt::WA_OpaquePaintEvent) ? Qt::black : Qt::transparent);
     QPainter pc(&cache);
-    pc.setRenderHint(QPainter::Antialiasing);
-    pc.setRenderHint(QPainter::TextAntialiasing);
-    pc.setRenderHint(QPainter::SmoothPixmapTransform);
+    prepararPintor(pc);
     desenho(pc, rect());
 }
 
@@ -62,19 +103,33 @@ void PainelDesenhado::pintarFundo(QPainter& p, const QRegion& regiao)
 {
     if (!desenho || semCache)
         return;
-    prepararCache();
+    // The picture holds the pixels of the device painted on. Under a scaled
+    // painter it is copied in device pixels, so the copy is a straight one
+    // rather than a "scaling" by 1 worked out pixel by pixel.
+    const qreal dpr = p.device() ? p.device()->devicePixelRatio() : devicePixelRatioF();
+    prepararCache(dpr);
+    const QTransform m = p.deviceTransform();
+    const bool emPixels = dpr != 1 && p.worldTransform().type() <= QTransform::TxTranslate
+        && m.type() == QTransform::TxScale && qFuzzyCompare(m.m11(), dpr) && qFuzzyCompare(m.m22(), dpr);
+    if (emPixels) {
+        p.save();
+        p.setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr) * p.worldTransform());
+    }
     // Rectangle by rectangle, each under a clip of its own: a key changes a
     // few small places far apart, and the painter copies a picture straight
     // only under a rectangular clip (under the region's it blends span by
     // span, on worker threads when tall).
-    const qreal dpr = cache.devicePixelRatio();
     const bool varios = regiao.rectCount() > 1;
     for (const QRect& r : regiao) {
+        const QRectF fonte(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr);
+        const QRectF alvo = emPixels ? fonte : QRectF(r);
         if (varios)
-            p.setClipRect(r);
-        p.drawPixmap(r, cache, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+            p.setClipRect(alvo);
+        p.drawPixmap(alvo, cache, fonte);
     }
-    if (varios)
+    if (emPixels)
+        p.restore();
+    else if (varios)
         p.setClipping(false);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // A picture box: a container whose background picture is drawn by a
 // function, reporting clicks and mouse moves on its bare surface.
+#include <QImage>
 #include <QWidget>
 #include <functional>
+#include <future>
 
 class PainelDesenhado : public QWidget {
     Q_OBJECT
@@ -23,6 +25,11 @@ public:
     // the panel under itself with it and can then say it is opaque, so the
     // panel is not repainted under it.
     void pintarFundo(QPainter& p, const QRegion& regiao);
+    // Starts drawing the picture on a thread of its own, at the panel's
+    // present size and the given pixel ratio, while the rest of the window
+    // is built; the first paint takes it from there. Only for a drawing that
+    // touches nothing but its painter (no widget, no shared picture).
+    void prepararEmParalelo(qreal dpr);
 
 signals:
     void clicado();
@@ -36,9 +43,10 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    void prepararCache();
+    void prepararCache(qreal dpr);
     std::function<void(QPainter&, const QRect&)> desenho;
     QPixmap cache;
+    std::future<QImage> emPreparo;
     bool pressionado = false;
     bool semCache = false;
 };

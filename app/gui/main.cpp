@@ -1,5 +1,6 @@
 // Teclomatic: a touch-typing tutor for Brazilian Portuguese typists.
 #include "app/platform/EscalaTela.h"
+#include "app/platform/FontesEmParalelo.h"
 #include "app/platform/ServicosReais.h"
 #include "ui/Estilo.h"
 #include "ui/FrmMain.h"
@@ -68,8 +69,11 @@ void ajustarEscalaATela(char** argv)
 
 int main(int argc, char** argv)
 {
+    FontesEmParalelo fontes;
     const QByteArray escalaPedida = escolherEscala();
     QApplication app(argc, argv);
+    LiberarTelaInicial();
+    fontes.Aguardar();
     ajustarEscalaATela(argv);
     if (escalaPedida.isNull())
         qunsetenv("QT_SCALE_FACTOR");

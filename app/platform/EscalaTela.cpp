@@ -10,6 +10,25 @@
 #include <X11/extensions/Xrandr.h>
 #endif
 
+#ifdef TECLOMATIC_HAVE_X11
+namespace {
+// The connection the screen was read on. It stays open until Qt has its
+// own: when the program is the X server's only client (a kiosk session, a
+// bare test server), closing it would make the server reset itself, and
+// Qt's connection would then wait the whole reset out.
+Display* conexaoInicial = nullptr;
+}
+#endif
+
+void LiberarTelaInicial()
+{
+#ifdef TECLOMATIC_HAVE_X11
+    if (conexaoInicial)
+        XCloseDisplay(conexaoInicial);
+    conexaoInicial = nullptr;
+#endif
+}
+
 double FatorDoPainel(const TelaInicial& tela)
 {
     if (tela.largura <= 0 || tela.altura <= 0 || tela.razao <= 0)
@@ -27,9 +46,11 @@ std::optional<TelaInicial> LerTelaInicial()
     const char* nome = std::getenv("DISPLAY");
     if (!nome || !*nome)
         return std::nullopt;
+    LiberarTelaInicial();
     Display* dpy = XOpenDisplay(nullptr);
     if (!dpy)
         return std::nullopt;
+    conexaoInicial = dpy;
     TelaInicial t;
     const int tela = DefaultScreen(dpy);
     t.largura = DisplayWidth(dpy, tela);
@@ -75,7 +96,6 @@ std::optional<TelaInicial> LerTelaInicial()
                 t.razao = dpi / 96.0;
         }
     }
-    XCloseDisplay(dpy);
     return t;
 #else
     return std::nullopt;

@@ -10,8 +10,10 @@ struct TelaInicial {
 };
 
 // The primary output of the X display named by DISPLAY; nothing elsewhere
-// (Wayland, Windows, no display).
+// (Wayland, Windows, no display). The connection it reads on is kept until
+// LiberarTelaInicial(), to be called once the application object is up.
 std::optional<TelaInicial> LerTelaInicial();
+void LiberarTelaInicial();
 
 // The scale to give Qt so the 800 x 600 panel is as large as the screen
 // allows: device pixels per panel pixel kept to eighths (the panel then
