@@ -47,6 +47,32 @@ QPixmap Estilo::Renderizar(QSize logico, const std::function<void(QPainter&)>& d
     return pm;
 }
 
+Estilo::EmPixels::EmPixels(QPainter& pintor, qreal dpr)
+    : p(pintor)
+{
+    const QTransform m = p.deviceTransform();
+    if (dpr == 1 || p.worldTransform().type() > QTransform::TxTranslate || m.type() != QTransform::TxScale
+        || !qFuzzyCompare(m.m11(), dpr) || !qFuzzyCompare(m.m22(), dpr))
+        return;
+    ativo = true;
+    escala = dpr;
+    // The painter's origin on the device, and the whole pixel it goes to.
+    const QPointF origem = m.map(QPointF(0, 0));
+    const QPointF inteira(qRound(origem.x()), qRound(origem.y()));
+    desvio = origem - inteira;
+    p.save();
+    // World transform W' with W' x (the rest of the way to the device) a
+    // plain move to that pixel: the rest is m with the present world
+    // transform taken off.
+    p.setWorldTransform(QTransform::fromTranslate(inteira.x(), inteira.y()) * m.inverted() * p.worldTransform());
+}
+
+Estilo::EmPixels::~EmPixels()
+{
+    if (ativo)
+        p.restore();
+}
+
 QRect Estilo::DesenharJanela(QPainter& p, const QRect& r, const QString& titulo)
 {
     p.save();

@@ -30,6 +30,39 @@ qreal Dpr();
 // Renders a picture of the given logical size at the screen's pixel ratio.
 QPixmap Renderizar(QSize logico, const std::function<void(QPainter&)>& desenho, qreal dpr = 0);
 
+// While it lives, a painter scaled by exactly a picture's pixel ratio works
+// in whole device pixels, its origin on the device pixel the painter would
+// round it to: the picture is then copied (or blended) straight, not
+// "scaled" by 1 and worked out pixel by pixel. Any other painter is left as
+// it is.
+class EmPixels {
+public:
+    EmPixels(QPainter& p, qreal dpr);
+    ~EmPixels();
+    EmPixels(const EmPixels&) = delete;
+    EmPixels& operator=(const EmPixels&) = delete;
+    bool Ativo() const { return ativo; }
+    // Where a rectangle of the painter's own coordinates now lies, with a
+    // picture drawn at the origin.
+    QRectF Alvo(const QRectF& logico) const
+    {
+        return ativo ? QRectF(logico.topLeft() * escala, logico.size() * escala) : logico;
+    }
+    // The whole device pixels a rectangle of the painter's own coordinates
+    // touches, rounded outwards: what the screen counts as that rectangle
+    // lies within them, however it rounds a fractional position.
+    QRect Cobrir(const QRectF& logico) const
+    {
+        return QRectF(logico.topLeft() * escala + desvio, logico.size() * escala).toAlignedRect();
+    }
+
+private:
+    QPainter& p;
+    qreal escala = 1;
+    QPointF desvio;
+    bool ativo = false;
+};
+
 // A window body: rounded blue frame, a title strip with the title, a light
 // client area below it. Returns the client rectangle.
 QRect DesenharJanela(QPainter& p, const QRect& r, const QString& titulo);

@@ -1,5 +1,7 @@
 #include "ui/Imagem.h"
 
+#include "ui/Estilo.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,8 +36,10 @@ void Imagem::tornarBotao(const QString& nomeAcessivel, const QString& dica)
 void Imagem::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (!figura.isNull())
-        p.drawPixmap(QRectF(QPointF(0, 0), figura.deviceIndependentSize()), figura, QRectF(figura.rect()));
+    if (!figura.isNull()) {
+        const Estilo::EmPixels pixels(p, figura.devicePixelRatio());
+        p.drawPixmap(pixels.Alvo(QRectF(QPointF(0, 0), figura.deviceIndependentSize())), figura, QRectF(figura.rect()));
+    }
     if (hasFocus()) {
         QPen caneta(QColor(255, 214, 0), 2, Qt::DotLine);
         p.setPen(caneta);

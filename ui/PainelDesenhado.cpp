@@ -1,5 +1,7 @@
 #include "ui/PainelDesenhado.h"
 
+#include "ui/Estilo.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
@@ -108,28 +110,29 @@ void PainelDesenhado::pintarFundo(QPainter& p, const QRegion& regiao)
     // rather than a "scaling" by 1 worked out pixel by pixel.
     const qreal dpr = p.device() ? p.device()->devicePixelRatio() : devicePixelRatioF();
     prepararCache(dpr);
-    const QTransform m = p.deviceTransform();
-    const bool emPixels = dpr != 1 && p.worldTransform().type() <= QTransform::TxTranslate
-        && m.type() == QTransform::TxScale && qFuzzyCompare(m.m11(), dpr) && qFuzzyCompare(m.m22(), dpr);
-    if (emPixels) {
-        p.save();
-        p.setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr) * p.worldTransform());
-    }
+    const Estilo::EmPixels pixels(p, dpr);
     // Rectangle by rectangle, each under a clip of its own: a key changes a
     // few small places far apart, and the painter copies a picture straight
     // only under a rectangular clip (under the region's it blends span by
     // span, on worker threads when tall).
     const bool varios = regiao.rectCount() > 1;
+    const QRect figura(QPoint(0, 0), cache.size());
     for (const QRect& r : regiao) {
-        const QRectF fonte(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr);
-        const QRectF alvo = emPixels ? fonte : QRectF(r);
-        if (varios)
-            p.setClipRect(alvo);
-        p.drawPixmap(alvo, cache, fonte);
+        if (pixels.Ativo()) {
+            // Whole pixels around the rectangle: the screen may round its
+            // edges either way, and a column it counts but the copy left out
+            // would keep what was on screen before.
+            const QRect d = pixels.Cobrir(r).intersected(figura);
+            if (varios)
+                p.setClipRect(d);
+            p.drawPixmap(d, cache, d);
+        } else {
+            if (varios)
+                p.setClipRect(r);
+            p.drawPixmap(QRectF(r), cache, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+        }
     }
-    if (emPixels)
-        p.restore();
-    else if (varios)
+    if (varios)
         p.setClipping(false);
 }
 
