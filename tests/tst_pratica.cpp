@@ -406,8 +406,9 @@ void TstPratica::placarDesenhaComoUmRotulo()
 void TstPratica::painelCopiaOQueDesenhou()
 {
     // A panel's kept picture reaches the screen unchanged: at every scale,
-    // off the origin, rectangle by rectangle, and the same when it was drawn
-    // ahead on a thread of its own (a drawing changed meanwhile wins).
+    // off the origin (a whole device pixel or not), rectangle by rectangle
+    // with every pixel the screen counts covered, and the same when it was
+    // drawn ahead on a thread of its own (a drawing changed meanwhile wins).
     auto arte = [](const QString& legenda) {
         return [legenda](QPainter& p, const QRect& r) {
             QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -422,11 +423,8 @@ void TstPratica::painelCopiaOQueDesenhou()
             p.drawText(r, Qt::AlignCenter, legenda);
         };
     };
-    const QRegion regiao = QRegion(0, 0, 40, 24) + QRegion(60, 40, 60, 40);
+    const QRegion regiao = QRegion(0, 0, 40, 24) + QRegion(60, 40, 60, 40) + QRegion(118, 0, 2, 80);
     for (const qreal dpr : {1.0, 1.25, 2.0}) {
-        const auto pixels = [dpr](const QRect& r) {
-            return QRect(qRound(r.x() * dpr), qRound(r.y() * dpr), qRound(r.width() * dpr), qRound(r.height() * dpr));
-        };
         QImage esperado(QSize(120, 80) * dpr, QImage::Format_RGB32);
         esperado.setDevicePixelRatio(dpr);
         esperado.fill(Qt::black);
@@ -435,29 +433,41 @@ void TstPratica::painelCopiaOQueDesenhou()
             p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
             arte(QStringLiteral("Lição"))(p, QRect(0, 0, 120, 80));
         }
-        for (const int modo : {0, 1, 2}) {
-            QWidget pai;
-            PainelDesenhado painel(&pai);
-            painel.resize(120, 80);
-            painel.setOpaco(true);
-            painel.setDesenho(arte(modo == 2 ? QStringLiteral("Antes") : QStringLiteral("Lição")));
-            if (modo > 0)
-                painel.prepararEmParalelo(dpr);
-            if (modo == 2)
-                painel.setDesenho(arte(QStringLiteral("Lição")));
-            QImage tela(QSize(140, 100) * dpr, QImage::Format_ARGB32_Premultiplied);
-            tela.setDevicePixelRatio(dpr);
-            tela.fill(Qt::magenta);
-            {
-                QPainter p(&tela);
-                p.translate(4, 8);
-                painel.pintarFundo(p, regiao);
+        for (const QPoint desvio : {QPoint(4, 8), QPoint(3, 5)})
+            for (const int modo : {0, 1, 2}) {
+                QWidget pai;
+                PainelDesenhado painel(&pai);
+                painel.resize(120, 80);
+                painel.setOpaco(true);
+                painel.setDesenho(arte(modo == 2 ? QStringLiteral("Antes") : QStringLiteral("Lição")));
+                if (modo > 0)
+                    painel.prepararEmParalelo(dpr);
+                if (modo == 2)
+                    painel.setDesenho(arte(QStringLiteral("Lição")));
+                QImage tela(QSize(140, 100) * dpr, QImage::Format_RGB32);
+                tela.setDevicePixelRatio(dpr);
+                tela.fill(Qt::magenta);
+                {
+                    QPainter p(&tela);
+                    p.translate(desvio);
+                    painel.pintarFundo(p, regiao);
+                }
+                // The picture's first pixel goes where the origin rounds to;
+                // each rectangle covers what the screen makes of it, as far
+                // as the picture reaches.
+                const QPoint origem(qRound(desvio.x() * dpr), qRound(desvio.y() * dpr));
+                const QTransform escala = QTransform::fromScale(dpr, dpr);
+                int diferentes = 0;
+                for (const QRect& r : regiao) {
+                    const QRect d = escala.mapRect(r.translated(desvio)).intersected(QRect(origem, esperado.size()));
+                    for (int y = d.top(); y <= d.bottom(); ++y)
+                        for (int x = d.left(); x <= d.right(); ++x)
+                            diferentes += tela.pixel(x, y) != esperado.pixel(QPoint(x, y) - origem);
+                }
+                QCOMPARE(diferentes, 0);
+                QCOMPARE(tela.pixelColor(escala.mapRect(QRect(50, 30, 1, 1).translated(desvio)).topLeft()),
+                         QColor(Qt::magenta));
             }
-            for (const QRect& r : regiao)
-                QCOMPARE(tela.copy(pixels(r.translated(4, 8))).convertToFormat(QImage::Format_RGB32),
-                         esperado.copy(pixels(r)));
-            QCOMPARE(tela.pixelColor(pixels(QRect(50, 30, 1, 1).translated(4, 8)).topLeft()), QColor(Qt::magenta));
-        }
     }
 }
 
