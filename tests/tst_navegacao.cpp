@@ -3,6 +3,7 @@
 // toolbar's resting look.
 #include "app/EstadoCurso.h"
 #include "fakes/JanelaTeste.h"
+#include "ui/CamadaImagens.h"
 #include "ui/FrmBox.h"
 #include "ui/Imagem.h"
 #include "ui/LinhaTexto.h"

@@ -6,6 +6,7 @@
 #include "course/ModFun.h"
 #include "Treino.h"
 #include "fakes/JanelaTeste.h"
+#include "ui/CamadaImagens.h"
 #include "ui/Imagem.h"
 #include "ui/JanelaResultado.h"
 #include "ui/LinhaTexto.h"
@@ -72,7 +73,7 @@ std::unique_ptr<JanelaTeste> EntrarCom(int licao, const QStringList& linhas, int
     });
 }
 
-QStringList Acesas(const QMap<QString, Imagem*>& imagens)
+QStringList Acesas(const QMap<QString, ImagemCamada*>& imagens)
 {
     QStringList r;
     for (auto it = imagens.cbegin(); it != imagens.cend(); ++it)
@@ -124,6 +125,7 @@ private slots:
     void setaSobeEDesce();
     void placarDesenhaComoUmRotulo();
     void painelCopiaOQueDesenhou();
+    void camadaMostraSoAsAcesas();
 
     // Exercises and lessons.
     void fimDeLicao_data();
@@ -469,6 +471,47 @@ void TstPratica::painelCopiaOQueDesenhou()
                          QColor(Qt::magenta));
             }
     }
+}
+
+void TstPratica::camadaMostraSoAsAcesas()
+{
+    // The layer of lit keys spans its pictures' places and draws the shown
+    // ones there, sized to their pictures, under those made after them.
+    QWidget pai;
+    pai.resize(200, 100);
+    CamadaImagens camada(&pai);
+    auto cor = [](const QColor& c) {
+        QPixmap pm(10, 10);
+        pm.fill(c);
+        return pm;
+    };
+    ImagemCamada* vermelha = camada.criar(QStringLiteral("V"), true);
+    vermelha->setGeometry(QRect(20, 30, 99, 99));
+    vermelha->setPicture(cor(Qt::red));
+    ImagemCamada* amarela = camada.criar(QStringLiteral("A"), true);
+    amarela->setGeometry(QRect(25, 30, 1, 1));
+    amarela->setPicture(cor(Qt::yellow));
+    ImagemCamada* dedo = camada.criar(QStringLiteral("D"), true);
+    dedo->setGeometry(QRect(150, 80, 1, 1));
+    dedo->setPicture(cor(Qt::green));
+    QCOMPARE(vermelha->geometry(), QRect(20, 30, 10, 10));
+    QCOMPARE(camada.geometry(), QRect(20, 30, 140, 60));
+
+    auto desenho = [&] {
+        QImage img(pai.size(), QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        camada.render(&img, camada.pos());
+        return img;
+    };
+    QCOMPARE(desenho().pixelColor(22, 32), QColor(Qt::transparent));
+    vermelha->show();
+    amarela->show();
+    const QImage acesas = desenho();
+    QCOMPARE(acesas.pixelColor(22, 32), QColor(Qt::red));
+    QCOMPARE(acesas.pixelColor(27, 32), QColor(Qt::yellow));
+    QCOMPARE(acesas.pixelColor(155, 85), QColor(Qt::transparent));
+    amarela->hide();
+    QCOMPARE(desenho().pixelColor(27, 32), QColor(Qt::red));
 }
 
 // ---------------------------------------------------------------------------

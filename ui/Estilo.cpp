@@ -57,7 +57,7 @@ Estilo::EmPixels::EmPixels(QPainter& pintor, qreal dpr)
     ativo = true;
     escala = dpr;
     // The painter's origin on the device, and the whole pixel it goes to.
-    const QPointF origem = m.map(QPointF(0, 0));
+    origem = m.map(QPointF(0, 0));
     const QPointF inteira(qRound(origem.x()), qRound(origem.y()));
     desvio = origem - inteira;
     p.save();

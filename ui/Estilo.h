@@ -55,10 +55,18 @@ public:
     {
         return QRectF(logico.topLeft() * escala + desvio, logico.size() * escala).toAlignedRect();
     }
+    // The device pixel, counted from the origin's, a point of the painter's
+    // own coordinates rounds to: where a control placed there would begin.
+    QPoint Canto(const QPointF& logico) const
+    {
+        return QPoint(qRound(origem.x() + logico.x() * escala) - qRound(origem.x()),
+                      qRound(origem.y() + logico.y() * escala) - qRound(origem.y()));
+    }
 
 private:
     QPainter& p;
     qreal escala = 1;
+    QPointF origem;
     QPointF desvio;
     bool ativo = false;
 };

@@ -10,6 +10,7 @@
 #include "keyboard/gui/ArteTeclado.h"
 #include "options/Configuracoes.h"
 #include "options/Display.h"
+#include "ui/CamadaImagens.h"
 #include "ui/Estilo.h"
 #include "ui/FrmAdd.h"
 #include "ui/FrmOpcao.h"
@@ -272,30 +273,26 @@ void FrmMain::criarTeclado()
     ImgTeclado = new Imagem(PicInter, QStringLiteral("ImgTeclado"));
     Twips::SetGeometry(ImgTeclado, 2175, 4575, 7650, 2625);
 
+    PicLuzes = new CamadaImagens(PicInter, QStringLiteral("PicLuzes"));
     for (int codigo : CodigosVermelhos()) {
-        auto* img = new Imagem(PicInter, QStringLiteral("TeclaVermelha%1").arg(codigo));
-        img->setAutoTamanho(true);
-        Twips::SetGeometry(img, RetanguloVermelha(codigo, 0));
+        ImagemCamada* img = PicLuzes->criar(QStringLiteral("TeclaVermelha%1").arg(codigo), true);
+        img->setGeometry(Twips::Pixels(RetanguloVermelha(codigo, 0)));
         img->setPicture(ArteTeclado::TeclaVermelha(codigo, 0, dpr));
-        img->hide();
         TeclaVermelha.insert(codigo, img);
     }
     for (const QString& nome : NomesAmarelas()) {
-        auto* img = new Imagem(PicInter, nome);
-        img->setAutoTamanho(true);
-        Twips::SetGeometry(img, RetanguloAmarela(nome));
+        ImagemCamada* img = PicLuzes->criar(nome, true);
+        img->setGeometry(Twips::Pixels(RetanguloAmarela(nome)));
         img->setPicture(ArteTeclado::TeclaAmarela(nome, 0, dpr));
-        img->hide();
         Amarelas.insert(nome, img);
     }
     const QPixmap anel = ArteTeclado::AnelDedo(dpr);
     for (const QString& nome : {QStringLiteral("S1"), QStringLiteral("S2"), QStringLiteral("S3"), QStringLiteral("S4"),
                                 QStringLiteral("S5"), QStringLiteral("D1"), QStringLiteral("D2"), QStringLiteral("D3"),
                                 QStringLiteral("D4"), QStringLiteral("D5")}) {
-        auto* img = new Imagem(PicInter, nome);
-        Twips::SetGeometry(img, RetanguloDedo(nome));
+        ImagemCamada* img = PicLuzes->criar(nome, false);
+        img->setGeometry(Twips::Pixels(RetanguloDedo(nome)));
         img->setPicture(anel);
-        img->hide();
         Dedos.insert(nome, img);
     }
 }

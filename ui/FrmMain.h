@@ -22,6 +22,8 @@ class QLineEdit;
 class QListWidget;
 class QTimer;
 class Imagem;
+class CamadaImagens;
+class ImagemCamada;
 class LinhaTexto;
 class PainelDesenhado;
 
@@ -145,9 +147,12 @@ public:
     QLabel* LblErros = nullptr;
     QLabel* LblPontos = nullptr;
     Imagem* ImgTeclado = nullptr;
-    QMap<int, Imagem*> TeclaVermelha;
-    QMap<QString, Imagem*> Amarelas; // "A".."Z", "Ç", "Virgula", "Ponto", "DoisPontos", "Enter", "Space"
-    QMap<QString, Imagem*> Dedos;    // "S1".."S5", "D1".."D5"
+    // The red keys, yellow keys and finger rings: pictures of one layer
+    // over the keyboard.
+    CamadaImagens* PicLuzes = nullptr;
+    QMap<int, ImagemCamada*> TeclaVermelha;
+    QMap<QString, ImagemCamada*> Amarelas; // "A".."Z", "Ç", "Virgula", "Ponto", "DoisPontos", "Enter", "Space"
+    QMap<QString, ImagemCamada*> Dedos;    // "S1".."S5", "D1".."D5"
 
     // Toolbar.
     Imagem* CmdProxExe = nullptr;
@@ -263,6 +268,6 @@ private:
     bool gravacaoAgendada = false;
     int piscarNormal = 0; // the cursor flash time while it rests
     QElapsedTimer ultimaTecla;
-    Imagem* amarelaAcesa = nullptr;
-    Imagem* dedoAceso = nullptr;
+    ImagemCamada* amarelaAcesa = nullptr;
+    ImagemCamada* dedoAceso = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include "app/EstadoCurso.h"
 #include "app/Servicos.h"
+#include "ui/CamadaImagens.h"
 #include "ui/Estilo.h"
 #include "ui/FrmBox.h"
 #include "ui/FrmBoxFim.h"
@@ -138,8 +139,8 @@ void FrmMain::Mostrar(SessaoPratica::Mudancas o)
     if (o & S::Ritmo)
         Twips::SetLeft(Prog, pratica.ProgLeft);
     if (o & S::Vermelha) {
-        Imagem* acesa = TeclaVermelha.value(pratica.TeclaVermelha);
-        for (Imagem* v : std::as_const(TeclaVermelha))
+        ImagemCamada* acesa = TeclaVermelha.value(pratica.TeclaVermelha);
+        for (ImagemCamada* v : std::as_const(TeclaVermelha))
             if (v != acesa && !v->isHidden())
                 v->hide();
         if (acesa)

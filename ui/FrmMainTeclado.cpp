@@ -7,6 +7,7 @@
 #include "keyboard/GradeTeclado.h"
 #include "keyboard/MapaTeclas.h"
 #include "keyboard/gui/ArteTeclado.h"
+#include "ui/CamadaImagens.h"
 #include "ui/Estilo.h"
 #include "ui/Imagem.h"
 #include "ui/Twips.h"
@@ -53,7 +54,7 @@ void pintarLayout(FrmMain& w, int tipo)
     for (auto it = w.Amarelas.begin(); it != w.Amarelas.end(); ++it)
         it.value()->setPicture(ArteTeclado::TeclaAmarela(it.key(), tipo, dpr));
     for (auto it = w.TeclaVermelha.begin(); it != w.TeclaVermelha.end(); ++it) {
-        Twips::SetGeometry(it.value(), RetanguloVermelha(it.key(), tipo));
+        it.value()->setGeometry(Twips::Pixels(RetanguloVermelha(it.key(), tipo)));
         it.value()->setPicture(ArteTeclado::TeclaVermelha(it.key(), tipo, dpr));
     }
     w.ImgTeclado->setPicture(tipo == 0 ? QPixmap() : ArteTeclado::Teclado(tipo, dpr));
@@ -76,18 +77,18 @@ void FrmMain::FindTheardlanguage()
 void FrmMain::AmarelarTecla()
 {
     PrepararPratica();
-    Imagem* amarela = nullptr;
-    Imagem* dedo = nullptr;
+    ImagemCamada* amarela = nullptr;
+    ImagemCamada* dedo = nullptr;
     if (const std::optional<Destaque> d = DestaqueDe(pratica.Licao.left(1))) {
         amarela = Amarelas.value(d->amarela);
         dedo = Dedos.value(d->dedo);
     }
     // Only what changes is hidden or shown, so a key that lights the same
     // key and finger again repaints nothing.
-    auto acender = [](const QMap<QString, Imagem*>& todas, Imagem*& acesa, Imagem* nova) {
+    auto acender = [](const QMap<QString, ImagemCamada*>& todas, ImagemCamada*& acesa, ImagemCamada* nova) {
         if (acesa == nova && (!nova || !nova->isHidden()))
             return;
-        for (Imagem* i : todas)
+        for (ImagemCamada* i : todas)
             if (i != nova && !i->isHidden())
                 i->hide();
         if (nova)

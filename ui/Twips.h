@@ -61,4 +61,9 @@ inline void SetGeometry(QWidget* w, const QRect& twips)
 {
     SetGeometry(w, twips.x(), twips.y(), twips.width(), twips.height());
 }
+// The logical pixels a widget placed at those twips would take.
+inline QRect Pixels(const QRect& twips)
+{
+    return QRect(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
+}
 }

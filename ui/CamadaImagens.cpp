@@ -1,0 +1,101 @@
+#include "ui/CamadaImagens.h"
+
+#include "ui/Estilo.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+ImagemCamada::ImagemCamada(CamadaImagens& c, const QString& n, bool a)
+    : camada(c)
+    , nome(n)
+    , autoTamanho(a)
+{
+}
+
+void ImagemCamada::setPicture(const QPixmap& f)
+{
+    const QRect antes = lugar;
+    figura = f;
+    if (autoTamanho && !figura.isNull())
+        lugar.setSize(figura.deviceIndependentSize().toSize());
+    camada.mudou(*this, antes);
+}
+
+void ImagemCamada::setGeometry(const QRect& r)
+{
+    const QRect antes = lugar;
+    lugar = r;
+    if (autoTamanho && !figura.isNull())
+        lugar.setSize(figura.deviceIndependentSize().toSize());
+    camada.mudou(*this, antes);
+}
+
+void ImagemCamada::setVisible(bool sim)
+{
+    if (visivel == sim)
+        return;
+    visivel = sim;
+    camada.update(lugar.translated(-camada.pos()));
+}
+
+CamadaImagens::CamadaImagens(QWidget* pai, const QString& nome)
+    : QWidget(pai)
+{
+    setObjectName(nome);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+CamadaImagens::~CamadaImagens() = default;
+
+ImagemCamada* CamadaImagens::criar(const QString& nome, bool autoTamanho)
+{
+    imagens.push_back(std::unique_ptr<ImagemCamada>(new ImagemCamada(*this, nome, autoTamanho)));
+    return imagens.back().get();
+}
+
+void CamadaImagens::mudou(const ImagemCamada& i, const QRect& antes)
+{
+    if (i.lugar != antes)
+        abranger();
+    if (i.visivel) {
+        update(antes.translated(-pos()));
+        update(i.lugar.translated(-pos()));
+    }
+}
+
+// The layer covers every place a picture can show in, and no more: what
+// repaints beside it leaves it out.
+void CamadaImagens::abranger()
+{
+    QRect tudo;
+    for (const auto& i : imagens)
+        tudo |= i->lugar;
+    if (tudo != geometry())
+        setGeometry(tudo);
+}
+
+void CamadaImagens::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    for (const auto& i : imagens) {
+        const QRect lugar = i->lugar.translated(-pos());
+        if (!i->visivel || i->figura.isNull() || !e->rect().intersects(lugar))
+            continue;
+        // Each picture lands where a control of its own would: its corner
+        // on the device pixel the screen rounds that corner to.
+        const Estilo::EmPixels pixels(p, i->figura.devicePixelRatio());
+        const QSizeF tamanho = i->figura.deviceIndependentSize();
+        const bool cabe = tamanho.width() <= lugar.width() && tamanho.height() <= lugar.height();
+        if (!cabe) {
+            p.save();
+            p.setClipRect(pixels.Ativo() ? QRect(pixels.Canto(lugar.topLeft()), pixels.Canto(lugar.bottomRight() + QPoint(1, 1)) - QPoint(1, 1)) : lugar);
+        }
+        if (pixels.Ativo())
+            p.drawPixmap(QRect(pixels.Canto(lugar.topLeft()), i->figura.size()), i->figura, i->figura.rect());
+        else
+            p.drawPixmap(QRectF(lugar.topLeft(), tamanho), i->figura, QRectF(i->figura.rect()));
+        if (!cabe)
+            p.restore();
+    }
+}
