@@ -13,6 +13,9 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 // The whole program lives on an 800 x 600 panel. It is drawn as large as
@@ -94,6 +97,12 @@ int main(int argc, char** argv)
         for (int n : {16, 32, 48, 256})
             icone.addFile(QStringLiteral(":/icones/icone%1.png").arg(n), QSize(n, n));
         QApplication::setWindowIcon(icone);
+#ifdef __GLIBC__
+        // Reading the fonts and drawing the first screen, partly on threads
+        // of their own, leave freed memory in the allocator's pools: it goes
+        // back to the system once the first frame is out.
+        malloc_trim(0);
+#endif
     });
     janela.Form_Load();
     return app.exec();
