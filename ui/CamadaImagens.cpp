@@ -86,10 +86,15 @@ void CamadaImagens::paintEvent(QPaintEvent* e)
         // on the device pixel the screen rounds that corner to.
         const Estilo::EmPixels pixels(p, i->figura.devicePixelRatio());
         const QSizeF tamanho = i->figura.deviceIndependentSize();
+        // A picture larger than its place is cut to it, as a control's is.
         const bool cabe = tamanho.width() <= lugar.width() && tamanho.height() <= lugar.height();
         if (!cabe) {
             p.save();
-            p.setClipRect(pixels.Ativo() ? QRect(pixels.Canto(lugar.topLeft()), pixels.Canto(lugar.bottomRight() + QPoint(1, 1)) - QPoint(1, 1)) : lugar);
+            if (pixels.Ativo())
+                p.setClipRect(QRect(pixels.Canto(lugar.topLeft()), pixels.Canto(lugar.bottomRight() + QPoint(1, 1)))
+                                  .adjusted(0, 0, -1, -1));
+            else
+                p.setClipRect(lugar);
         }
         if (pixels.Ativo())
             p.drawPixmap(QRect(pixels.Canto(lugar.topLeft()), i->figura.size()), i->figura, i->figura.rect());

@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -194,15 +193,26 @@ int RemoverTemporariosUsuarios(const QString& caminho, int idadeMinima)
     if (destino.isEmpty())
         destino = caminho;
     const QFileInfo arquivo(destino);
-    const QRegularExpression nome(QStringLiteral("^") + QRegularExpression::escape(arquivo.fileName())
-                                  + QStringLiteral("\\.[A-Za-z]{6}$"));
+    const QString base = arquivo.fileName() + QLatin1Char('.');
+    // "<file>.XXXXXX", six letters: the name a safe rewrite gives its
+    // temporary file. Checked by hand: a pattern would bring the regular
+    // expression engine into every start-up.
+    auto temporario = [&base](const QString& n) {
+        if (n.size() != base.size() + 6 || !n.startsWith(base))
+            return false;
+        for (qsizetype i = base.size(); i < n.size(); ++i) {
+            const char16_t c = n.at(i).unicode();
+            if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+                return false;
+        }
+        return true;
+    };
     const QDateTime limite = QDateTime::currentDateTimeUtc().addSecs(-idadeMinima);
     QDir pasta(arquivo.absolutePath());
     int removidos = 0;
-    const QStringList candidatos = pasta.entryList({arquivo.fileName() + QStringLiteral(".??????")},
-                                                   QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList candidatos = pasta.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& n : candidatos) {
-        if (!nome.match(n).hasMatch())
+        if (!temporario(n))
             continue;
         const QString c = pasta.filePath(n);
         struct stat info {};

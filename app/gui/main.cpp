@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QScreen>
 #include <cmath>
 
@@ -91,11 +92,16 @@ int main(int argc, char** argv)
 
     ServicosReais servicos;
     FrmMain janela;
-    // The icon's pictures are read once the first frame is out.
+    // The icon's pictures are read once the first frame is out, named as
+    // PNG: left to guess, the reader would load every image format plugin
+    // to ask each whether it knows the file.
     QObject::connect(&janela, &FrmMain::primeiroQuadro, &app, [] {
         QIcon icone;
-        for (int n : {16, 32, 48, 256})
-            icone.addFile(QStringLiteral(":/icones/icone%1.png").arg(n), QSize(n, n));
+        for (int n : {16, 32, 48, 256}) {
+            QImageReader leitor(QStringLiteral(":/icones/icone%1.png").arg(n), "png");
+            leitor.setAutoDetectImageFormat(false);
+            icone.addPixmap(QPixmap::fromImage(leitor.read()));
+        }
         QApplication::setWindowIcon(icone);
 #ifdef __GLIBC__
         // Reading the fonts and drawing the first screen, partly on threads
