@@ -16,15 +16,18 @@ void ImagemCamada::setPicture(const QPixmap& f)
 {
     const QRect antes = lugar;
     figura = f;
-    if (autoTamanho && !figura.isNull())
-        lugar.setSize(figura.deviceIndependentSize().toSize());
-    camada.mudou(*this, antes);
+    mudou(antes);
 }
 
 void ImagemCamada::setGeometry(const QRect& r)
 {
     const QRect antes = lugar;
     lugar = r;
+    mudou(antes);
+}
+
+void ImagemCamada::mudou(const QRect& antes)
+{
     if (autoTamanho && !figura.isNull())
         lugar.setSize(figura.deviceIndependentSize().toSize());
     camada.mudou(*this, antes);
@@ -84,7 +87,7 @@ void CamadaImagens::paintEvent(QPaintEvent* e)
             continue;
         // Each picture lands where a control of its own would: its corner
         // on the device pixel the screen rounds that corner to.
-        const Estilo::EmPixels pixels(p, i->figura.devicePixelRatio());
+        Estilo::EmPixels pixels(p, i->figura.devicePixelRatio());
         const QSizeF tamanho = i->figura.deviceIndependentSize();
         // A picture larger than its place is cut to it, as a control's is.
         const bool cabe = tamanho.width() <= lugar.width() && tamanho.height() <= lugar.height();
@@ -96,10 +99,7 @@ void CamadaImagens::paintEvent(QPaintEvent* e)
             else
                 p.setClipRect(lugar);
         }
-        if (pixels.Ativo())
-            p.drawPixmap(QRect(pixels.Canto(lugar.topLeft()), i->figura.size()), i->figura, i->figura.rect());
-        else
-            p.drawPixmap(QRectF(lugar.topLeft(), tamanho), i->figura, QRectF(i->figura.rect()));
+        pixels.Desenhar(lugar.topLeft(), i->figura);
         if (!cabe)
             p.restore();
     }

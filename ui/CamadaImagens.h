@@ -31,6 +31,7 @@ public:
 private:
     friend class CamadaImagens;
     ImagemCamada(CamadaImagens& camada, const QString& nome, bool autoTamanho);
+    void mudou(const QRect& antes);
     CamadaImagens& camada;
     QString nome;
     QPixmap figura;

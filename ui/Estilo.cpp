@@ -73,6 +73,14 @@ Estilo::EmPixels::~EmPixels()
         p.restore();
 }
 
+void Estilo::EmPixels::Desenhar(const QPoint& canto, const QPixmap& figura)
+{
+    if (ativo)
+        p.drawPixmap(QRect(Canto(canto), figura.size()), figura, figura.rect());
+    else
+        p.drawPixmap(QRectF(canto, figura.deviceIndependentSize()), figura, QRectF(figura.rect()));
+}
+
 QRect Estilo::DesenharJanela(QPainter& p, const QRect& r, const QString& titulo)
 {
     p.save();

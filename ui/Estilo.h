@@ -42,12 +42,9 @@ public:
     EmPixels(const EmPixels&) = delete;
     EmPixels& operator=(const EmPixels&) = delete;
     bool Ativo() const { return ativo; }
-    // Where a rectangle of the painter's own coordinates now lies, with a
-    // picture drawn at the origin.
-    QRectF Alvo(const QRectF& logico) const
-    {
-        return ativo ? QRectF(logico.topLeft() * escala, logico.size() * escala) : logico;
-    }
+    // Draws a picture with its corner at a point of the painter's own
+    // coordinates, where a control placed there would show it.
+    void Desenhar(const QPoint& canto, const QPixmap& figura);
     // The whole device pixels a rectangle of the painter's own coordinates
     // touches, rounded outwards: what the screen counts as that rectangle
     // lies within them, however it rounds a fractional position.

@@ -36,10 +36,8 @@ void Imagem::tornarBotao(const QString& nomeAcessivel, const QString& dica)
 void Imagem::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (!figura.isNull()) {
-        const Estilo::EmPixels pixels(p, figura.devicePixelRatio());
-        p.drawPixmap(pixels.Alvo(QRectF(QPointF(0, 0), figura.deviceIndependentSize())), figura, QRectF(figura.rect()));
-    }
+    if (!figura.isNull())
+        Estilo::EmPixels(p, figura.devicePixelRatio()).Desenhar(QPoint(0, 0), figura);
     if (hasFocus()) {
         QPen caneta(QColor(255, 214, 0), 2, Qt::DotLine);
         p.setPen(caneta);
