@@ -338,7 +338,7 @@ void TstNavegacao::novoExercicioPreparado()
     const QString linha = linhas.at(indice);
     QCOMPARE(w.pratica.Licao, tipo == 1 ? QString(linha.toUpper() + u'/').repeated(8) : linha.toUpper().replace(u' ', u'/'));
     QVERIFY(w.LblCaption->text().endsWith(QStringLiteral("Exercicio: %1 de %2").arg(indice + 1).arg(linhas.size())));
-    for (const Imagem* q : w.qLetra)
+    for (const ImagemCamada* q : w.qLetra)
         QVERIFY(q->isHidden());
     QCOMPARE(Estado().GrupoLetras, qint16(5));
     QCOMPARE(Twips::Left(w.PicSeta), 1590);
@@ -370,7 +370,7 @@ void TstNavegacao::novoExercicioPreparado()
         w.pratica.TrmRepoem_Timer();
     QVERIFY(!w.pratica.TrmRepoem.isActive());
     // Under a running text they stay out of sight.
-    for (const Imagem* q : w.qLetra)
+    for (const ImagemCamada* q : w.qLetra)
         QCOMPARE(q->isHidden(), Estado().TipoExercicio == 2);
 }
 

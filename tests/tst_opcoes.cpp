@@ -44,7 +44,8 @@ bool Mostrado(QWidget* w)
     return !w->isHidden();
 }
 
-qint64 Figura(const Imagem* img)
+template <typename T>
+qint64 Figura(const T* img)
 {
     return img->picture().cacheKey();
 }

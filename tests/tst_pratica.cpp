@@ -94,7 +94,7 @@ QList<int> VermelhasAcesas(const FrmMain& w)
 QList<bool> CapasVisiveis(const FrmMain& w)
 {
     QList<bool> r;
-    for (const Imagem* q : w.qLetra)
+    for (const ImagemCamada* q : w.qLetra)
         r << !q->isHidden();
     return r;
 }
@@ -475,43 +475,58 @@ void TstPratica::painelCopiaOQueDesenhou()
 
 void TstPratica::camadaMostraSoAsAcesas()
 {
-    // The layer of lit keys spans its pictures' places and draws the shown
-    // ones there, sized to their pictures, under those made after them.
+    // The panel draws the shown pictures lying on it over its own picture,
+    // each sized to its picture or cut to its place, those made later on
+    // top, and finds the topmost one under a click.
     QWidget pai;
-    pai.resize(200, 100);
-    CamadaImagens camada(&pai);
+    PainelDesenhado painel(&pai);
+    painel.resize(200, 100);
+    painel.setOpaco(true);
+    painel.setDesenho([](QPainter& p, const QRect& r) { p.fillRect(r, Qt::blue); });
     auto cor = [](const QColor& c) {
         QPixmap pm(10, 10);
         pm.fill(c);
         return pm;
     };
+    CamadaImagens& camada = painel.imagens();
     ImagemCamada* vermelha = camada.criar(QStringLiteral("V"), true);
     vermelha->setGeometry(QRect(20, 30, 99, 99));
     vermelha->setPicture(cor(Qt::red));
     ImagemCamada* amarela = camada.criar(QStringLiteral("A"), true);
     amarela->setGeometry(QRect(25, 30, 1, 1));
     amarela->setPicture(cor(Qt::yellow));
-    ImagemCamada* dedo = camada.criar(QStringLiteral("D"), true);
-    dedo->setGeometry(QRect(150, 80, 1, 1));
-    dedo->setPicture(cor(Qt::green));
+    ImagemCamada* verde = camada.criar(QStringLiteral("D"), false);
+    verde->setGeometry(QRect(150, 80, 4, 4));
+    verde->setPicture(cor(Qt::green));
     QCOMPARE(vermelha->geometry(), QRect(20, 30, 10, 10));
-    QCOMPARE(camada.geometry(), QRect(20, 30, 140, 60));
 
-    auto desenho = [&] {
-        QImage img(pai.size(), QImage::Format_ARGB32_Premultiplied);
-        img.fill(Qt::transparent);
-        camada.render(&img, camada.pos());
+    auto desenho = [&](const QRegion& regiao) {
+        QImage img(painel.size(), QImage::Format_RGB32);
+        img.fill(Qt::black);
+        QPainter p(&img);
+        painel.pintarFundo(p, regiao);
         return img;
     };
-    QCOMPARE(desenho().pixelColor(22, 32), QColor(Qt::transparent));
+    const QRegion tudo(painel.rect());
+    QCOMPARE(desenho(tudo).pixelColor(22, 32), QColor(Qt::blue));
     vermelha->show();
     amarela->show();
-    const QImage acesas = desenho();
+    verde->show();
+    QCOMPARE(camada.em(QPoint(27, 32)), amarela);
+    QCOMPARE(camada.em(QPoint(22, 32)), vermelha);
+    QCOMPARE(camada.em(QPoint(5, 5)), nullptr);
+    const QImage acesas = desenho(tudo);
     QCOMPARE(acesas.pixelColor(22, 32), QColor(Qt::red));
     QCOMPARE(acesas.pixelColor(27, 32), QColor(Qt::yellow));
-    QCOMPARE(acesas.pixelColor(155, 85), QColor(Qt::transparent));
+    QCOMPARE(acesas.pixelColor(153, 83), QColor(Qt::green));
+    QCOMPARE(acesas.pixelColor(155, 85), QColor(Qt::blue));
+    // Painting a few places leaves the rest as it was.
+    const QImage partes = desenho(QRegion(20, 30, 3, 3) + QRegion(26, 31, 2, 8));
+    QCOMPARE(partes.pixelColor(22, 32), QColor(Qt::red));
+    QCOMPARE(partes.pixelColor(27, 32), QColor(Qt::yellow));
+    QCOMPARE(partes.pixelColor(24, 32), QColor(Qt::black));
     amarela->hide();
-    QCOMPARE(desenho().pixelColor(27, 32), QColor(Qt::red));
+    QCOMPARE(desenho(tudo).pixelColor(27, 32), QColor(Qt::red));
 }
 
 // ---------------------------------------------------------------------------

@@ -2,8 +2,9 @@
 
 #include "ui/Estilo.h"
 
-#include <QPaintEvent>
 #include <QPainter>
+#include <QWidget>
+#include <cmath>
 
 ImagemCamada::ImagemCamada(CamadaImagens& c, const QString& n, bool a)
     : camada(c)
@@ -16,21 +17,14 @@ void ImagemCamada::setPicture(const QPixmap& f)
 {
     const QRect antes = lugar;
     figura = f;
-    mudou(antes);
+    mudou(antes, visivel, true);
 }
 
 void ImagemCamada::setGeometry(const QRect& r)
 {
     const QRect antes = lugar;
     lugar = r;
-    mudou(antes);
-}
-
-void ImagemCamada::mudou(const QRect& antes)
-{
-    if (autoTamanho && !figura.isNull())
-        lugar.setSize(figura.deviceIndependentSize().toSize());
-    camada.mudou(*this, antes);
+    mudou(antes, visivel, false);
 }
 
 void ImagemCamada::setVisible(bool sim)
@@ -38,15 +32,32 @@ void ImagemCamada::setVisible(bool sim)
     if (visivel == sim)
         return;
     visivel = sim;
-    camada.update(lugar.translated(-camada.pos()));
+    mudou(lugar, !sim, false);
 }
 
-CamadaImagens::CamadaImagens(QWidget* pai, const QString& nome)
-    : QWidget(pai)
+bool ImagemCamada::isVisible() const
 {
-    setObjectName(nome);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_TranslucentBackground);
+    return visivel && camada.dono.isVisible();
+}
+
+void ImagemCamada::mudou(const QRect& antes, bool visivelAntes, bool figuraMudou)
+{
+    if (figuraMudou || lugar != antes)
+        composta = QPixmap();
+    if (autoTamanho && !figura.isNull())
+        lugar.setSize(figura.deviceIndependentSize().toSize());
+    const bool mesmoLugar = lugar == antes && visivel == visivelAntes;
+    if (mesmoLugar && !figuraMudou)
+        return;
+    if (visivelAntes && !mesmoLugar)
+        camada.repintar(antes);
+    if (visivel)
+        camada.repintar(lugar);
+}
+
+CamadaImagens::CamadaImagens(QWidget& d)
+    : dono(d)
+{
 }
 
 CamadaImagens::~CamadaImagens() = default;
@@ -57,47 +68,62 @@ ImagemCamada* CamadaImagens::criar(const QString& nome, bool autoTamanho)
     return imagens.back().get();
 }
 
-void CamadaImagens::mudou(const ImagemCamada& i, const QRect& antes)
+ImagemCamada* CamadaImagens::em(const QPoint& ponto) const
 {
-    if (i.lugar != antes)
-        abranger();
-    if (i.visivel) {
-        update(antes.translated(-pos()));
-        update(i.lugar.translated(-pos()));
+    for (auto i = imagens.rbegin(); i != imagens.rend(); ++i)
+        if ((*i)->visivel && !(*i)->figura.isNull() && (*i)->lugar.contains(ponto))
+            return i->get();
+    return nullptr;
+}
+
+void CamadaImagens::repintar(const QRect& lugar)
+{
+    if (lugar.isEmpty())
+        return;
+    // At a fractional scale a place's edges fall between device pixels and
+    // the screen may count one pixel fewer than the picture covers: a pixel
+    // more all round leaves no trail behind a picture that moves or hides.
+    const qreal dpr = dono.devicePixelRatioF();
+    dono.update(dpr == std::floor(dpr) ? lugar : lugar.adjusted(-1, -1, 1, 1));
+}
+
+// The picture laid over the panel's where it shows: the panel's pixels
+// under it, with the picture blended over them once.
+const QPixmap& ImagemCamada::sobre(const QPixmap& fundo, const QPoint& canto) const
+{
+    if (composta.isNull() || fundoDaComposta != fundo.cacheKey() || cantoDaComposta != canto) {
+        composta = fundo.copy(QRect(canto, figura.size()));
+        QPainter pc(&composta);
+        Estilo::EmPixels(pc, figura.devicePixelRatio()).Desenhar(QPoint(0, 0), figura);
+        fundoDaComposta = fundo.cacheKey();
+        cantoDaComposta = canto;
     }
+    return composta;
 }
 
-// The layer covers every place a picture can show in, and no more: what
-// repaints beside it leaves it out.
-void CamadaImagens::abranger()
+void CamadaImagens::pintar(QPainter& p, const Estilo::EmPixels& pixels, const QRect& area, const QPixmap& fundo) const
 {
-    QRect tudo;
-    for (const auto& i : imagens)
-        tudo |= i->lugar;
-    if (tudo != geometry())
-        setGeometry(tudo);
-}
-
-void CamadaImagens::paintEvent(QPaintEvent* e)
-{
-    QPainter p(this);
     for (const auto& i : imagens) {
-        const QRect lugar = i->lugar.translated(-pos());
-        if (!i->visivel || i->figura.isNull() || !e->rect().intersects(lugar))
+        if (!i->visivel || i->figura.isNull() || !area.intersects(i->lugar.adjusted(-1, -1, 1, 1)))
             continue;
-        // Each picture lands where a control of its own would: its corner
-        // on the device pixel the screen rounds that corner to.
-        Estilo::EmPixels pixels(p, i->figura.devicePixelRatio());
+        const QRect& lugar = i->lugar;
         const QSizeF tamanho = i->figura.deviceIndependentSize();
         // A picture larger than its place is cut to it, as a control's is.
         const bool cabe = tamanho.width() <= lugar.width() && tamanho.height() <= lugar.height();
+        // Laid over the panel's picture only where the two share their
+        // pixels: the copy goes where the picture would be drawn.
+        const qreal dpr = i->figura.devicePixelRatio();
+        const bool emPixels = pixels.Ativo() ? dpr == fundo.devicePixelRatio() : dpr == 1 && fundo.devicePixelRatio() == 1;
+        if (i->solida && cabe && emPixels && !fundo.isNull()) {
+            const QPoint canto = pixels.Ativo() ? pixels.Canto(lugar.topLeft()) : lugar.topLeft();
+            if (QRect(QPoint(0, 0), fundo.size()).contains(QRect(canto, i->figura.size()))) {
+                pixels.Desenhar(lugar.topLeft(), i->sobre(fundo, canto));
+                continue;
+            }
+        }
         if (!cabe) {
             p.save();
-            if (pixels.Ativo())
-                p.setClipRect(QRect(pixels.Canto(lugar.topLeft()), pixels.Canto(lugar.bottomRight() + QPoint(1, 1)))
-                                  .adjusted(0, 0, -1, -1));
-            else
-                p.setClipRect(lugar);
+            p.setClipRect(pixels.Lugar(lugar), Qt::IntersectClip);
         }
         pixels.Desenhar(lugar.topLeft(), i->figura);
         if (!cabe)

@@ -6,9 +6,12 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 #include <QScreen>
 #include <QToolTip>
 #include <QWidget>
+
+#include <algorithm>
 
 QString Estilo::FamiliaFonte() { return QStringLiteral("Liberation Sans"); }
 
@@ -73,12 +76,32 @@ Estilo::EmPixels::~EmPixels()
         p.restore();
 }
 
-void Estilo::EmPixels::Desenhar(const QPoint& canto, const QPixmap& figura)
+void Estilo::EmPixels::Desenhar(const QPoint& canto, const QPixmap& figura) const
 {
-    if (ativo)
+    if (ativo && figura.devicePixelRatio() == escala)
         p.drawPixmap(QRect(Canto(canto), figura.size()), figura, figura.rect());
+    else if (ativo)
+        p.drawPixmap(QRectF(Canto(canto), figura.deviceIndependentSize() * escala), figura, QRectF(figura.rect()));
     else
         p.drawPixmap(QRectF(canto, figura.deviceIndependentSize()), figura, QRectF(figura.rect()));
+}
+
+QList<QRect> Estilo::Retangulos(const QRegion& regiao)
+{
+    QList<QRect> r;
+    r.reserve(regiao.rectCount());
+    for (const QRect& q : regiao) {
+        // The bands run top to bottom, so the strip above this one, if
+        // any, is among those already taken.
+        auto acima = std::find_if(r.rbegin(), r.rend(), [&q](const QRect& o) {
+            return o.left() == q.left() && o.right() == q.right() && o.bottom() + 1 == q.top();
+        });
+        if (acima != r.rend())
+            acima->setBottom(q.bottom());
+        else
+            r.append(q);
+    }
+    return r;
 }
 
 QRect Estilo::DesenharJanela(QPainter& p, const QRect& r, const QString& titulo)

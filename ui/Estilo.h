@@ -4,10 +4,12 @@
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
+#include <QList>
 #include <QRect>
 #include <functional>
 
 class QPainter;
+class QRegion;
 class QWidget;
 
 namespace Estilo {
@@ -43,8 +45,9 @@ public:
     EmPixels& operator=(const EmPixels&) = delete;
     bool Ativo() const { return ativo; }
     // Draws a picture with its corner at a point of the painter's own
-    // coordinates, where a control placed there would show it.
-    void Desenhar(const QPoint& canto, const QPixmap& figura);
+    // coordinates, where a control placed there would show it (a picture of
+    // another pixel ratio is scaled to its logical size).
+    void Desenhar(const QPoint& canto, const QPixmap& figura) const;
     // The whole device pixels a rectangle of the painter's own coordinates
     // touches, rounded outwards: what the screen counts as that rectangle
     // lies within them, however it rounds a fractional position.
@@ -59,6 +62,15 @@ public:
         return QPoint(qRound(origem.x() + logico.x() * escala) - qRound(origem.x()),
                       qRound(origem.y() + logico.y() * escala) - qRound(origem.y()));
     }
+    // What a control placed on a rectangle of the painter's own coordinates
+    // covers, in the painter's present coordinates: its corners where they
+    // round to.
+    QRect Lugar(const QRect& logico) const
+    {
+        if (!ativo)
+            return logico;
+        return QRect(Canto(logico.topLeft()), Canto(logico.bottomRight() + QPoint(1, 1))).adjusted(0, 0, -1, -1);
+    }
 
 private:
     QPainter& p;
@@ -67,6 +79,12 @@ private:
     QPointF desvio;
     bool ativo = false;
 };
+
+// The region as few rectangles as it can cheaply be: a region keeps its
+// rectangles cut into horizontal bands, and a place beside another of a
+// different height comes out in strips, which are joined again here. The
+// rectangles stay apart and cover the region exactly.
+QList<QRect> Retangulos(const QRegion& regiao);
 
 // A window body: rounded blue frame, a title strip with the title, a light
 // client area below it. Returns the client rectangle.

@@ -213,17 +213,19 @@ void FrmMain::criarTelaPratica()
     LblCaption->setFont(Estilo::Fonte(10, true));
     Estilo::Colorir(LblCaption, Qt::white);
 
+    // The caps and the arrow over them are drawn by the panel itself: a key
+    // that hides a cap and moves the arrow repaints the panel once.
+    CamadaImagens& imagens = PicInter->imagens();
     for (int i = 0; i < 5; ++i) {
-        qLetra[i] = new Imagem(PicInter, QStringLiteral("qLetra%1").arg(i));
+        qLetra[i] = imagens.criar(QStringLiteral("qLetra%1").arg(i), false);
+        qLetra[i]->setSolida(true);
         Twips::SetGeometry(qLetra[i], 975 + i * 2115, 1200, 1470, 2445);
         qLetra[i]->setPicture(CapaBranca);
-        qLetra[i]->hide();
     }
 
-    PicSeta = new Imagem(PicInter, QStringLiteral("PicSeta"));
+    PicSeta = imagens.criar(QStringLiteral("PicSeta"), false);
     Twips::SetGeometry(PicSeta, 10035, 1170, 225, 120);
     PicSeta->setPicture(ArteJanelas::Seta(dpr));
-    PicSeta->hide();
 
     FrameTexto = new PainelDesenhado(PicInter, QStringLiteral("FrameTexto"));
     // Exactly over the exercise card of the background, whose border frames it.
@@ -243,11 +245,20 @@ void FrmMain::criarTelaPratica()
     Twips::SetGeometry(Image2, 0, 0, 1500, 375);
     Image2->setPicture(ArteJanelas::MolduraRitmo(dpr));
 
+    // The figures change under every key: each paints the panel under
+    // itself, so the panel is not repainted beneath it.
     auto figura = [&](const QString& nome, int left, const QString& texto) {
-        QLabel* l = rotulo<Rotulo>(PicInter, nome, texto);
+        Rotulo* l = rotulo<Rotulo>(PicInter, nome, texto);
         Twips::SetPos(l, left, 3750);
         l->resize(nome == QLatin1String("Tpm") ? 90 : 64, 20);
         l->setFont(Estilo::Fonte(11, true));
+        l->setFundo([this, l](QPainter& p, const QRegion& r) {
+            const QPoint o = l->pos();
+            p.save();
+            p.translate(-o);
+            PicInter->pintarFundo(p, r.translated(o));
+            p.restore();
+        });
         return l;
     };
     Tpm = figura(QStringLiteral("Tpm"), 1470, QStringLiteral("0 CPM"));
@@ -270,18 +281,18 @@ void FrmMain::criarTelaPratica()
 void FrmMain::criarTeclado()
 {
     const qreal dpr = Estilo::Dpr();
-    ImgTeclado = new Imagem(PicInter, QStringLiteral("ImgTeclado"));
+    CamadaImagens& imagens = PicInter->imagens();
+    ImgTeclado = imagens.criar(QStringLiteral("ImgTeclado"), false);
     Twips::SetGeometry(ImgTeclado, 2175, 4575, 7650, 2625);
 
-    PicLuzes = new CamadaImagens(PicInter, QStringLiteral("PicLuzes"));
     for (int codigo : CodigosVermelhos()) {
-        ImagemCamada* img = PicLuzes->criar(QStringLiteral("TeclaVermelha%1").arg(codigo), true);
+        ImagemCamada* img = imagens.criar(QStringLiteral("TeclaVermelha%1").arg(codigo), true);
         img->setGeometry(Twips::Pixels(RetanguloVermelha(codigo, 0)));
         img->setPicture(ArteTeclado::TeclaVermelha(codigo, 0, dpr));
         TeclaVermelha.insert(codigo, img);
     }
     for (const QString& nome : NomesAmarelas()) {
-        ImagemCamada* img = PicLuzes->criar(nome, true);
+        ImagemCamada* img = imagens.criar(nome, true);
         img->setGeometry(Twips::Pixels(RetanguloAmarela(nome)));
         img->setPicture(ArteTeclado::TeclaAmarela(nome, 0, dpr));
         Amarelas.insert(nome, img);
@@ -290,7 +301,7 @@ void FrmMain::criarTeclado()
     for (const QString& nome : {QStringLiteral("S1"), QStringLiteral("S2"), QStringLiteral("S3"), QStringLiteral("S4"),
                                 QStringLiteral("S5"), QStringLiteral("D1"), QStringLiteral("D2"), QStringLiteral("D3"),
                                 QStringLiteral("D4"), QStringLiteral("D5")}) {
-        ImagemCamada* img = PicLuzes->criar(nome, false);
+        ImagemCamada* img = imagens.criar(nome, false);
         img->setGeometry(Twips::Pixels(RetanguloDedo(nome)));
         img->setPicture(anel);
         Dedos.insert(nome, img);
@@ -457,7 +468,12 @@ void FrmMain::ligarEventos()
     connect(TrmUnder, &QTimer::timeout, this, &FrmMain::TrmUnder_Timer);
     connect(Seta, &QTimer::timeout, this, &FrmMain::Seta_Timer);
     connect(RepousoTexto, &QTimer::timeout, this, &FrmMain::repousarCursorTexto);
-    connect(PicInter, &PainelDesenhado::clicado, this, &FrmMain::PicInter_Click);
+    connect(PicInter, &PainelDesenhado::clicado, this, [this](QPoint pos) {
+        if (PicSeta && PicInter->imagens().em(pos) == PicSeta)
+            PicSeta_Click();
+        else
+            PicInter_Click();
+    });
     connect(PicUsuario, &PainelDesenhado::mouseMovido, this, [this] { PicUsuario_MouseMove(); });
     connect(&usuarios, &CadastroUsuarios::gravacaoAdiada, this, &FrmMain::descarregarDepoisDoQuadro);
     connect(&progresso, &RegistroProgresso::gravacaoAdiada, this, &FrmMain::descarregarDepoisDoQuadro);
@@ -513,7 +529,6 @@ void FrmMain::ligarEventosPratica()
     // A click anywhere on the practice screen leaves typing with PicSet.
     connect(FrameTexto, &PainelDesenhado::clicado, this, &FrmMain::FrameTexto_Click);
     connect(PicMenu, &PainelDesenhado::clicado, this, &FrmMain::PicMenu_Click);
-    connect(PicSeta, &Imagem::clicado, this, &FrmMain::PicSeta_Click);
     connect(PicMenu, &PainelDesenhado::mouseMovido, this, [this] { PicMenu_MouseMove(); });
 
     const QList<LinhaBotao> linhas = {

@@ -22,7 +22,6 @@ class QLineEdit;
 class QListWidget;
 class QTimer;
 class Imagem;
-class CamadaImagens;
 class ImagemCamada;
 class LinhaTexto;
 class PainelDesenhado;
@@ -82,7 +81,6 @@ public:
     void aplicaLetra2();
     void PintarLabel(QLabel* lbl);
     void Seta_Timer();
-    void limparRastroDaSeta();
     void TrmUnder_Timer();
 
     // ---- keystroke evaluation ----------------------------------------------
@@ -132,24 +130,24 @@ public:
     PainelDesenhado* FrameTexto = nullptr;
     QWidget* Picture2 = nullptr;
     PainelDesenhado* PicMenu = nullptr;
-    Imagem* PicSeta = nullptr;
+    ImagemCamada* PicSeta = nullptr; // lies on PicInter
     QWidget* PicSet = nullptr;
     QLabel* Label1 = nullptr;
 
     // Practice screen.
     QLabel* LblCaption = nullptr;
     LinhaTexto* LblLicao = nullptr; // the running text
-    std::array<Imagem*, 5> qLetra{};
+    std::array<ImagemCamada*, 5> qLetra{}; // lie on PicInter
     Imagem* Prog = nullptr;
     Imagem* Image2 = nullptr;
     QLabel* Tpm = nullptr;
     QLabel* LblAcertos = nullptr;
     QLabel* LblErros = nullptr;
     QLabel* LblPontos = nullptr;
-    Imagem* ImgTeclado = nullptr;
-    // The red keys, yellow keys and finger rings: pictures of one layer
-    // over the keyboard.
-    CamadaImagens* PicLuzes = nullptr;
+    // The keyboard of a layout other than ABNT2 (whose keyboard is part of
+    // the panel's picture), and over it the red keys, yellow keys and
+    // finger rings: pictures lying on PicInter.
+    ImagemCamada* ImgTeclado = nullptr;
     QMap<int, ImagemCamada*> TeclaVermelha;
     QMap<QString, ImagemCamada*> Amarelas; // "A".."Z", "Ç", "Virgula", "Ponto", "DoisPontos", "Enter", "Space"
     QMap<QString, ImagemCamada*> Dedos;    // "S1".."S5", "D1".."D5"

@@ -132,7 +132,6 @@ void FrmMain::Mostrar(SessaoPratica::Mudancas o)
     // so under a running text it stays hidden rather than moving (and being
     // repainted) out of sight.
     if (o & (S::Seta | S::LicaoAberta)) {
-        limparRastroDaSeta();
         Twips::SetLeft(PicSeta, pratica.SetaLeft);
         PicSeta->setVisible(pratica.SetaVisivel && !texto);
     }
@@ -181,15 +180,6 @@ void FrmMain::PintarLabel(QLabel* lbl)
     Estilo::Colorir(lbl, QColor(0, 97, 187));
 }
 
-// At a fractional scale the arrow's edges fall between device pixels, and
-// the area it leaves is repainted a device pixel short: the panel repaints
-// one pixel more around it.
-void FrmMain::limparRastroDaSeta()
-{
-    if (PicSeta && PicSeta->isVisible())
-        PicInter->update(PicSeta->geometry().adjusted(-1, -1, 1, 1));
-}
-
 void FrmMain::Seta_Timer()
 {
     PrepararPratica();
@@ -198,7 +188,6 @@ void FrmMain::Seta_Timer()
         return;
     }
     const int topo = Twips::Top(PicSeta);
-    limparRastroDaSeta();
     Twips::SetTop(PicSeta, topo == SetaTopoAlto ? SetaTopoBaixo : topo - 10);
 }
 

@@ -115,9 +115,10 @@ void PainelDesenhado::pintarFundo(QPainter& p, const QRegion& regiao)
     // few small places far apart, and the painter copies a picture straight
     // only under a rectangular clip (under the region's it blends span by
     // span, on worker threads when tall).
-    const bool varios = regiao.rectCount() > 1;
+    const QList<QRect> partes = Estilo::Retangulos(regiao);
+    const bool varios = partes.size() > 1;
     const QRect figura(QPoint(0, 0), cache.size());
-    for (const QRect& r : regiao) {
+    for (const QRect& r : partes) {
         if (pixels.Ativo()) {
             // Whole pixels around the rectangle: the screen may round its
             // edges either way, and a column it counts but the copy left out
@@ -131,6 +132,7 @@ void PainelDesenhado::pintarFundo(QPainter& p, const QRegion& regiao)
                 p.setClipRect(r);
             p.drawPixmap(QRectF(r), cache, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
         }
+        camada.pintar(p, pixels, r, cache);
     }
     if (varios)
         p.setClipping(false);
@@ -144,7 +146,7 @@ void PainelDesenhado::mousePressEvent(QMouseEvent* e)
 void PainelDesenhado::mouseReleaseEvent(QMouseEvent* e)
 {
     if (pressionado && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        emit clicado();
+        emit clicado(e->position().toPoint());
     pressionado = false;
 }
 

@@ -71,12 +71,18 @@ void Rotulo::paintEvent(QPaintEvent* e)
         }
     }
     if (!proprio) {
+        if (fundo) {
+            QPainter p(this);
+            fundo(p, e->region());
+        }
         QLabel::paintEvent(e);
         return;
     }
+    QPainter p(this);
+    if (fundo)
+        fundo(p, e->region());
     if (indices.isEmpty())
         return;
-    QPainter p(this);
     QGlyphRun run;
     run.setRawFont(bruta);
     run.setGlyphIndexes(indices);

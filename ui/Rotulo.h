@@ -9,11 +9,21 @@
 #include <QHash>
 #include <QLabel>
 #include <QRawFont>
+#include <functional>
 
 class Rotulo : public QLabel {
     Q_OBJECT
 public:
     Rotulo(const QString& texto, QWidget* pai);
+
+    // Paints what lies under the label (the region in the label's
+    // coordinates) before the text: the label is then opaque, and what it
+    // covers is not repainted under it when its text changes.
+    void setFundo(std::function<void(QPainter&, const QRegion&)> f)
+    {
+        fundo = std::move(f);
+        setAttribute(Qt::WA_OpaquePaintEvent, bool(fundo));
+    }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -31,4 +41,5 @@ private:
     qreal topoTexto = 0; // ascent + descent
     qreal ascendente = 0;
     QHash<QChar, Glifo> glifos;
+    std::function<void(QPainter&, const QRegion&)> fundo;
 };

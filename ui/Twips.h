@@ -2,6 +2,8 @@
 // Window geometry in twips (15 twips to a logical pixel). The logic keeps
 // the exact twip values (an arrow that moves 10 twips a tick, a bar that
 // drains 12), and the widgets are placed at the nearest logical pixel.
+#include "ui/CamadaImagens.h"
+
 #include <QWidget>
 #include <cmath>
 
@@ -65,5 +67,25 @@ inline void SetGeometry(QWidget* w, const QRect& twips)
 inline QRect Pixels(const QRect& twips)
 {
     return QRect(Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height()));
+}
+
+// The same for a picture lying on a panel.
+inline int Left(const ImagemCamada* i) { return i->twipsLeft.value_or(i->geometry().x() * PorPixel); }
+inline int Top(const ImagemCamada* i) { return i->twipsTop.value_or(i->geometry().y() * PorPixel); }
+inline void SetLeft(ImagemCamada* i, int twips)
+{
+    i->twipsLeft = twips;
+    i->move(QPoint(Px(twips), i->geometry().y()));
+}
+inline void SetTop(ImagemCamada* i, int twips)
+{
+    i->twipsTop = twips;
+    i->move(QPoint(i->geometry().x(), Px(twips)));
+}
+inline void SetGeometry(ImagemCamada* i, int left, int top, int width, int height)
+{
+    i->twipsLeft = left;
+    i->twipsTop = top;
+    i->setGeometry(Pixels(QRect(left, top, width, height)));
 }
 }
