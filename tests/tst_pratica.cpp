@@ -527,6 +527,26 @@ void TstPratica::camadaMostraSoAsAcesas()
     QCOMPARE(partes.pixelColor(24, 32), QColor(Qt::black));
     amarela->hide();
     QCOMPARE(desenho(tudo).pixelColor(27, 32), QColor(Qt::red));
+
+    // A solid picture, laid over the panel's picture once, shows as the
+    // same picture blended at every paint does, and follows the panel's
+    // picture when that changes.
+    ImagemCamada* solida = camada.criar(QStringLiteral("S"), true);
+    ImagemCamada* comum = camada.criar(QStringLiteral("C"), true);
+    solida->setSolida(true);
+    for (ImagemCamada* i : {solida, comum}) {
+        i->setPicture(cor(QColor(255, 0, 0, 128)));
+        i->show();
+    }
+    solida->setGeometry(QRect(60, 10, 1, 1));
+    comum->setGeometry(QRect(80, 10, 1, 1));
+    QImage meias = desenho(tudo);
+    QCOMPARE(meias.pixelColor(62, 12), meias.pixelColor(82, 12));
+    QVERIFY(meias.pixelColor(62, 12) != QColor(Qt::blue));
+    painel.setDesenho([](QPainter& p, const QRect& r) { p.fillRect(r, Qt::green); });
+    meias = desenho(tudo);
+    QCOMPARE(meias.pixelColor(62, 12), meias.pixelColor(82, 12));
+    QVERIFY(meias.pixelColor(62, 12).green() > 0);
 }
 
 // ---------------------------------------------------------------------------

@@ -44,6 +44,8 @@ void PainelDesenhado::paintEvent(QPaintEvent* e)
         p.setClipRegion(e->region());
         prepararPintor(p);
         desenho(p, rect());
+        const Estilo::EmPixels pixels(p, devicePixelRatioF());
+        camada.pintar(p, pixels, e->rect(), QPixmap());
         return;
     }
     QPainter p(this);
