@@ -35,11 +35,6 @@ void ImagemCamada::setVisible(bool sim)
     mudou(lugar, !sim, false);
 }
 
-bool ImagemCamada::isVisible() const
-{
-    return visivel && camada.dono.isVisible();
-}
-
 void ImagemCamada::mudou(const QRect& antes, bool visivelAntes, bool figuraMudou)
 {
     if (figuraMudou || lugar != antes)

@@ -33,7 +33,6 @@ public:
     void setGeometry(const QRect& lugar);
     QRect geometry() const { return lugar; }
     void move(const QPoint& canto) { setGeometry(QRect(canto, lugar.size())); }
-    void resize(const QSize& tamanho) { setGeometry(QRect(lugar.topLeft(), tamanho)); }
     // A picture with nothing under it but the panel's own picture may be
     // laid over that once, where it shows, and copied from then on instead
     // of being blended again at every paint: the caps, which come back
@@ -43,8 +42,6 @@ public:
     void show() { setVisible(true); }
     void hide() { setVisible(false); }
     bool isHidden() const { return !visivel; }
-    // Shown, on a panel that shows.
-    bool isVisible() const;
 
     // The exact corner in twips it was put at, kept for the logic that
     // moves it a few twips at a time (the place is in whole pixels).

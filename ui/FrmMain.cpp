@@ -252,13 +252,7 @@ void FrmMain::criarTelaPratica()
         Twips::SetPos(l, left, 3750);
         l->resize(nome == QLatin1String("Tpm") ? 90 : 64, 20);
         l->setFont(Estilo::Fonte(11, true));
-        l->setFundo([this, l](QPainter& p, const QRegion& r) {
-            const QPoint o = l->pos();
-            p.save();
-            p.translate(-o);
-            PicInter->pintarFundo(p, r.translated(o));
-            p.restore();
-        });
+        l->setFundo([this, l](QPainter& p, const QRegion& r) { PicInter->pintarFundoSob(p, l, r); });
         return l;
     };
     Tpm = figura(QStringLiteral("Tpm"), 1470, QStringLiteral("0 CPM"));
@@ -269,12 +263,8 @@ void FrmMain::criarTelaPratica()
     // The running text paints the panel and the card under itself and says
     // it is opaque: a key repaints the line alone, not the two under it.
     LblLicao->setFundo([this](QPainter& p, const QRegion& r) {
-        const QPoint o = FrameTexto->pos();
-        p.save();
-        p.translate(-o);
-        PicInter->pintarFundo(p, r.translated(o));
-        p.restore();
-        FrameTexto->pintarFundo(p, r);
+        PicInter->pintarFundoSob(p, LblLicao, r);
+        FrameTexto->pintarFundoSob(p, LblLicao, r);
     });
 }
 

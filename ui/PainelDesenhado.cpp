@@ -140,6 +140,15 @@ void PainelDesenhado::pintarFundo(QPainter& p, const QRegion& regiao)
         p.setClipping(false);
 }
 
+void PainelDesenhado::pintarFundoSob(QPainter& p, const QWidget* controle, const QRegion& regiao)
+{
+    const QPoint o = controle->mapTo(this, QPoint(0, 0));
+    p.save();
+    p.translate(-o);
+    pintarFundo(p, regiao.translated(o));
+    p.restore();
+}
+
 void PainelDesenhado::mousePressEvent(QMouseEvent* e)
 {
     pressionado = e->button() == Qt::LeftButton;

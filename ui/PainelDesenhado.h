@@ -28,6 +28,9 @@ public:
     // panel paints the panel under itself with it and can then say it is
     // opaque, so the panel is not repainted under it.
     void pintarFundo(QPainter& p, const QRegion& regiao);
+    // The same for a control anywhere on the panel, painting in its own
+    // coordinates over a region of itself.
+    void pintarFundoSob(QPainter& p, const QWidget* controle, const QRegion& regiao);
     // The pictures lying on the panel, drawn with it over its picture.
     CamadaImagens& imagens() { return camada; }
     // Starts drawing the picture on a thread of its own, at the panel's
