@@ -83,22 +83,22 @@ struct DocumentosNada : ServicoDocumentos {
     bool Abrir(const QString&) override { return true; }
 };
 
-// The key a learner presses for the next character (ABNT2 layout); 0 when
-// no key gives it.
-int CodigoPara(QChar c)
+// The key a learner presses for the keystroke expected now (ABNT2 layout),
+// with its modifiers; code 0 when no key gives it.
+struct Pressao {
+    int codigo = 0;
+    Qt::KeyboardModifiers m;
+};
+Pressao ProximaPressao(const FrmMain& w)
 {
-    const ushort u = c.unicode();
-    if (u >= 'A' && u <= 'Z')
-        return u;
-    switch (u) {
-    case '/': return 32;
-    case '#': return 13;
-    case ',': return 188;
-    case '.': return 190;
-    case ';': return 191;
-    case 0x00C7: return 186; // Ç
-    default: return 0;
-    }
+    const Toque t = w.pratica.ToqueEsperado();
+    Pressao p;
+    p.codigo = t.tecla;
+    if (t.nivel == Nivel::Shift || t.maiuscula)
+        p.m |= Qt::ShiftModifier;
+    if (t.nivel == Nivel::AltGr)
+        p.m |= Qt::GroupSwitchModifier;
+    return p;
 }
 
 struct Figuras {
@@ -219,18 +219,18 @@ bool DigitarLicao(FrmMain& w, Medidas& m, Pintura modo)
     QElapsedTimer t;
     int n = 0;
     while (w.pratica.Modulo.ListCount() > 0) {
-        const int certo = CodigoPara(w.pratica.Licao.isEmpty() ? QChar() : w.pratica.Licao.at(0));
-        if (certo == 0) {
+        const Pressao certo = ProximaPressao(w);
+        if (certo.codigo == 0) {
             std::fprintf(stderr, "no key types \"%s\"\n", qPrintable(w.pratica.Licao.left(1)));
             return false;
         }
         const bool errar = (n++ % 10) == 9;
-        const int codigo = errar ? 49 : certo;
+        const Pressao pressao = errar ? Pressao{49, {}} : certo;
         const int exercicio = w.pratica.Modulo.indice;
         t.start();
         fimDoQuadro.relogio = &t;
         fimDoQuadro.quando = -1;
-        w.PicSet_KeyDown(codigo);
+        w.PicSet_KeyDown(pressao.codigo, pressao.m);
         const qint64 avaliacao = t.nsecsElapsed();
         Pintar(w, modo);
         // Until the frame is out: a save that waits for it is not part of
@@ -363,7 +363,8 @@ int main(int argc, char** argv)
                 const QChar c = w.pratica.Licao.isEmpty() ? QChar() : w.pratica.Licao.at(0);
                 std::printf("lesson %d, key %d ('%s')\n", licao, i, qPrintable(QString(c)));
                 registroPinturas.ligado = true;
-                w.PicSet_KeyDown(CodigoPara(c));
+                const Pressao p = ProximaPressao(w);
+                w.PicSet_KeyDown(p.codigo, p.m);
                 QCoreApplication::processEvents();
                 registroPinturas.ligado = false;
                 while (w.pratica.TeclasBloqueadas) {

@@ -2,43 +2,38 @@
 
 #include "app/PastaAplicacao.h"
 #include "course/ModFun.h"
+#include "keyboard/GradeTeclado.h"
 
 namespace {
-bool CabeNaPaginaDeCodigo(QChar c)
+// Enter is written "#" in a lesson.
+QString comEnter(QString texto)
 {
-    const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return true; // Windows-1252 and Latin-1 agree here
-    return CodigoWindows1252(u) >= 0;
+    texto.replace(QLatin1Char('#'), QLatin1Char('\n'));
+    return texto;
 }
 }
 
-QString MaiusculaPortugues(const QString& texto)
+QString TextoTeclas(const QString& linha, int tipoTeclado)
 {
-    QString resultado;
-    resultado.reserve(texto.size());
-    for (const QChar c : texto) {
-        const QString maiuscula = QString(c).toUpper();
-        if (maiuscula.size() == 1 && CabeNaPaginaDeCodigo(maiuscula.at(0)))
-            resultado += maiuscula;
-        else
-            resultado += c;
+    QString grupo = comEnter(linha);
+    if (tipoTeclado == Layout::BR) {
+        for (QChar& c : grupo) {
+            if (c == QChar(u'ç') || c == QChar(u'Ç'))
+                c = QLatin1Char(';');
+            else if (c == QLatin1Char(';'))
+                c = QLatin1Char('/');
+        }
     }
-    return resultado;
-}
-
-QString TextoTeclas(const QString& linha)
-{
-    return MaiusculaPortugues(linha + QLatin1Char('/')).repeated(8);
+    return (grupo + QLatin1Char(' ')).repeated(8);
 }
 
 QString TextoCorrido(const QString& linha, int tipoTeclado)
 {
-    QString texto = linha;
-    texto.replace(QLatin1Char(' '), QLatin1Char('/'));
-    texto = MaiusculaPortugues(texto);
-    if (tipoTeclado == 1)
-        texto.replace(QChar(0x00C7), QLatin1Char('C'));
+    QString texto = comEnter(linha);
+    if (tipoTeclado == Layout::BR) {
+        texto.replace(QChar(u'ç'), QLatin1Char('c'));
+        texto.replace(QChar(u'Ç'), QLatin1Char('C'));
+    }
     return texto;
 }
 

@@ -4,17 +4,19 @@
 #include <QString>
 #include <QStringList>
 
-// Upper case of the Portuguese alphabet: accented letters become their
-// capitals (ç -> Ç, ã -> Ã, é -> É). A character whose capital the
-// Windows-1252 code page cannot hold as one character (ß, µ) is kept.
-QString MaiusculaPortugues(const QString& texto);
+// The text of an exercise is what the learner types, character by
+// character, as the lesson writes it (the letter case tells the guide where
+// to suggest Shift): " " is the space bar and "\n" Enter, written "#" in a
+// lesson.
 
-// Key drill (kind 1): the four keys and a space-bar "/" written eight times
-// in upper case; "asdf" gives "ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/".
-QString TextoTeclas(const QString& linha);
+// Key drill (kind 1): the four keys and the space bar written eight times;
+// "asdf" gives "asdf asdf asdf asdf asdf asdf asdf asdf " (40 characters).
+// The BR keyboard practises the keys at the places of the ABNT2 ones: "ç"
+// is its ";" key, right of L, and ";" its "/" key, right of the period.
+QString TextoTeclas(const QString& linha, int tipoTeclado);
 
-// Running text (kind 2): upper case, every space replaced by "/"; with the
-// BR layout (tipoTeclado 1), which has no Ç key, every "Ç" becomes "C".
+// Running text (kind 2): the line with "#" as Enter; with the BR layout
+// (tipoTeclado 1), which has no Ç key, every "ç" is typed as "c".
 QString TextoCorrido(const QString& linha, int tipoTeclado);
 
 // The text of a missing, unreadable or empty lesson, and how many times it

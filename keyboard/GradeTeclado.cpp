@@ -75,12 +75,12 @@ QList<Tecla> montarAbnt2()
     t << tecla(190, 7545, 3, Largura, QStringLiteral(">"), QStringLiteral("."));
     t << tecla(191, 8055, 3, Largura, QStringLiteral(":"), QStringLiteral(";"));
     t << tecla(193, 8565, 3, Largura, QStringLiteral("?"), QStringLiteral("/"), QStringLiteral("\u00B0"));
-    t << tecla(0, 9075, 3, 735, QStringLiteral("Shift"));
+    t << tecla(CodigoTecla::ShiftDireito, 9075, 3, 735, QStringLiteral("Shift"));
     // Row 5
     t << tecla(17, Esquerda, 4, 990, QStringLiteral("Ctrl"));
     t << tecla(18, 3210, 4, 990, QStringLiteral("Alt"));
     t << tecla(32, 4230, 4, 3540, QString());
-    t << tecla(0, 7800, 4, 990, QStringLiteral("Alt Gr"));
+    t << tecla(CodigoTecla::AltGr, 7800, 4, 990, QStringLiteral("Alt Gr"));
     t << tecla(0, 8820, 4, 990, QStringLiteral("Ctrl"));
     return t;
 }
@@ -104,15 +104,7 @@ void legendas(QList<Tecla>& t, int codigo, const QString& cima, const QString& b
 
 void remover(QList<Tecla>& t, int codigo) { t.removeAt(indice(t, codigo)); }
 
-// The right Shift of row 4, the only key of the grid without an overlay
-// whose place changes between layouts.
-Tecla& shiftDireito(QList<Tecla>& t)
-{
-    for (Tecla& k : t)
-        if (k.codigo == 0 && k.twips.top() == Linha[3])
-            return k;
-    Q_UNREACHABLE();
-}
+Tecla& shiftDireito(QList<Tecla>& t) { return t[indice(t, CodigoTecla::ShiftDireito)]; }
 
 QList<Tecla> montarBr()
 {
@@ -124,6 +116,10 @@ QList<Tecla> montarBr()
     legendas(t, 186, QStringLiteral(":"), QStringLiteral(";"));
     legendas(t, 222, QStringLiteral("\""), QStringLiteral("'"));
     legendas(t, 191, QStringLiteral("?"), QStringLiteral("/"));
+    // Alt Gr gives other characters here than on ABNT2 (us(intl)): the
+    // small ABNT2 legends of the number row are not on this keyboard.
+    for (int codigo : {49, 50, 51, 52, 53, 187})
+        t[indice(t, codigo)].terceiro.clear();
     t[indice(t, 13)] = enter(8820, 990, FormaTecla::EnterBr);
     // The bar key leaves row 3 (Enter takes its place) for the end of row 4.
     Tecla barra = t.takeAt(indice(t, 220));
@@ -147,12 +143,15 @@ QList<Tecla> montarPortugues()
     QList<Tecla> t = montarAbnt2();
     legendas(t, 192, QStringLiteral("|"), QStringLiteral("\\"));
     const char* superiores[] = {"!", "\"", "#", "$", "%", "&", "/", "(", ")"};
+    // What Alt Gr types on the number row (engraved at the lower right).
+    const char* terceiros[] = {"", "@", "\u00A3", "\u00A7", "", "", "{", "[", "]"};
     for (int i = 0; i < 9; ++i)
-        legendas(t, 49 + i, QString::fromLatin1(superiores[i]), QString::number(i + 1));
-    legendas(t, 48, QStringLiteral("="), QStringLiteral("0"));
+        legendas(t, 49 + i, QString::fromLatin1(superiores[i]), QString::number(i + 1),
+                 QString::fromUtf8(terceiros[i]));
+    legendas(t, 48, QStringLiteral("="), QStringLiteral("0"), QStringLiteral("}"));
     legendas(t, 189, QStringLiteral("?"), QStringLiteral("'"));
     legendas(t, 187, QStringLiteral("\u00BB"), QStringLiteral("\u00AB"));
-    legendas(t, 219, QStringLiteral("*"), QStringLiteral("+"));
+    legendas(t, 219, QStringLiteral("*"), QStringLiteral("+"), QStringLiteral("\u00A8"));
     legendas(t, 221, QStringLiteral("`"), QStringLiteral("\u00B4"));
     legendas(t, 222, QStringLiteral("\u00AA"), QStringLiteral("\u00BA"));
     legendas(t, 220, QStringLiteral("^"), QStringLiteral("~"));
@@ -187,12 +186,14 @@ const Tecla* procurar(const QList<Tecla>& t, int codigo)
     return i < 0 ? nullptr : &t[i];
 }
 
+// The first 32 yellow images, named after what they mark; they lie on
+// their ABNT2 place in every layout.
 struct Amarela {
     const char* nome;
     int codigo;
 };
 
-const QList<Amarela>& amarelas()
+const QList<Amarela>& amarelasNomeadas()
 {
     static const QList<Amarela> lista = [] {
         QList<Amarela> l;
@@ -206,6 +207,19 @@ const QList<Amarela>& amarelas()
         return l;
     }();
     return lista;
+}
+
+// The keys a text may ask for besides those: every key of the ABNT2 grid
+// that types a character, both Shifts and Alt Gr.
+bool outraAmarela(int codigo)
+{
+    switch (codigo) {
+    case 8: case 9: case 17: case 18: case 20: case 0:
+        return false;
+    default:
+        return codigo == CodigoTecla::ShiftEsquerdo || codigo == CodigoTecla::ShiftDireito
+            || codigo == CodigoTecla::AltGr || procurar(teclasDe(Layout::ABNT2), codigo) != nullptr;
+    }
 }
 
 } // namespace
@@ -227,7 +241,8 @@ QList<int> CodigosVermelhos()
 
 bool TemVermelha(int codigo)
 {
-    return procurar(teclasDe(Layout::ABNT2), codigo) != nullptr;
+    return codigo != CodigoTecla::ShiftDireito && codigo != CodigoTecla::AltGr
+        && procurar(teclasDe(Layout::ABNT2), codigo) != nullptr;
 }
 
 QList<Tecla> TeclasDoLayout(int tipoTeclado) { return teclasDe(tipoTeclado); }
@@ -249,19 +264,97 @@ QRect RetanguloVermelha(int codigo, int tipoTeclado)
     return t.codigo ? t.twips : QRect();
 }
 
+QList<TeclaMorta> TeclasMortas(int tipoTeclado)
+{
+    using A = Acento;
+    using N = Nivel;
+    switch (tipoTeclado) {
+    case Layout::BR:
+        return {{222, N::Base, A::Agudo}, {222, N::Shift, A::Trema}, {192, N::Base, A::Grave},
+                {192, N::Shift, A::Til},   {54, N::Shift, A::Circunflexo}};
+    case Layout::Portugues:
+        return {{221, N::Base, A::Agudo}, {221, N::Shift, A::Grave}, {220, N::Base, A::Til},
+                {220, N::Shift, A::Circunflexo}, {219, N::AltGr, A::Trema}};
+    default:
+        return {{219, N::Base, A::Agudo}, {219, N::Shift, A::Grave}, {222, N::Base, A::Til},
+                {222, N::Shift, A::Circunflexo}, {54, N::Shift, A::Trema}};
+    }
+}
+
+QString DedoDaTecla(int codigo)
+{
+    // Letters by column of the QWERTY block.
+    static const char* letras[26] = {
+        "S5", "S2", "S3", "S3", "S3", "S2", "S2", "D2", "D3", "D2", "D3", "D4", "D2",
+        //A    B     C     D     E     F     G     H     I     J     K     L     M
+        "D2", "D4", "D5", "S5", "S2", "S4", "S2", "D2", "S2", "S4", "S4", "D2", "S5"};
+        //N    O     P     Q     R     S     T     U     V     W     X     Y     Z
+    if (codigo >= 'A' && codigo <= 'Z')
+        return QString::fromLatin1(letras[codigo - 'A']);
+    switch (codigo) {
+    // The number row: 1 and the key left of it with the little finger, 6
+    // with the left index, 7 with the right one, 0 and what follows with
+    // the right little finger.
+    case 192: case 49: return QStringLiteral("S5");
+    case 50: return QStringLiteral("S4");
+    case 51: return QStringLiteral("S3");
+    case 52: case 53: case 54: return QStringLiteral("S2");
+    case 55: return QStringLiteral("D2");
+    case 56: return QStringLiteral("D3");
+    case 57: return QStringLiteral("D4");
+    case 48: case 189: case 187: return QStringLiteral("D5");
+    case 226: return QStringLiteral("S5");
+    case 188: return QStringLiteral("D3");
+    case 190: return QStringLiteral("D4");
+    case 219: case 221: case 186: case 222: case 220: case 191: case 193: case 13:
+        return QStringLiteral("D5");
+    case CodigoTecla::ShiftEsquerdo: return QStringLiteral("S5");
+    case CodigoTecla::ShiftDireito: return QStringLiteral("D5");
+    // The space bar and Alt Gr with the right thumb.
+    case 32: case CodigoTecla::AltGr: return QStringLiteral("D1");
+    default: return QString();
+    }
+}
+
 QStringList NomesAmarelas()
 {
-    QStringList nomes;
-    for (const Amarela& a : amarelas())
-        nomes << QString::fromUtf8(a.nome);
+    static const QStringList nomes = [] {
+        QStringList n;
+        QList<int> nomeadas;
+        for (const Amarela& a : amarelasNomeadas()) {
+            n << QString::fromUtf8(a.nome);
+            nomeadas << a.codigo;
+        }
+        QList<int> outras{CodigoTecla::ShiftEsquerdo, CodigoTecla::ShiftDireito, CodigoTecla::AltGr};
+        for (const Tecla& t : teclasDe(Layout::ABNT2))
+            if (!nomeadas.contains(t.codigo) && !outras.contains(t.codigo) && outraAmarela(t.codigo))
+                outras << t.codigo;
+        for (int codigo : outras)
+            n << QStringLiteral("K%1").arg(codigo);
+        return n;
+    }();
     return nomes;
+}
+
+QString NomeAmarela(int codigo)
+{
+    for (const Amarela& a : amarelasNomeadas())
+        if (a.codigo == codigo)
+            return QString::fromUtf8(a.nome);
+    return outraAmarela(codigo) ? QStringLiteral("K%1").arg(codigo) : QString();
 }
 
 int CodigoAmarela(const QString& nome)
 {
-    for (const Amarela& a : amarelas())
+    for (const Amarela& a : amarelasNomeadas())
         if (nome == QString::fromUtf8(a.nome))
             return a.codigo;
+    if (nome.size() > 1 && nome.at(0) == QLatin1Char('K')) {
+        bool ok = false;
+        const int codigo = nome.mid(1).toInt(&ok);
+        if (ok && outraAmarela(codigo) && NomeAmarela(codigo) == nome)
+            return codigo;
+    }
     return 0;
 }
 
@@ -277,13 +370,14 @@ Tecla TeclaAmarelaDoLayout(const QString& nome, int tipoTeclado)
     const Tecla* abnt2 = procurar(teclasDe(Layout::ABNT2), codigo);
     if (!abnt2)
         return Tecla();
+    const Tecla* proprio = procurar(teclasDe(tipoTeclado), codigo);
+    if (nome.at(0) == QLatin1Char('K') && nome.size() > 1)
+        return proprio ? *proprio : *abnt2;
     Tecla t = *abnt2;
-    if (codigo != 13) {
-        if (const Tecla* proprio = procurar(teclasDe(tipoTeclado), codigo)) {
-            t.cima = proprio->cima;
-            t.baixo = proprio->baixo;
-            t.terceiro = proprio->terceiro;
-        }
+    if (codigo != 13 && proprio) {
+        t.cima = proprio->cima;
+        t.baixo = proprio->baixo;
+        t.terceiro = proprio->terceiro;
     }
     return t;
 }

@@ -4,6 +4,7 @@
 // and what its cap shows in each of the three layouts. Everything that draws
 // or places a key reads it from here.
 #include <QList>
+#include <QtGlobal>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,32 @@ constexpr int Portugues = 2;
 
 constexpr int TwipsPorPixel = 15;
 
+// Keys named by the Windows codes of the left and right keys: the left
+// Shift keeps the plain Shift code (its red image's), the right Shift and
+// Alt Gr, which only the guide lights, have codes of their own.
+namespace CodigoTecla {
+constexpr int ShiftEsquerdo = 16;
+constexpr int ShiftDireito = 161;
+constexpr int AltGr = 165;
+constexpr int Espaco = 32;
+constexpr int Enter = 13;
+}
+
+// The level a key is pressed at: alone, with Shift, with Alt Gr.
+enum class Nivel : quint8 { Base, Shift, AltGr };
+
+// The accent a dead key puts on the letter typed after it.
+enum class Acento : quint8 { Agudo, Grave, Circunflexo, Til, Trema };
+
+// A dead key of a layout: the key and level that give the accent. It types
+// nothing by itself; the next key gets the accent, and the space bar gives
+// the accent alone (the legend engraved at that level).
+struct TeclaMorta {
+    int codigo;
+    Nivel nivel;
+    Acento acento;
+};
+
 // The area of the keyboard picture (ImgTeclado), in twips.
 constexpr QRect AreaTecladoTwips() { return QRect(2175, 4575, 7650, 2625); }
 
@@ -27,14 +54,17 @@ constexpr QRect AreaTecladoTwips() { return QRect(2175, 4575, 7650, 2625); }
 enum class FormaTecla { Retangular, EnterAbnt2, EnterBr };
 
 struct Tecla {
-    // Virtual-key code of the red image that lies on this key; 0 for keys
-    // without an overlay (right Shift, Alt Gr, right Ctrl, extra keys).
+    // Virtual-key code of the key, which also names its red image (the
+    // right Shift and Alt Gr have codes but no red image); 0 for the right
+    // Ctrl, which nothing asks for.
     int codigo = 0;
     QRect twips;
-    // Legends as on a real keycap: cima is the upper (shifted) character,
-    // baixo the lower one, terceiro the small character at the lower right.
-    // A letter has only cima. A named key (Shift, Enter, ...) carries its
-    // name in cima; the space bar has no legend.
+    // Legends as on a real keycap, and what the key types: cima is the
+    // upper (shifted) character, baixo the lower one, terceiro the small
+    // character at the lower right that Alt Gr types. A letter has only
+    // cima. A named key (Shift, Enter, ...) carries its name in cima; the
+    // space bar has no legend. Where a legend is a dead key, TeclasMortas
+    // says so.
     QString cima;
     QString baixo;
     QString terceiro;
@@ -58,15 +88,31 @@ QRect RetanguloVermelha(int codigo, int tipoTeclado);
 // outline and legends. codigo 0 when there is no red image.
 Tecla TeclaVermelhaDoLayout(int codigo, int tipoTeclado);
 
-// The 32 yellow highlight images: "A".."Z", "Ç", "Virgula", "Ponto",
-// "DoisPontos", "Enter", "Space".
+// The dead keys of a layout (the X layouts br(abnt2), us(intl) and pt):
+// ABNT2 ´ and ` on the key right of P, ~ and ^ right of Ç, ¨ on Shift+6;
+// BR ´ and ¨ on the key right of ;, ` and ~ left of 1, ^ on Shift+6;
+// Portugal ´ and ` right of +, ~ and ^ right of º, ¨ on Alt Gr++.
+QList<TeclaMorta> TeclasMortas(int tipoTeclado);
+
+// The finger that presses a key: "S1".."S5" on the left hand, "D1".."D5" on
+// the right (1 thumb .. 5 little finger); empty for a key no text asks for.
+QString DedoDaTecla(int codigo);
+
+// The yellow highlight images: "A".."Z", "Ç", "Virgula", "Ponto",
+// "DoisPontos", "Enter", "Space" (the first 32, which lie on their ABNT2
+// place in every layout), then "K" and the code for every other key a
+// text may ask for (digits, symbols, dead keys, both Shifts, Alt Gr), which
+// lie on the layout's own key.
 QStringList NomesAmarelas();
+// The name of the yellow image of a key; empty for a key without one.
+QString NomeAmarela(int codigo);
 // The key a yellow image lies on (always its ABNT2 place); 0 if unknown.
 int CodigoAmarela(const QString& nome);
 // Where a yellow image lies; a null rectangle for unknown names.
 QRect RetanguloAmarela(const QString& nome);
-// The key a yellow image shows in a layout: ABNT2 place and outline, the
-// layout's legends (Enter stays the ABNT2 Enter). codigo 0 for unknown names.
+// The key a yellow image shows in a layout: for the first 32, ABNT2 place
+// and outline with the layout's legends (Enter stays the ABNT2 Enter); for
+// the others, the layout's own key. codigo 0 for unknown names.
 Tecla TeclaAmarelaDoLayout(const QString& nome, int tipoTeclado);
 
 // The finger-tip rings: "S1".."S5" on the left hand, "D1".."D5" on the right

@@ -2,50 +2,10 @@
 
 #include "keyboard/GradeTeclado.h"
 
-QString FormataTecla(int tecla, int tipoTeclado)
+QString FormataTecla(int tecla, int tipoTeclado, Modificadores m)
 {
-    if (tecla >= 65 && tecla <= 90)
-        return QString(QChar(tecla));
-    switch (tecla) {
-    case 13: return QStringLiteral("#");
-    case 32: return QStringLiteral("/");
-    case 186: return QStringLiteral("\u00C7");
-    case 188: return QStringLiteral(",");
-    case 189: return tipoTeclado == Layout::Portugues ? QStringLiteral(";") : QString();
-    case 190: return QStringLiteral(".");
-    case 191: return QStringLiteral(";");
-    case 192: return tipoTeclado == Layout::Portugues ? QStringLiteral("\u00C7") : QString();
-    default: return QString();
-    }
-}
-
-std::optional<Destaque> DestaqueDe(const QString& c)
-{
-    if (c.size() != 1)
-        return std::nullopt;
-    const QChar k = c.at(0);
-    if (k >= QLatin1Char('A') && k <= QLatin1Char('Z')) {
-        // Fingers by column of the QWERTY block.
-        static const char* dedos[26] = {
-            "S5", "S2", "S3", "S3", "S3", "S2", "S2", "D2", "D3", "D2", "D3", "D4", "D2",
-            //A    B     C     D     E     F     G     H     I     J     K     L     M
-            "D2", "D4", "D5", "S5", "S2", "S4", "S2", "D2", "S2", "S4", "S4", "D2", "S5"};
-            //N    O     P     Q     R     S     T     U     V     W     X     Y     Z
-        return Destaque{QString(k), QString::fromLatin1(dedos[k.unicode() - 'A'])};
-    }
-    if (c == QStringLiteral("\u00C7"))
-        return Destaque{c, QStringLiteral("D5")};
-    if (c == QStringLiteral(";"))
-        return Destaque{QStringLiteral("DoisPontos"), QStringLiteral("D5")};
-    if (c == QStringLiteral("#"))
-        return Destaque{QStringLiteral("Enter"), QStringLiteral("D5")};
-    if (c == QStringLiteral(","))
-        return Destaque{QStringLiteral("Virgula"), QStringLiteral("D3")};
-    if (c == QStringLiteral("."))
-        return Destaque{QStringLiteral("Ponto"), QStringLiteral("D4")};
-    if (c == QStringLiteral("/"))
-        return Destaque{QStringLiteral("Space"), QStringLiteral("D1")};
-    return std::nullopt;
+    const QChar c = NomeDoToque(PosicaoDaTecla(tecla, tipoTeclado), m, tipoTeclado);
+    return c.isNull() ? QString() : QString(c);
 }
 
 QString NomeCapa(const QString& c)
@@ -53,42 +13,40 @@ QString NomeCapa(const QString& c)
     const QString k = c.toUpper();
     if (k.size() != 1)
         return QString();
-    if (k == QStringLiteral("O"))
+    const QChar u = k.at(0);
+    if (u == QLatin1Char('O'))
         return QStringLiteral("TOO");
-    if (k.at(0) >= QLatin1Char('A') && k.at(0) <= QLatin1Char('Z'))
-        return QStringLiteral("T") + k;
-    if (k == QStringLiteral("\u00C7"))
-        return QStringLiteral("T\u00C7");
-    if (k == QStringLiteral(";"))
+    if (u == QLatin1Char(';'))
         return QStringLiteral("TDOISPONTOS");
-    if (k == QStringLiteral("."))
+    if (u == QLatin1Char('.'))
         return QStringLiteral("TPONTO");
-    if (k == QStringLiteral(","))
+    if (u == QLatin1Char(','))
         return QStringLiteral("TVIRGULA");
-    return QString();
+    if (u == QLatin1Char('#') || u.isSpace() || u.category() == QChar::Other_Control)
+        return QString();
+    return QStringLiteral("T") + u;
 }
 
 QString LegendaCapa(const QString& nomeCapa, int tipoTeclado)
 {
     if (nomeCapa == QStringLiteral("T\u00C7"))
         return tipoTeclado == Layout::BR ? QStringLiteral(";") : QStringLiteral("\u00C7");
-    if (nomeCapa == QStringLiteral("TDOISPONTOS")) {
-        if (tipoTeclado == Layout::BR)
-            return QStringLiteral("/");
-        if (tipoTeclado == Layout::Portugues)
-            return QStringLiteral("-");
-        return QStringLiteral(";");
-    }
+    if (nomeCapa == QStringLiteral("TDOISPONTOS"))
+        return tipoTeclado == Layout::BR ? QStringLiteral("/") : QStringLiteral(";");
     if (nomeCapa == QStringLiteral("TPONTO"))
         return QStringLiteral(".");
     if (nomeCapa == QStringLiteral("TVIRGULA"))
         return QStringLiteral(",");
     if (nomeCapa == QStringLiteral("TOO"))
         return QStringLiteral("O");
-    if (nomeCapa.size() == 2 && nomeCapa.at(0) == QLatin1Char('T') && nomeCapa.at(1) != QLatin1Char('O')
-        && nomeCapa.at(1) >= QLatin1Char('A') && nomeCapa.at(1) <= QLatin1Char('Z'))
-        return nomeCapa.mid(1);
-    return QString();
+    if (nomeCapa.size() != 2 || nomeCapa.at(0) != QLatin1Char('T'))
+        return QString();
+    const QChar c = nomeCapa.at(1);
+    // The names the caps above have, and what has no cap.
+    if (c == QLatin1Char('O') || c == QLatin1Char(';') || c == QLatin1Char('.') || c == QLatin1Char(',')
+        || c == QLatin1Char('#') || c.isSpace() || c.isLower() || c.category() == QChar::Other_Control)
+        return QString();
+    return QString(c);
 }
 
 int RemapearPortugues(int tecla)

@@ -4,7 +4,6 @@
 #include "app/Som.h"
 #include "course/ModFun.h"
 #include "course/TextoExercicio.h"
-#include "keyboard/MapaTeclas.h"
 #include "users/CadastroUsuarios.h"
 
 #include <cmath>
@@ -119,7 +118,8 @@ void SessaoPratica::CarregarMod()
     if (Modulo.Text().isEmpty())
         Modulo.indice = 0;
     if (Modulo.ListCount() > 0)
-        Licao = TextoTeclas(Modulo.Text());
+        Licao = TextoTeclas(Modulo.Text(), Estado().TipoTeclado);
+    toqueAtual = 0;
     emit mudou(Exercicio | Proxima);
 }
 
@@ -133,6 +133,7 @@ void SessaoPratica::CarregarMod2()
         usuarios.SalvarProgresso(ExercicioNaTela());
     if (Modulo.indice >= 0 && Modulo.indice < Modulo.ListCount())
         Licao = TextoCorrido(Modulo.Text(), Estado().TipoTeclado);
+    toqueAtual = 0;
     emit mudou(Exercicio | Proxima);
 }
 
@@ -233,7 +234,7 @@ bool SessaoPratica::EhModificador(int tecla)
     }
 }
 
-void SessaoPratica::TeclaProx(int& tecla)
+void SessaoPratica::TeclaProx(int& tecla, Modificadores m)
 {
     // A modifier pressed alone writes nothing: a capital may be typed with
     // Shift or without it, and neither way is a mistake.
@@ -247,17 +248,25 @@ void SessaoPratica::TeclaProx(int& tecla)
     // While the caps come back a key waits its turn: dropping it would turn
     // the next right keys of a fluent typist into errors.
     if (TeclasBloqueadas || !fila.isEmpty()) {
-        fila.append({tecla, agora});
+        fila.append({tecla, m, agora});
         return;
     }
-    avaliar(tecla, agora);
+    avaliar(tecla, m, agora);
+}
+
+Toque SessaoPratica::ToqueEsperado() const
+{
+    if (Licao.isEmpty())
+        return Toque();
+    const Sequencia s = SequenciaDe(Licao.at(0), Estado().TipoTeclado);
+    return toqueAtual < s.tamanho ? s[toqueAtual] : Toque();
 }
 
 void SessaoPratica::julgarFila()
 {
     while (!TeclasBloqueadas && !fila.isEmpty() && Modulo.ListCount() > 0) {
-        const auto [tecla, momento] = fila.takeFirst();
-        avaliar(tecla, momento);
+        const TeclaEmEspera k = fila.takeFirst();
+        avaliar(k.tecla, k.m, k.momento);
     }
     if (Modulo.ListCount() == 0)
         fila.clear();
@@ -268,11 +277,20 @@ void SessaoPratica::mudarContador(qint16& valor, int delta)
     Contador::Mudar(valor, delta);
 }
 
-void SessaoPratica::avaliar(int tecla, qint64 momento)
+void SessaoPratica::avaliar(int tecla, Modificadores m, qint64 momento)
 {
     EstadoCurso& e = Estado();
-    const QString esperado = Licao.left(1);
-    const QString digitado = FormataTecla(tecla, e.TipoTeclado);
+    const int tipo = e.TipoTeclado;
+    const int posicao = PosicaoDaTecla(tecla, tipo);
+    const QChar caractere = Licao.isEmpty() ? QChar() : Licao.at(0);
+    const Sequencia sequencia = SequenciaDe(caractere, tipo);
+    if (toqueAtual >= sequencia.tamanho)
+        toqueAtual = 0;
+    const Toque esperado = sequencia.vazia() ? Toque() : sequencia[toqueAtual];
+    // A character that no key of this keyboard types (a lesson edited by
+    // hand) lets any key pass it, rather than stopping the learner there.
+    const bool acerto = !caractere.isNull() && (sequencia.vazia() || Confere(esperado, posicao, m));
+    const QChar digitado = NomeDoToque(posicao, m, tipo);
     const qint64 intervalo = ultimoMomento >= 0 ? qMax<qint64>(0, momento - ultimoMomento) : -1;
     ultimoMomento = momento;
     Mudancas o = Contadores | Proxima;
@@ -281,17 +299,29 @@ void SessaoPratica::avaliar(int tecla, qint64 momento)
         o |= Vermelha;
     }
 
-    if (digitado == esperado) {
-        DigCerto(tecla);
-        o |= Texto | Capas | Seta | Ritmo;
-        const int grupo = e.GrupoLetras;
-        if (grupo >= 1 && grupo <= 5) {
-            CapasVisiveis[5 - grupo] = false;
-            if (grupo > 1) {
-                SetaLeft = PosicoesSeta[6 - grupo];
-            } else {
-                TeclasBloqueadas = true;
-                TrmRepoem.start();
+    if (acerto) {
+        o |= Ritmo;
+        if (toqueAtual + 1 < sequencia.tamanho) {
+            // The character goes on with its next keystroke.
+            ++toqueAtual;
+        } else {
+            toqueAtual = 0;
+            DigCerto(tecla);
+            o |= Texto | Capas | Seta;
+            const int grupo = e.GrupoLetras;
+            if (grupo >= 1 && grupo <= 5) {
+                CapasVisiveis[5 - grupo] = false;
+                if (grupo > 1) {
+                    SetaLeft = PosicoesSeta[6 - grupo];
+                } else {
+                    TeclasBloqueadas = true;
+                    TrmRepoem.start();
+                }
+            }
+            e.GrupoLetras = qint16(e.GrupoLetras - 1);
+            if (e.GrupoLetras <= 0) {
+                e.GrupoLetras = 5;
+                SetaLeft = SetaInicio;
             }
         }
         ProgLeft = ProgCheio;
@@ -301,12 +331,9 @@ void SessaoPratica::avaliar(int tecla, qint64 momento)
         mudarContador(e.Pontos, 100);
         PlacarAcertos = QString::number(e.Acertos);
         PlacarPontos = QString::number(e.Pontos);
-        e.GrupoLetras = qint16(e.GrupoLetras - 1);
-        if (e.GrupoLetras <= 0) {
-            e.GrupoLetras = 5;
-            SetaLeft = SetaInicio;
-        }
     } else {
+        // After a wrong keystroke the character starts again.
+        toqueAtual = 0;
         Contador::Mudar(e.TeclasDigitadas, 1);
         TeclaErro(tecla);
         mudarContador(e.Erros, 1);
@@ -315,7 +342,8 @@ void SessaoPratica::avaliar(int tecla, qint64 momento)
         PlacarPontos = QString::number(e.Pontos);
     }
     emit mudou(o);
-    emit teclaJulgada(esperado.isEmpty() ? QChar() : esperado.at(0), digitado, digitado == esperado, intervalo);
+    const QChar nomeEsperado = esperado.valido() ? esperado.nome : caractere;
+    emit teclaJulgada(nomeEsperado, digitado.isNull() ? QString() : QString(digitado), acerto, intervalo);
 
     if (Licao.isEmpty()) {
         emit exercicioTerminado();
@@ -350,8 +378,8 @@ void SessaoPratica::TeclaErro(int& tecla)
     TeclaVermelha = -1;
     if (tecla != SoLimpar)
         TocarSom(QStringLiteral("erro"));
-    if (Estado().TipoTeclado == 2)
-        tecla = RemapearPortugues(tecla);
+    // The red key lies on the place of the key pressed.
+    tecla = PosicaoDaTecla(tecla, Estado().TipoTeclado);
     if (tecla != SoLimpar)
         TeclaVermelha = tecla;
     if (TeclaVermelha != antes)

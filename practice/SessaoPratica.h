@@ -8,6 +8,8 @@
 // A view renders what the session holds and redraws what `mudou` names; the
 // three timers are driven by their tick handlers, so tests call those
 // instead of waiting.
+#include "keyboard/Digitacao.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
@@ -60,8 +62,9 @@ public:
 
     // ---- the open lesson -----------------------------------------------------
     ListaModulo Modulo;
-    // The characters still to type: upper case, "/" for the space bar, "#"
-    // for Enter. The first is the expected one.
+    // The characters still to type, as the lesson writes them (" " the
+    // space bar, "\n" Enter). The first is the expected one; it may take
+    // more than one keystroke (a dead key, then the letter).
     QString Licao;
     // Right after a log-in the next load restores the saved exercise
     // instead of saving first.
@@ -87,9 +90,14 @@ public:
     void RecomecarLicao(int avanco);
 
     // ---- keys --------------------------------------------------------------
-    // A key press by key code. Modifier keys alone are ignored; during the
-    // block the key waits its turn.
-    void TeclaProx(int& tecla);
+    // A key press by key code, with the modifiers held. Modifier keys alone
+    // are ignored; during the block the key waits its turn. Every keystroke
+    // of a character is judged: a right one is a hit, a wrong one an error
+    // after which the character starts again from its first keystroke.
+    void TeclaProx(int& tecla, Modificadores m = {});
+    // The keystroke expected now (of the first character of Licao); an
+    // invalid one when nothing is to be typed or no key types it.
+    Toque ToqueEsperado() const;
     void DigCerto(int tecla);
     // Error feedback: the sound and the red key (SoLimpar only clears it).
     void TeclaErro(int& tecla);
@@ -153,18 +161,19 @@ signals:
     // Something the learner must be told (a lesson file that could not be
     // read whole).
     void aviso(const QString& texto);
-    // A key was judged against the expected character of the text (upper
-    // case, "/" the space bar, "#" Enter): what the key typed (empty for a
-    // key outside the exercise alphabet), whether it was right, and the
-    // milliseconds since the key judged before it in this exercise run (-1
-    // for the first key after an exercise was opened).
+    // A keystroke was judged against the one expected, each named by what
+    // it types (Toque::nome: the letter in upper case, a dead key's accent,
+    // " " the space bar, "\n" Enter): what the key typed (empty for a key
+    // that types nothing), whether it was right, and the milliseconds since
+    // the key judged before it in this exercise run (-1 for the first key
+    // after an exercise was opened).
     void teclaJulgada(QChar esperado, const QString& digitado, bool acerto, qint64 msDesdeAnterior);
     // The last character of the current exercise was typed; sent before the
     // next exercise loads or the lesson ends.
     void exercicioTerminado();
 
 private:
-    void avaliar(int tecla, qint64 momento);
+    void avaliar(int tecla, Modificadores m, qint64 momento);
     void fimDeLicao();
     void iniciarComum(bool mostrarCapas);
     void prepararNovoExercicio();
@@ -176,8 +185,16 @@ private:
     void julgarFila();
 
     CadastroUsuarios& usuarios;
-    // Keys waiting during the block, each with the moment it was pressed.
-    QList<std::pair<int, qint64>> fila;
+    // Keys waiting during the block, each with its modifiers and the moment
+    // it was pressed.
+    struct TeclaEmEspera {
+        int tecla;
+        Modificadores m;
+        qint64 momento;
+    };
+    QList<TeclaEmEspera> fila;
+    // Which keystroke of the first character of Licao comes next.
+    int toqueAtual = 0;
     QElapsedTimer cronometro;
     qint64 ultimoMomento = -1;
 };

@@ -36,9 +36,9 @@ QString NomeCaractere(const QString& c)
 {
     if (c.isEmpty())
         return QStringLiteral("outra tecla");
-    if (c == QStringLiteral("/"))
+    if (c == QStringLiteral(" "))
         return QStringLiteral("Espaço");
-    if (c == QStringLiteral("#"))
+    if (c == QStringLiteral("\n"))
         return QStringLiteral("Enter");
     return c;
 }

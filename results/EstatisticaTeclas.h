@@ -17,8 +17,8 @@ struct ContagemTecla {
     // longer than PausaMs is not a slow key).
     qint64 msTotal = 0;
     int msAmostras = 0;
-    // What was typed instead ("" a key outside the exercise alphabet), and
-    // how many times.
+    // What was typed instead ("" a key that types nothing), and how many
+    // times.
     QMap<QString, int> trocas;
 
     int total() const { return acertos + erros; }
@@ -28,7 +28,9 @@ struct ContagemTecla {
     double msMedio() const { return msAmostras > 0 ? double(msTotal) / msAmostras : -1.0; }
 };
 
-// Expected character (upper case, "/" the space bar, "#" Enter) -> counts.
+// Expected keystroke, named by what it types (a letter in upper case, a
+// digit or symbol, a dead key's accent, " " the space bar, "\n" Enter) ->
+// counts.
 using MapaTeclas = QMap<QChar, ContagemTecla>;
 
 // An interval longer than this is a pause, not a slow key.
@@ -40,8 +42,8 @@ void Registrar(MapaTeclas& m, QChar esperado, const QString& digitado, bool acer
 // Adds the counts of origem into destino.
 void Somar(MapaTeclas& destino, const MapaTeclas& origem);
 
-// How a character is named to the learner: "/" is "Espaço", "#" is "Enter",
-// "" (a key the exercise does not use) is "outra tecla".
+// How a keystroke is named to the learner: " " is "Espaço", "\n" is
+// "Enter", "" (a key that types nothing) is "outra tecla".
 QString NomeCaractere(const QString& c);
 inline QString NomeCaractere(QChar c) { return NomeCaractere(QString(c)); }
 

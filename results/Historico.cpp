@@ -123,6 +123,15 @@ bool Historico::atualizarEsquema()
                  " digitado TEXT NOT NULL, vezes INTEGER)"))
             && executar(QStringLiteral("CREATE INDEX trocas_tecla ON trocas(tecla)"));
     }
+    if (versao < 2) {
+        // Keys used to be named "/" for the space bar and "#" for Enter; now
+        // those are the slash and the number sign, and the space bar and
+        // Enter are " " and a line feed.
+        ok = ok && executar(QStringLiteral("UPDATE teclas SET esperado = ' ' WHERE esperado = '/'"))
+            && executar(QStringLiteral("UPDATE teclas SET esperado = char(10) WHERE esperado = '#'"))
+            && executar(QStringLiteral("UPDATE trocas SET digitado = ' ' WHERE digitado = '/'"))
+            && executar(QStringLiteral("UPDATE trocas SET digitado = char(10) WHERE digitado = '#'"));
+    }
     ok = ok && executar(QStringLiteral("PRAGMA user_version = %1").arg(VersaoEsquema));
     return concluir(db, ok, QStringLiteral("abrir"));
 }

@@ -16,7 +16,7 @@ class QSqlDatabase;
 
 class Historico {
 public:
-    static constexpr int VersaoEsquema = 1;
+    static constexpr int VersaoEsquema = 2;
     static QString NomeArquivo() { return QStringLiteral("historico.db"); }
     // The history beside a user file.
     static QString CaminhoAoLado(const QString& arquivoUsuarios);

@@ -89,7 +89,7 @@ private slots:
             for (const QString& capa : todasAsCapas())
                 confere(ArteTeclado::Capa(capa, tipo, dpr), QSize(98, 163));
             for (const QString& nome : NomesAmarelas())
-                confere(ArteTeclado::TeclaAmarela(nome, tipo, dpr), emPixels(RetanguloAmarela(nome)));
+                confere(ArteTeclado::TeclaAmarela(nome, tipo, dpr), emPixels(TeclaAmarelaDoLayout(nome, tipo).twips));
         }
         confere(ArteTeclado::CapaBranca(dpr), QSize(98, 163));
         confere(ArteTeclado::AnelDedo(dpr), QSize(25, 24));
@@ -120,7 +120,7 @@ private slots:
         QVERIFY(ArteTeclado::TeclaVermelha(112, Layout::BR, 1).isNull());
         QVERIFY(ArteTeclado::TeclaAmarela(QStringLiteral("Barra"), Layout::ABNT2, 1).isNull());
         QVERIFY(ArteTeclado::Capa(QStringLiteral("TO"), Layout::ABNT2, 1).isNull());
-        QVERIFY(ArteTeclado::Capa(QStringLiteral("T1"), Layout::ABNT2, 1).isNull());
+        QVERIFY(ArteTeclado::Capa(QStringLiteral("T#"), Layout::ABNT2, 1).isNull());
         QVERIFY(ArteTeclado::Capa(QString(), Layout::ABNT2, 1).isNull());
     }
 

@@ -337,7 +337,7 @@ void TstJanelaPrincipal::teclaAvaliadaUmaVez()
     JanelaTeste j({AnaLicao3});
     Ativar(j.w());
     j.entrar(QStringLiteral("segredo"));
-    QCOMPARE(j->pratica.Licao.left(1), QStringLiteral("S"));
+    QCOMPARE(j->pratica.Licao.left(1), QStringLiteral("s"));
 
     const qint16 teclas = Estado().TeclasDigitadas;
     QTest::keyClick(j->PicSet, Qt::Key_S);

@@ -433,20 +433,19 @@ private slots:
 
     void textoDoExercicio()
     {
-        QCOMPARE(TextoTeclas(QStringLiteral("asdf")), QStringLiteral("ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/"));
-        QCOMPARE(TextoTeclas(QStringLiteral("asdf")).size(), 40);
-        QCOMPARE(TextoTeclas(QStringLiteral("jklç")), QStringLiteral("JKLÇ/").repeated(8));
+        // A drill is its four keys and the space bar, eight times, as written.
+        QCOMPARE(TextoTeclas(QStringLiteral("asdf"), 0), QStringLiteral("asdf ").repeated(8));
+        QCOMPARE(TextoTeclas(QStringLiteral("jklç"), 2), QStringLiteral("jklç ").repeated(8));
+        // The BR keyboard drills the keys at the ABNT2 places: its ";" key
+        // right of L, its "/" key right of the period.
+        QCOMPARE(TextoTeclas(QStringLiteral("klç;"), 1), QStringLiteral("kl;/ ").repeated(8));
 
-        QCOMPARE(TextoCorrido(QStringLiteral("a casa"), 0), QStringLiteral("A/CASA"));
-        QCOMPARE(TextoCorrido(QStringLiteral("a caça"), 1), QStringLiteral("A/CACA"));
-        QCOMPARE(TextoCorrido(QStringLiteral("a caça"), 0), QStringLiteral("A/CAÇA"));
-        QCOMPARE(TextoCorrido(QStringLiteral("a caça"), 2), QStringLiteral("A/CAÇA"));
-        QCOMPARE(TextoCorrido(QStringLiteral("fim.#"), 0), QStringLiteral("FIM.#"));
-
-        QCOMPARE(MaiusculaPortugues(QStringLiteral("ação é última à vovô, pães e lingüiça")),
-                 QStringLiteral("AÇÃO É ÚLTIMA À VOVÔ, PÃES E LINGÜIÇA"));
-        // Capitals the code page cannot hold as one character are not made.
-        QCOMPARE(MaiusculaPortugues(QStringLiteral("ßµ")), QStringLiteral("ßµ"));
+        QCOMPARE(TextoCorrido(QStringLiteral("a casa"), 0), QStringLiteral("a casa"));
+        QCOMPARE(TextoCorrido(QStringLiteral("a caça, Ça"), 1), QStringLiteral("a caca, Ca"));
+        QCOMPARE(TextoCorrido(QStringLiteral("a caça"), 0), QStringLiteral("a caça"));
+        QCOMPARE(TextoCorrido(QStringLiteral("a caça"), 2), QStringLiteral("a caça"));
+        // "#" is Enter; "/" is a slash.
+        QCOMPARE(TextoCorrido(QStringLiteral("10/12.#fim"), 0), QStringLiteral("10/12.\nfim"));
     }
 
     void tituloECaminho()

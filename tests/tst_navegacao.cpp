@@ -336,7 +336,7 @@ void TstNavegacao::novoExercicioPreparado()
     const int indice = proximo ? 3 : 1;
     QCOMPARE(w.pratica.Modulo.indice, indice);
     const QString linha = linhas.at(indice);
-    QCOMPARE(w.pratica.Licao, tipo == 1 ? QString(linha.toUpper() + u'/').repeated(8) : linha.toUpper().replace(u' ', u'/'));
+    QCOMPARE(w.pratica.Licao, tipo == 1 ? QString(linha + u' ').repeated(8) : linha);
     QVERIFY(w.LblCaption->text().endsWith(QStringLiteral("Exercicio: %1 de %2").arg(indice + 1).arg(linhas.size())));
     for (const ImagemCamada* q : w.qLetra)
         QVERIFY(q->isHidden());

@@ -44,7 +44,7 @@ MapaTeclas Contagens()
     Registrar(m, u'A', QStringLiteral("A"), true, 100);
     Registrar(m, u'A', QStringLiteral("A"), true, PausaMs + 1); // a pause: no time
     Registrar(m, u'A', QStringLiteral("A"), true, -1);          // first key: no time
-    Registrar(m, u'/', QString(), false, 50);
+    Registrar(m, u' ', QString(), false, 50);
     return m;
 }
 
@@ -89,7 +89,7 @@ void TstNucleoHistorico::gravaLeRenomeiaEApaga()
     QCOMPARE(todas.value(u'K').erros, 6);
     QCOMPARE(todas.value(u'K').trocas.value(QStringLiteral("L")), 4);
     QCOMPARE(todas.value(u'A').msMedio(), 100.0);
-    QCOMPARE(todas.value(u'/').trocas.value(QString()), 2);
+    QCOMPARE(todas.value(u' ').trocas.value(QString()), 2);
     QCOMPARE(h.Teclas(QStringLiteral("Ana"), 2).value(u'K').erros, 3); // one layout only
 
     QVERIFY(h.Csv(QStringLiteral("Ana")).startsWith(QStringLiteral("Data;Lição;")));
@@ -157,7 +157,7 @@ void TstNucleoHistorico::agregacao()
 
     const QList<TeclaDificil> piores = PioresTeclas(m, 5);
     QCOMPARE(piores.size(), 2);
-    QCOMPARE(piores.at(0).caractere, QChar(u'/')); // 1 of 1 beats 3 of 4
+    QCOMPARE(piores.at(0).caractere, QChar(u' ')); // 1 of 1 beats 3 of 4
     QCOMPARE(piores.at(0).textoTroca(), QStringLiteral("outra tecla em vez de Espaço"));
     QCOMPARE(piores.at(1).textoTroca(), QStringLiteral("L em vez de K"));
     QCOMPARE(PioresTeclas(m, 5, 2).size(), 1); // too few keystrokes on the space bar

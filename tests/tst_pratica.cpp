@@ -143,14 +143,24 @@ void TstPratica::amarelarTecla_data()
     QTest::addColumn<QStringList>("teclas");
     QTest::addColumn<QStringList>("dedos");
     const QStringList nada;
-    QTest::newRow("A") << QStringLiteral("ASDF/ASDF/") << QStringList{QStringLiteral("A")} << QStringList{QStringLiteral("S5")};
-    QTest::newRow("espaco") << QStringLiteral("/JKL") << QStringList{QStringLiteral("Space")} << QStringList{QStringLiteral("D1")};
-    QTest::newRow("enter") << QStringLiteral("#FIM") << QStringList{QStringLiteral("Enter")} << QStringList{QStringLiteral("D5")};
-    QTest::newRow("cedilha") << QStringLiteral("ÇA") << QStringList{QStringLiteral("Ç")} << QStringList{QStringLiteral("D5")};
-    QTest::newRow("virgula") << QStringLiteral(",") << QStringList{QStringLiteral("Virgula")} << QStringList{QStringLiteral("D3")};
-    QTest::newRow("digito") << QStringLiteral("1A") << nada << nada;
-    QTest::newRow("E agudo") << QStringLiteral("ÉA") << nada << nada;
-    QTest::newRow("minuscula") << QStringLiteral("asdf") << nada << nada;
+    const auto l = [](std::initializer_list<const char*> nomes) {
+        QStringList r;
+        for (const char* n : nomes)
+            r << QString::fromUtf8(n);
+        return r;
+    };
+    QTest::newRow("a") << QStringLiteral("asdf asdf ") << l({"A"}) << l({"S5"});
+    // A capital: the other hand's Shift is suggested.
+    QTest::newRow("A") << QStringLiteral("Asdf") << l({"A", "K161"}) << l({"D5", "S5"});
+    QTest::newRow("espaco") << QStringLiteral(" jkl") << l({"Space"}) << l({"D1"});
+    QTest::newRow("enter") << QStringLiteral("\nfim") << l({"Enter"}) << l({"D5"});
+    QTest::newRow("cedilha") << QStringLiteral("ça") << l({"Ç"}) << l({"D5"});
+    QTest::newRow("virgula") << QStringLiteral(",") << l({"Virgula"}) << l({"D3"});
+    QTest::newRow("digito") << QStringLiteral("1a") << l({"K49"}) << l({"S5"});
+    QTest::newRow("interrogacao") << QStringLiteral("?") << l({"K16", "K193"}) << l({"D5", "S5"});
+    // A dead key first.
+    QTest::newRow("e agudo") << QStringLiteral("éa") << l({"K219"}) << l({"D5"});
+    QTest::newRow("sem tecla") << QStringLiteral("\u20AC") << nada << nada;
     QTest::newRow("vazio") << QString() << nada << nada;
 }
 
@@ -180,18 +190,29 @@ void TstPratica::aplicaLetra()
         QCOMPARE(w.qLetra[i]->picture().cacheKey(), w.Capas.value(capas.at(i)).cacheKey());
     QCOMPARE(w.qLetra[4]->picture().cacheKey(), branca);
 
-    // A short line leaves the missing cap as it was; so do "#" and "/".
+    // A short line leaves the missing cap as it was; so do Enter ("#") and
+    // the space bar.
     w.AplicaLetra(QStringLiteral("lo."));
     QCOMPARE(w.qLetra[0]->picture().cacheKey(), w.Capas.value(QStringLiteral("TL")).cacheKey());
     QCOMPARE(w.qLetra[1]->picture().cacheKey(), w.Capas.value(QStringLiteral("TOO")).cacheKey());
     QCOMPARE(w.qLetra[2]->picture().cacheKey(), w.Capas.value(QStringLiteral("TPONTO")).cacheKey());
     QCOMPARE(w.qLetra[3]->picture().cacheKey(), w.Capas.value(QStringLiteral("TF")).cacheKey());
-    w.AplicaLetra(QStringLiteral("q#/;"));
+    w.AplicaLetra(QStringLiteral("q# ;"));
     QCOMPARE(w.qLetra[0]->picture().cacheKey(), w.Capas.value(QStringLiteral("TQ")).cacheKey());
     QCOMPARE(w.qLetra[1]->picture().cacheKey(), w.Capas.value(QStringLiteral("TOO")).cacheKey());
     QCOMPARE(w.qLetra[2]->picture().cacheKey(), w.Capas.value(QStringLiteral("TPONTO")).cacheKey());
     QCOMPARE(w.qLetra[3]->picture().cacheKey(), w.Capas.value(QStringLiteral("TDOISPONTOS")).cacheKey());
     QCOMPARE(w.qLetra[4]->picture().cacheKey(), branca);
+
+    // Digits, accented letters and symbols get their caps when a drill
+    // first shows them.
+    QVERIFY(!w.Capas.contains(QStringLiteral("T\u00C9")));
+    w.AplicaLetra(QStringLiteral("\u00E91?/"));
+    const QStringList novas = {QStringLiteral("T\u00C9"), QStringLiteral("T1"), QStringLiteral("T?"), QStringLiteral("T/")};
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(!w.Capas.value(novas.at(i)).isNull());
+        QCOMPARE(w.qLetra[i]->picture().cacheKey(), w.Capas.value(novas.at(i)).cacheKey());
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -225,7 +246,7 @@ void TstPratica::letraIgnoraModificadores()
         w.PicSet_KeyDown(65, mods);
         w.PicSet_KeyDown(83, mods);
     }
-    QCOMPARE(w.pratica.Licao, QStringLiteral("DF/") + QStringLiteral("ASDF/").repeated(7));
+    QCOMPARE(w.pratica.Licao, QStringLiteral("df ") + QStringLiteral("asdf ").repeated(7));
     QCOMPARE(Atuais(), (Contadores{2 + erros, 2, erros, 200 - 100 * erros}));
     QCOMPARE(j->amb.som.nomes(), QStringList(erros, QStringLiteral("erro")));
 }
@@ -234,7 +255,7 @@ void TstPratica::tecladoBRSemCedilha()
 {
     auto j = EntrarCom(30, {QStringLiteral("a caça"), QStringLiteral("outra")}, 1);
     FrmMain& w = j->w();
-    QCOMPARE(w.pratica.Licao, QStringLiteral("A/CACA"));
+    QCOMPARE(w.pratica.Licao, QStringLiteral("a caca"));
     QCOMPARE(w.LblLicao->linha(), QStringLiteral("a caca"));
     QCOMPARE(w.LblLicao->resto(), QStringLiteral("a caca"));
     QCOMPARE(w.LblLicao->cursorTexto(), QStringLiteral("a"));
@@ -242,11 +263,11 @@ void TstPratica::tecladoBRSemCedilha()
     j->digitar(QStringLiteral("A CA"));
     QCOMPARE(w.LblLicao->cursorTexto(), QStringLiteral("c"));
     QCOMPARE(w.LblLicao->resto(), QStringLiteral("ca"));
-    // The key right of L still gives Ç, which this text does not hold.
+    // The key right of L gives the ";" engraved there.
     j->tecla(186);
     QCOMPARE(Estado().Erros, qint16(1));
     j->tecla(67);
-    QCOMPARE(w.pratica.Licao, QStringLiteral("A"));
+    QCOMPARE(w.pratica.Licao, QStringLiteral("a"));
     QCOMPARE(Estado().Acertos, qint16(5));
 }
 
@@ -627,8 +648,8 @@ void TstPratica::teclasNaIntroducaoDeOutroAluno()
     j->SelecionarUsuario(0);
     j.entrar(Senha);
     QCOMPARE(Estado().LicaoAtual, qint16(2));
-    j.digitar(QStringLiteral("ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/ASDF/ASD"));
-    QCOMPARE(j->pratica.Licao, QStringLiteral("F/"));
+    j.digitar(QStringLiteral("asdf ").repeated(7) + QStringLiteral("asd"));
+    QCOMPARE(j->pratica.Licao, QStringLiteral("f "));
     j->CmdLogoff_Click();
 
     j->SelecionarUsuario(1);
@@ -640,7 +661,7 @@ void TstPratica::teclasNaIntroducaoDeOutroAluno()
     const Contadores antes = Atuais();
     j.digitar(QStringLiteral("FF"));
     j.tecla(49);
-    QCOMPARE(j->pratica.Licao, QStringLiteral("F/"));
+    QCOMPARE(j->pratica.Licao, QStringLiteral("f "));
     QCOMPARE(Atuais(), antes);
     QVERIFY(j.amb.dialogos.modais.isEmpty());
     QVERIFY(j.amb.som.nomes().isEmpty());

@@ -275,17 +275,18 @@ void FrmMain::criarTeclado()
     ImgTeclado = imagens.criar(QStringLiteral("ImgTeclado"), false);
     Twips::SetGeometry(ImgTeclado, 2175, 4575, 7650, 2625);
 
+    // The yellow keys lie under the red ones: a wrong press of the key that
+    // is lit (without its Shift) shows red.
+    for (const QString& nome : NomesAmarelas()) {
+        ImagemCamada* img = imagens.criar(nome, true);
+        img->setGeometry(Twips::Pixels(RetanguloAmarela(nome)));
+        Amarelas.insert(nome, img);
+    }
     for (int codigo : CodigosVermelhos()) {
         ImagemCamada* img = imagens.criar(QStringLiteral("TeclaVermelha%1").arg(codigo), true);
         img->setGeometry(Twips::Pixels(RetanguloVermelha(codigo, 0)));
         img->setPicture(ArteTeclado::TeclaVermelha(codigo, 0, dpr));
         TeclaVermelha.insert(codigo, img);
-    }
-    for (const QString& nome : NomesAmarelas()) {
-        ImagemCamada* img = imagens.criar(nome, true);
-        img->setGeometry(Twips::Pixels(RetanguloAmarela(nome)));
-        img->setPicture(ArteTeclado::TeclaAmarela(nome, 0, dpr));
-        Amarelas.insert(nome, img);
     }
     const QPixmap anel = ArteTeclado::AnelDedo(dpr);
     for (const QString& nome : {QStringLiteral("S1"), QStringLiteral("S2"), QStringLiteral("S3"), QStringLiteral("S4"),
@@ -693,10 +694,25 @@ void FrmMain::showEvent(QShowEvent* e)
 // ---------------------------------------------------------------------------
 // Keys
 
-int FrmMain::codigoDaTecla(QKeyEvent* e) const
+namespace {
+OrigemTeclas origemDasTeclas()
 {
     static const OrigemTeclas origem = OrigemDaPlataforma(QGuiApplication::platformName());
-    return CodigoVirtual(e->nativeScanCode(), e->key(), e->nativeVirtualKey(), Estado().TipoTeclado, origem);
+    return origem;
+}
+
+// Alt Gr by place (the key right of the space bar on X11 and Wayland, which
+// the system layout may call Alt) or by name.
+bool ehAltGr(const QKeyEvent* k)
+{
+    return k->key() == Qt::Key_AltGr || (origemDasTeclas() == OrigemTeclas::Xkb && k->nativeScanCode() == 108);
+}
+}
+
+int FrmMain::codigoDaTecla(QKeyEvent* e) const
+{
+    return CodigoVirtual(e->nativeScanCode(), e->key(), e->nativeVirtualKey(), Estado().TipoTeclado,
+                         origemDasTeclas());
 }
 
 bool FrmMain::eventFilter(QObject* obj, QEvent* e)
@@ -718,6 +734,13 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
             emit primeiroQuadro();
         });
     }
+    if (obj == PicSet && e->type() == QEvent::KeyRelease) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (ehAltGr(k))
+            altGrPressionado = false;
+    }
+    if (obj == PicSet && e->type() == QEvent::FocusOut)
+        altGrPressionado = false;
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
         // F2 opens the Progresso window from either screen; during practice
@@ -727,7 +750,13 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
             return true;
         }
         if (obj == PicSet) {
-            PicSet_KeyDown(codigoDaTecla(k), k->modifiers());
+            const int codigo = codigoDaTecla(k);
+            if (ehAltGr(k))
+                altGrPressionado = true;
+            Qt::KeyboardModifiers m = k->modifiers();
+            if (altGrPressionado)
+                m |= Qt::GroupSwitchModifier;
+            PicSet_KeyDown(codigo, m);
             return true;
         }
         if ((obj == ListUsuario || obj == TxtNome) && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {

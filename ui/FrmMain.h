@@ -94,7 +94,7 @@ public:
     void ConstruirTeclado(int tipo);
     void FindTheardlanguage();
     void AmarelarTecla();
-    QString FormataTecla(int teclas) const;
+    QString FormataTecla(int teclas, Qt::KeyboardModifiers m = Qt::NoModifier) const;
     void AplicaLetra(const QString& letras);
 
     // ---- users and progress ----------------------------------------------------
@@ -149,7 +149,9 @@ public:
     // finger rings: pictures lying on PicInter.
     ImagemCamada* ImgTeclado = nullptr;
     QMap<int, ImagemCamada*> TeclaVermelha;
-    QMap<QString, ImagemCamada*> Amarelas; // "A".."Z", "Ç", "Virgula", "Ponto", "DoisPontos", "Enter", "Space"
+    // "A".."Z", "Ç", "Virgula", "Ponto", "DoisPontos", "Enter", "Space" and
+    // "K<code>" for the other keys (NomesAmarelas); each drawn when first lit.
+    QMap<QString, ImagemCamada*> Amarelas;
     QMap<QString, ImagemCamada*> Dedos;    // "S1".."S5", "D1".."D5"
 
     // Toolbar.
@@ -199,7 +201,9 @@ public:
     // Picture stores. The hover captions are drawn once the first frame is
     // out (or at the first hover, if sooner).
     QPixmap aBranco, aEntrar, aNovoUsuario, ASoml, bSoml, aProx, aAnt, aLog, aSom, aAjuda, aFechar, Aopcao;
-    QMap<QString, QPixmap> Capas; // "TA".."TZ" ("TOO" for O), "TÇ", "TDOISPONTOS", "TPONTO", "TVIRGULA"
+    // "TA".."TZ" ("TOO" for O), "TÇ", "TDOISPONTOS", "TPONTO", "TVIRGULA",
+    // and the caps of digits, accented letters and symbols once a drill asks.
+    QMap<QString, QPixmap> Capas;
     QPixmap CapaBranca;
 
     // Timers of the window's own animations (the session's timers drive the
@@ -255,6 +259,8 @@ private:
     void mostrarUsuario(int linha);
     void mostrarLista();
     int codigoDaTecla(QKeyEvent* e) const;
+    // The yellow image of a key, drawn for the layout in use when first lit.
+    ImagemCamada* amarelaDaTecla(int codigo);
     void darFocoPicSet();
 
     bool descarregado = false;
@@ -266,6 +272,10 @@ private:
     bool gravacaoAgendada = false;
     int piscarNormal = 0; // the cursor flash time while it rests
     QElapsedTimer ultimaTecla;
-    ImagemCamada* amarelaAcesa = nullptr;
-    ImagemCamada* dedoAceso = nullptr;
+    // The yellow keys and finger rings lit now.
+    QList<ImagemCamada*> amarelasAcesas;
+    QList<ImagemCamada*> dedosAcesos;
+    // Alt Gr is held (X11 reports no modifier for it, so its press and
+    // release are followed).
+    bool altGrPressionado = false;
 };

@@ -228,17 +228,17 @@ void FrmMain::mostrarResultado()
 // ---------------------------------------------------------------------------
 // Keys
 
-void FrmMain::PicSet_KeyDown(int tecla, Qt::KeyboardModifiers)
+void FrmMain::PicSet_KeyDown(int tecla, Qt::KeyboardModifiers m)
 {
     Label1->setText(QString::number(tecla));
     // A key wakes the arrow and the cursor.
     ultimaTecla.start();
     if (!Seta->isActive() || !TrmUnder->isActive())
         atualizarAnimacoes();
-    Form_KeyDown(tecla);
+    Form_KeyDown(tecla, m);
 }
 
-void FrmMain::Form_KeyDown(int tecla, Qt::KeyboardModifiers)
+void FrmMain::Form_KeyDown(int tecla, Qt::KeyboardModifiers m)
 {
     // Esc is no typing: it pauses.
     if (tecla == 27) {
@@ -253,7 +253,8 @@ void FrmMain::Form_KeyDown(int tecla, Qt::KeyboardModifiers)
     // Tab is judged like any key and never moves the focus off the receiver.
     if (tecla == 9)
         PicSet->setFocus(Qt::TabFocusReason);
-    pratica.TeclaProx(tecla);
+    // Alt Gr comes as the group switch: X11 reports no modifier of its own.
+    pratica.TeclaProx(tecla, Modificadores{m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::GroupSwitchModifier)});
 }
 
 // ---------------------------------------------------------------------------

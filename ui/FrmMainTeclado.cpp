@@ -51,8 +51,11 @@ void pintarLayout(FrmMain& w, int tipo)
     const qreal dpr = Estilo::Dpr();
     for (const QString& nome : NomesCapas)
         w.Capas.insert(nome, ArteTeclado::Capa(nome, tipo, dpr));
-    for (auto it = w.Amarelas.begin(); it != w.Amarelas.end(); ++it)
-        it.value()->setPicture(ArteTeclado::TeclaAmarela(it.key(), tipo, dpr));
+    // The yellow keys are drawn again when next lit; those lit now at once.
+    for (auto it = w.Amarelas.begin(); it != w.Amarelas.end(); ++it) {
+        it.value()->setGeometry(Twips::Pixels(TeclaAmarelaDoLayout(it.key(), tipo).twips));
+        it.value()->setPicture(it.value()->isHidden() ? QPixmap() : ArteTeclado::TeclaAmarela(it.key(), tipo, dpr));
+    }
     for (auto it = w.TeclaVermelha.begin(); it != w.TeclaVermelha.end(); ++it) {
         it.value()->setGeometry(Twips::Pixels(RetanguloVermelha(it.key(), tipo)));
         it.value()->setPicture(ArteTeclado::TeclaVermelha(it.key(), tipo, dpr));
@@ -74,43 +77,62 @@ void FrmMain::FindTheardlanguage()
         Estado().TecladoSistema = qint16(t->Proposta());
 }
 
+ImagemCamada* FrmMain::amarelaDaTecla(int codigo)
+{
+    ImagemCamada* img = Amarelas.value(NomeAmarela(codigo));
+    if (img && !img->temPicture())
+        img->setPicture(ArteTeclado::TeclaAmarela(img->objectName(), tipoConstruido, Estilo::Dpr()));
+    return img;
+}
+
 void FrmMain::AmarelarTecla()
 {
     PrepararPratica();
-    ImagemCamada* amarela = nullptr;
-    ImagemCamada* dedo = nullptr;
-    if (const std::optional<Destaque> d = DestaqueDe(pratica.Licao.left(1))) {
-        amarela = Amarelas.value(d->amarela);
-        dedo = Dedos.value(d->dedo);
+    const Guia guia = GuiaDoToque(pratica.ToqueEsperado());
+    QList<ImagemCamada*> amarelas, dedos;
+    for (int i = 0; i < 2; ++i) {
+        if (guia.teclas[i])
+            if (ImagemCamada* a = amarelaDaTecla(guia.teclas[i]))
+                amarelas << a;
+        if (ImagemCamada* d = Dedos.value(guia.dedos[i]))
+            dedos << d;
     }
     // Only what changes is hidden or shown, so a key that lights the same
-    // key and finger again repaints nothing.
-    auto acender = [](const QMap<QString, ImagemCamada*>& todas, ImagemCamada*& acesa, ImagemCamada* nova) {
-        if (acesa == nova && (!nova || !nova->isHidden()))
-            return;
-        for (ImagemCamada* i : todas)
-            if (i != nova && !i->isHidden())
+    // keys and fingers again repaints nothing.
+    auto acender = [](QList<ImagemCamada*>& acesas, const QList<ImagemCamada*>& novas) {
+        for (ImagemCamada* i : std::as_const(acesas))
+            if (!novas.contains(i))
                 i->hide();
-        if (nova)
-            nova->show();
-        acesa = nova;
+        for (ImagemCamada* i : novas)
+            if (i->isHidden())
+                i->show();
+        acesas = novas;
     };
-    acender(Amarelas, amarelaAcesa, amarela);
-    acender(Dedos, dedoAceso, dedo);
+    acender(amarelasAcesas, amarelas);
+    acender(dedosAcesos, dedos);
 }
 
-QString FrmMain::FormataTecla(int teclas) const
+QString FrmMain::FormataTecla(int teclas, Qt::KeyboardModifiers m) const
 {
-    return ::FormataTecla(teclas, Estado().TipoTeclado);
+    return ::FormataTecla(teclas, Estado().TipoTeclado,
+                          Modificadores{m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::GroupSwitchModifier)});
 }
 
 void FrmMain::AplicaLetra(const QString& letras)
 {
     PrepararPratica();
     for (int i = 0; i < 4; ++i) {
-        const QString c = letras.mid(i, 1).toUpper();
-        const QString nome = NomeCapa(c);
-        if (!nome.isEmpty() && Capas.contains(nome))
-            qLetra[i]->setPicture(Capas.value(nome));
+        const QString nome = NomeCapa(letras.mid(i, 1));
+        if (nome.isEmpty())
+            continue;
+        // The caps of the old alphabet are drawn with the layout; any other
+        // the first time a drill shows it.
+        if (!Capas.contains(nome)) {
+            const QPixmap capa = ArteTeclado::Capa(nome, tipoConstruido, Estilo::Dpr());
+            if (capa.isNull())
+                continue;
+            Capas.insert(nome, capa);
+        }
+        qLetra[i]->setPicture(Capas.value(nome));
     }
 }

@@ -65,15 +65,20 @@ void JanelaTeste::entrar(const QString& senha)
     janela->CmdEntrar_Click();
 }
 
-void JanelaTeste::tecla(int codigo)
+void JanelaTeste::tecla(int codigo, Qt::KeyboardModifiers m)
 {
-    janela->PicSet_KeyDown(codigo);
+    janela->PicSet_KeyDown(codigo, m);
 }
 
 void JanelaTeste::digitar(const QString& texto)
 {
-    for (const QChar c : texto) {
-        tecla(CodigoDoCaractere(c, Estado().TipoTeclado));
+    for (const ToqueDeTeste& t : ToquesDoTexto(texto, Estado().TipoTeclado)) {
+        Qt::KeyboardModifiers m;
+        if (t.m.shift)
+            m |= Qt::ShiftModifier;
+        if (t.m.altGr)
+            m |= Qt::GroupSwitchModifier;
+        tecla(t.codigo, m);
         // Let the five key caps come back as the timer would.
         while (janela->pratica.TeclasBloqueadas)
             janela->pratica.TrmRepoem_Timer();

@@ -27,10 +27,10 @@ public:
     void entrar(const QString& senha = QStringLiteral("comeco"));
     // The next password prompt answers with senha (OK pressed).
     void responderSenha(const QString& senha);
-    // Types text as key presses (letters, space, Enter for '#').
+    // Types text as a learner would (ToquesDoTexto: dead keys, Shift).
     void digitar(const QString& texto);
     // Presses one key by its key code.
-    void tecla(int codigo);
+    void tecla(int codigo, Qt::KeyboardModifiers m = Qt::NoModifier);
     // Types the whole current exercise correctly.
     void completarExercicio();
     // Lines of usuario.dat as stored (decoded), once a save waiting for the

@@ -3,6 +3,7 @@
 #include "app/EstadoCurso.h"
 #include "app/PastaAplicacao.h"
 #include "course/ModFun.h"
+#include "course/TextoExercicio.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,12 +77,12 @@ void Treino::entrar(int linha)
     som.nomes.clear();
 }
 
-void Treino::tecla(int codigo) { sessao->TeclaProx(codigo); }
+void Treino::tecla(int codigo, Modificadores m) { sessao->TeclaProx(codigo, m); }
 
 void Treino::digitar(const QString& texto)
 {
-    for (const QChar c : texto) {
-        tecla(CodigoDoCaractere(c, Estado().TipoTeclado));
+    for (const ToqueDeTeste& t : ToquesDoTexto(texto, Estado().TipoTeclado)) {
+        tecla(t.codigo, t.m);
         while (sessao->TeclasBloqueadas)
             sessao->TrmRepoem_Timer();
     }
@@ -101,24 +102,20 @@ QStringList Treino::sons()
     return r;
 }
 
-int CodigoDoCaractere(QChar c, int tipoTeclado)
+QList<ToqueDeTeste> ToquesDoTexto(const QString& texto, int tipoTeclado)
 {
-    const QChar u = c.toUpper();
-    if (u >= QLatin1Char('A') && u <= QLatin1Char('Z'))
-        return u.unicode();
-    if (c == QLatin1Char(' ') || c == QLatin1Char('/'))
-        return 32;
-    if (c == QLatin1Char('#'))
-        return 13;
-    if (u == QChar(u'Ç'))
-        return tipoTeclado == 2 ? 192 : 186;
-    if (c == QLatin1Char(','))
-        return 188;
-    if (c == QLatin1Char('.'))
-        return 190;
-    if (c == QLatin1Char(';'))
-        return tipoTeclado == 2 ? 189 : 191;
-    return 0;
+    QList<ToqueDeTeste> r;
+    for (const QChar c : texto) {
+        const Sequencia s = SequenciaDe(c == QLatin1Char('#') ? QChar(u'\n') : c, tipoTeclado);
+        if (s.vazia())
+            r << ToqueDeTeste{0, {}};
+        for (int i = 0; i < s.tamanho; ++i) {
+            const Toque& t = s[i];
+            r << ToqueDeTeste{CodigoDaPosicao(t.tecla, tipoTeclado),
+                              {t.nivel == Nivel::Shift || t.maiuscula, t.nivel == Nivel::AltGr}};
+        }
+    }
+    return r;
 }
 
 Contadores Contadores::Atuais()
@@ -143,7 +140,5 @@ QStringList LinhasDaLicao(int n)
 
 QString TextoEsperado(const QString& linha, int tipo)
 {
-    if (tipo == 1)
-        return QString(linha.toUpper() + u'/').repeated(8);
-    return linha.toUpper().replace(u' ', u'/');
+    return tipo == 1 ? TextoTeclas(linha, 0) : TextoCorrido(linha, 0);
 }

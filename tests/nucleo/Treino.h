@@ -41,9 +41,9 @@ public:
     // first user), then selects `linha` and logs that learner in, opening
     // his lesson.
     void entrar(int linha = 0);
-    // Presses a key by code; types text (letters, space or "/", "#" for
-    // Enter, Ç , . ;), letting the caps come back after every group.
-    void tecla(int codigo);
+    // Presses a key by code; types text as a learner would (ToquesDoTexto),
+    // letting the caps come back after every group.
+    void tecla(int codigo, Modificadores m = {});
     void digitar(const QString& texto);
     void completarExercicio() { digitar(sessao->Licao); }
     QStringList usuariosNoDisco() const;
@@ -59,10 +59,16 @@ private:
     QTemporaryDir dir;
 };
 
-// The key code a learner presses for a character of the exercise alphabet
-// (letters in either case, space or "/", "#" for Enter, Ç , . ;) in a
-// layout; 0 for anything else.
-int CodigoDoCaractere(QChar c, int tipoTeclado);
+// The keys a learner presses to type text with a layout: every character
+// by its keystrokes (a dead key and then the letter, Shift for capitals and
+// where the character needs it, Alt Gr), as key codes of that layout. A
+// character no key types gives one press of a key that types nothing (code
+// 0). "\n" and "#" are Enter.
+struct ToqueDeTeste {
+    int codigo;
+    Modificadores m;
+};
+QList<ToqueDeTeste> ToquesDoTexto(const QString& texto, int tipoTeclado);
 
 // The counters of the practice run, compared as one value.
 struct Contadores {
@@ -76,7 +82,8 @@ char* toString(const Contadores& c);
 
 // The exercises of a lesson of the real course, from its source.
 QStringList LinhasDaLicao(int n);
-// What a learner types for one exercise line of a lesson of that kind.
+// What a learner types for one exercise line of a lesson of that kind with
+// the ABNT2 keyboard.
 QString TextoEsperado(const QString& linha, int tipo);
 // Field n (1-based) of a record line.
 inline QString Campo(const QString& registro, int n) { return registro.section(u'<', n - 1, n - 1); }

@@ -139,10 +139,15 @@ QColor ArteProgresso::CorCalor(double calor)
 
 QRectF ArteProgresso::AreaDaTecla(QChar caractere, int tipoTeclado)
 {
-    const std::optional<Destaque> d = DestaqueDe(QString(caractere));
-    if (!d)
+    // Keys are counted by what they type on the layout they were typed
+    // with; a name the layout lacks (from an older history) is looked up
+    // on the ABNT2 grid, whose places every layout shares.
+    Toque toque = ToqueDoNome(caractere, tipoTeclado);
+    if (!toque.valido())
+        toque = ToqueDoNome(caractere, Layout::ABNT2);
+    if (!toque.valido())
         return {};
-    const Tecla t = TeclaAmarelaDoLayout(d->amarela, tipoTeclado);
+    const Tecla t = TeclaAmarelaDoLayout(NomeAmarela(toque.tecla), tipoTeclado);
     if (t.codigo == 0 && t.twips.isNull())
         return {};
     const QRect k = t.twips.translated(-AreaTecladoTwips().topLeft());

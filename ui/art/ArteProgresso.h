@@ -20,9 +20,10 @@ void DesenharGrafico(QPainter& p, const QRect& r, const QList<LicaoGravada>& lic
 
 // The colour of a heat 0..1: green, yellow, then red.
 QColor CorCalor(double calor);
-// Where the key that types a character (upper case, "/" the space bar, "#"
-// Enter) lies on the keyboard picture of a layout (510 x 175); a null
-// rectangle for characters no key types.
+// Where the key of a keystroke, named by what it types (Toque::nome: a
+// letter in upper case, a dead key's accent, " " the space bar, "\n"
+// Enter), lies on the keyboard picture of a layout (510 x 175); a null
+// rectangle for a name no key has.
 QRectF AreaDaTecla(QChar caractere, int tipoTeclado);
 // The keyboard of a layout (510 x 175, at the painter's origin) with each
 // key of `calor` tinted by its heat and the legend of the scale below.
