@@ -8,6 +8,9 @@
 // Every failure names the lesson file and line, and all problems of a check
 // are reported together so a teacher can fix a lesson in one pass.
 
+#include "course/TextoExercicio.h"
+#include "keyboard/Digitacao.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -95,12 +98,20 @@ int Teclas(const Licao& l)
     return n;
 }
 
-bool CaractereDoAlfabeto(QChar c)
+// The first character of a line that some keyboard cannot type, as the
+// program builds the text for that keyboard (the BR one types "ç" as "c").
+QString Intipavel(const Licao& l, const QString& linha)
 {
-    static const QString outros = QStringLiteral("çÇ,.;# ");
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-        || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-        || outros.contains(c);
+    for (const int tipo : {Layout::ABNT2, Layout::BR, Layout::Portugues}) {
+        const QString texto = l.tipo == 1 ? TextoTeclas(linha, tipo) : TextoCorrido(linha, tipo);
+        for (const QChar c : texto)
+            if (!Digitavel(c, tipo))
+                return QStringLiteral("'%1' (U+%2) cannot be typed with the %3 keyboard")
+                    .arg(c)
+                    .arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                    .arg(QStringList{QStringLiteral("ABNT2"), QStringLiteral("BR"), QStringLiteral("Portugal")}.at(tipo));
+    }
+    return QString();
 }
 
 } // namespace
@@ -212,20 +223,15 @@ private slots:
         REPORTAR(problemas);
     }
 
-    // Only characters that every layout can type: letters, ç, "," "." ";",
-    // space and "#" for Enter. Digits, accents and other punctuation would
-    // trap the learner on a key that does not exist.
+    // Only characters that every keyboard types, with its dead keys and
+    // Shift: a character no key gives would leave the guide dark.
     void alfabeto()
     {
         QStringList problemas;
         for (const Licao* l : lidas())
             for (int i = 0; i < l->linhas.size(); ++i)
-                for (QChar c : l->linhas.at(i))
-                    if (!CaractereDoAlfabeto(c))
-                        problemas << Onde(*l, i)
-                                + QStringLiteral(" character '%1' (U+%2) cannot be typed")
-                                      .arg(c)
-                                      .arg(c.unicode(), 4, 16, QLatin1Char('0'));
+                if (const QString p = Intipavel(*l, l->linhas.at(i)); !p.isEmpty())
+                    problemas << Onde(*l, i) + QLatin1Char(' ') + p;
         REPORTAR(problemas);
     }
 
