@@ -15,11 +15,12 @@ class QIODevice;
 
 namespace ChaveModuloFixa {
 // Lessons below the threshold use the first offset, the others the second.
-// With these values the keys of lessons 1..52 are 3..10 and 89..132: every
-// character a lesson may hold (a-z, A-Z, ç, Ç, ",", ".", ";", "#", space)
-// then scrambles to a byte that is never NUL, TAB, LF, CR, Ctrl-Z or a
-// space, so a line can neither be split nor lose a byte at either end on
-// its way through the file.
+// With these values the keys of lessons 1..52 are 3..10 and 89..132: the
+// letters, ç, ",", ".", ";", "#" and space then scramble to a byte that is
+// never NUL, TAB, LF, CR, Ctrl-Z or a space, so a line can neither be split
+// nor lose a byte at either end on its way through the file. Other
+// characters may scramble to a line break under some lesson's key: the
+// module builder refuses those.
 constexpr int Limite = 9;
 constexpr int DeslocamentoAbaixo = 2;
 constexpr int DeslocamentoAcima = 80;

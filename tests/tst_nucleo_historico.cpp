@@ -11,6 +11,8 @@
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -56,6 +58,7 @@ private slots:
     void gravaLeRenomeiaEApaga();
     void esquemaCriadoNumArquivoVazio();
     void arquivoQueNaoServe();
+    void historicoAntigoChamaEspacoEEnterDeOutroJeito();
     void agregacao();
     void praticaGravaNoHistorico();
     void historicoIndisponivelNaoParaAPratica();
@@ -145,6 +148,37 @@ void TstNucleoHistorico::arquivoQueNaoServe()
     Historico h2(lixo);
     QVERIFY(!h2.Abrir());
     QVERIFY(!h2.Erro().isEmpty());
+}
+
+void TstNucleoHistorico::historicoAntigoChamaEspacoEEnterDeOutroJeito()
+{
+    // The first schema named the space bar "/" and Enter "#"; those are the
+    // slash and the number sign now, so the counts move to " " and "\n".
+    QTemporaryDir dir;
+    const QString caminho = dir.filePath(QStringLiteral("historico.db"));
+    {
+        Historico novo(caminho);
+        QVERIFY(novo.GravarExercicio(QStringLiteral("Ana"), QDateTime::currentDateTime(), 1, 1, 0, Contagens()));
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("antigo"));
+        db.setDatabaseName(caminho);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("UPDATE teclas SET esperado = '/' WHERE esperado = ' '")));
+        QVERIFY(q.exec(QStringLiteral("UPDATE teclas SET esperado = '#' WHERE esperado = 'A'")));
+        QVERIFY(q.exec(QStringLiteral("UPDATE trocas SET digitado = '#' WHERE digitado = 'J'")));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = 1")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("antigo"));
+    Historico h(caminho);
+    QVERIFY2(h.Abrir(), qPrintable(h.Erro()));
+    const MapaTeclas m = h.Teclas(QStringLiteral("Ana"));
+    QCOMPARE(m.value(u' ').erros, 1);
+    QCOMPARE(m.value(u'\n').acertos, 3);
+    QCOMPARE(m.value(u'K').trocas.value(QStringLiteral("\n")), 1);
+    QVERIFY(!m.contains(u'/') && !m.contains(u'#'));
 }
 
 void TstNucleoHistorico::agregacao()
