@@ -338,9 +338,14 @@ QStringList NomesAmarelas()
 
 QString NomeAmarela(int codigo)
 {
-    for (const Amarela& a : amarelasNomeadas())
-        if (a.codigo == codigo)
-            return QString::fromUtf8(a.nome);
+    static const QHash<int, QString> nomes = [] {
+        QHash<int, QString> h;
+        for (const Amarela& a : amarelasNomeadas())
+            h.insert(a.codigo, QString::fromUtf8(a.nome));
+        return h;
+    }();
+    if (const auto i = nomes.constFind(codigo); i != nomes.constEnd())
+        return *i;
     return outraAmarela(codigo) ? QStringLiteral("K%1").arg(codigo) : QString();
 }
 

@@ -281,6 +281,7 @@ void FrmMain::criarTeclado()
         ImagemCamada* img = imagens.criar(nome, true);
         img->setGeometry(Twips::Pixels(RetanguloAmarela(nome)));
         Amarelas.insert(nome, img);
+        AmarelasPorTecla.insert(CodigoAmarela(nome), img);
     }
     for (int codigo : CodigosVermelhos()) {
         ImagemCamada* img = imagens.criar(QStringLiteral("TeclaVermelha%1").arg(codigo), true);

@@ -10,6 +10,7 @@
 
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QHash>
 #include <QMap>
 #include <QPixmap>
 #include <QStringList>
@@ -152,6 +153,7 @@ public:
     // "A".."Z", "Ç", "Virgula", "Ponto", "DoisPontos", "Enter", "Space" and
     // "K<code>" for the other keys (NomesAmarelas); each drawn when first lit.
     QMap<QString, ImagemCamada*> Amarelas;
+    QHash<int, ImagemCamada*> AmarelasPorTecla; // the same, by key code
     QMap<QString, ImagemCamada*> Dedos;    // "S1".."S5", "D1".."D5"
 
     // Toolbar.

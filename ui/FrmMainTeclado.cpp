@@ -79,7 +79,7 @@ void FrmMain::FindTheardlanguage()
 
 ImagemCamada* FrmMain::amarelaDaTecla(int codigo)
 {
-    ImagemCamada* img = Amarelas.value(NomeAmarela(codigo));
+    ImagemCamada* img = AmarelasPorTecla.value(codigo);
     if (img && !img->temPicture())
         img->setPicture(ArteTeclado::TeclaAmarela(img->objectName(), tipoConstruido, Estilo::Dpr()));
     return img;
