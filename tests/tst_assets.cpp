@@ -236,9 +236,10 @@ private slots:
             "usuarios", "entrar", "novo-usuario", "excluir-usuario", "logoff",
             "perfil",           // name, password, Curso Livre, the two criteria
             "curso",            // introduction and 52 lessons
-            "exercicios",       // key drills and running texts, "/" and "#"
+            "exercicios",       // key drills and running texts, "#" for Enter
             "teclado",          // yellow key, lit finger, red key
             "layouts",          // ABNT2, BR, Portugal; keys by position
+            "acentos",          // dead keys, digits, symbols on each keyboard
             "indicadores",      // hits, errors, points, TPM, rhythm bar
             "resultado", "notas", "aprovacao",
             "navegacao",        // buttons, free-course rule, refusals
