@@ -40,22 +40,24 @@ bool Root() { return ::geteuid() == 0; }
         saida << nome << '=' << valor << '\n';
     };
 
-    SessaoUsuarios sessao;
-    QStringList registros;
-    const ResultadoLeitura leitura = sessao.Abrir(registros);
-    dizer("arquivo", sessao.Caminho());
-    dizer("copiado", QString::number(sessao.Local().copiado));
-    dizer("estado", QString::number(int(leitura.estado)));
-    dizer("registros", registros.join(u'|'));
-    const QString novo = qEnvironmentVariable(VariavelNovo);
-    if (!novo.isEmpty()) {
-        registros << novo;
-        dizer("gravou", QString::number(sessao.Gravar(registros)));
-        dizer("aviso", sessao.Aviso());
-        // A second failing save (the next exercise) says nothing more.
-        dizer("gravou2", QString::number(sessao.Gravar(registros)));
-        dizer("aviso2", sessao.Aviso());
-    }
+    {
+        SessaoUsuarios sessao;
+        QStringList registros;
+        const ResultadoLeitura leitura = sessao.Abrir(registros);
+        dizer("arquivo", sessao.Caminho());
+        dizer("copiado", QString::number(sessao.Local().copiado));
+        dizer("estado", QString::number(int(leitura.estado)));
+        dizer("registros", registros.join(u'|'));
+        const QString novo = qEnvironmentVariable(VariavelNovo);
+        if (!novo.isEmpty()) {
+            registros << novo;
+            dizer("gravou", QString::number(sessao.Gravar(registros)));
+            dizer("aviso", sessao.Aviso());
+            // A second failing save (the next exercise) says nothing more.
+            dizer("gravou2", QString::number(sessao.Gravar(registros)));
+            dizer("aviso2", sessao.Aviso());
+        }
+    } // the session ends: its lock goes
     ConfiguracaoQt configuracao;
     dizer("opcoes", QString::number(configuracao.Gravar(QStringLiteral("SelTela"), QStringLiteral("1"))));
     saida.flush();
@@ -73,7 +75,8 @@ struct Cenario {
 
     Cenario()
     {
-        QDir().mkpath(app);
+        // A portable application folder: the lessons beside the program.
+        QDir().mkpath(app + QStringLiteral("/Modulos"));
         QDir().mkpath(home);
         ::chmod(QFile::encodeName(raiz.path()).constData(), 0755);
     }
@@ -177,22 +180,33 @@ private slots:
 
     void pastaSemLugarParaTemporario()
     {
-        // The folder cannot take a new file (read-only), or will not let
-        // this account replace the one there (sticky bit, another account's
-        // file), but the file itself is writable: it is rewritten in place.
-        for (const mode_t modoPasta : {mode_t(0755), mode_t(01777)}) {
+        // The file itself is writable, but the folder will not let this
+        // account replace it (sticky bit, another account's file): it is
+        // rewritten in place behind a complete copy beside it, which then
+        // goes. Where the folder takes no new file at all (read-only), no
+        // such copy can be made: the file is not written, and the learner is
+        // told why.
+        struct Caso {
+            mode_t modoPasta;
+            bool grava;
+        };
+        for (const Caso& caso : {Caso{01777, true}, Caso{0755, false}}) {
             Cenario c;
             const QString arquivo = c.app + QStringLiteral("/usuario.dat");
             c.escrever(arquivo, Lista);
             Cenario::dono(arquivo, false, 0666);
-            Cenario::dono(c.app, false, modoPasta);
+            Cenario::dono(c.app, false, caso.modoPasta);
             Cenario::dono(c.home, true, 0700);
 
             const QMap<QString, QString> r = c.rodar(Novo);
             QCOMPARE(r.value(QStringLiteral("falha")), QString());
             QCOMPARE(r.value(QStringLiteral("arquivo")), arquivo);
-            QCOMPARE(r.value(QStringLiteral("gravou")), QStringLiteral("1"));
-            QCOMPARE(Cenario::ler(arquivo), Lista + Novo.toLatin1() + "\r\n");
+            QCOMPARE(r.value(QStringLiteral("gravou")), caso.grava ? QStringLiteral("1") : QStringLiteral("0"));
+            QCOMPARE(r.value(QStringLiteral("aviso")),
+                     caso.grava ? QString()
+                                : QStringLiteral("Não foi possível salvar o progresso em %1: a pasta não permite criar, "
+                                                 "ao lado dele, a trava e a cópia que protegem a gravação").arg(arquivo));
+            QCOMPARE(Cenario::ler(arquivo), caso.grava ? Lista + Novo.toLatin1() + "\r\n" : Lista);
             QCOMPARE(QDir(c.app).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("usuario.dat")});
             QVERIFY(!QFile::exists(c.home + QStringLiteral("/.local")));
         }
@@ -216,7 +230,8 @@ private slots:
         QCOMPARE(r.value(QStringLiteral("registros")).count(u'|'), 1);
         QCOMPARE(r.value(QStringLiteral("gravou")), QStringLiteral("0"));
         QCOMPARE(r.value(QStringLiteral("aviso")),
-                 QStringLiteral("Não foi possível salvar o progresso em %1: sem permissão para gravar").arg(arquivo));
+                 QStringLiteral("Não foi possível salvar o progresso em %1: não foi possível criar a pasta %2")
+                     .arg(arquivo, c.home + QStringLiteral("/.local/share/Teclomatic")));
         QCOMPARE(r.value(QStringLiteral("gravou2")), QStringLiteral("0"));
         QCOMPARE(r.value(QStringLiteral("aviso2")), QString());
         QCOMPARE(r.value(QStringLiteral("opcoes")), QStringLiteral("0"));

@@ -405,31 +405,24 @@ private slots:
     void sobrasDeGravacaoInterrompidaSaoRemovidas()
     {
         // Only the names Qt gives the temporary copy of a save (the file's
-        // name, a dot, six letters), only regular files, and only old ones.
+        // name, a dot, six letters) and only regular files; however recent,
+        // since the file's lock says no save is under way.
         AmbienteTeste amb;
         amb.escrever(QStringLiteral("usuario.dat"), BytesDe({RegistroPadrao()}));
         const QStringList ficam{QStringLiteral("usuario.dat.Ab1dEf"), QStringLiteral("usuario.dat.AbCdEfG"),
-                                QStringLiteral("outro.dat.AbCdEf"), QStringLiteral("usuario.dat.RecEnt")};
-        for (const QString& n : ficam + QStringList{QStringLiteral("usuario.dat.AbCdEf")})
+                                QStringLiteral("outro.dat.AbCdEf")};
+        for (const QString& n : ficam + QStringList{QStringLiteral("usuario.dat.AbCdEf"), QStringLiteral("usuario.dat.RecEnt")})
             amb.escrever(n, "meio gravado");
         QVERIFY(QDir(amb.pasta()).mkdir(QStringLiteral("usuario.dat.QwErTy")));
         QVERIFY(QFile::link(amb.caminho(QStringLiteral("outro.dat.AbCdEf")), amb.caminho(QStringLiteral("usuario.dat.ZxCvBn"))));
-        const QDateTime antiga = QDateTime::currentDateTime().addSecs(-3600);
-        for (const QString& n : QDir(amb.pasta()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-            if (n == QStringLiteral("usuario.dat.RecEnt"))
-                continue;
-            QFile f(amb.caminho(n));
-            if (QFileInfo(f).isFile() && f.open(QIODevice::ReadWrite))
-                QVERIFY(f.setFileTime(antiga, QFileDevice::FileModificationTime));
-        }
 
         SessaoUsuarios sessao;
         QStringList registros;
         QCOMPARE(sessao.Abrir(registros).estado, EstadoLeitura::Completo);
         QVERIFY(!QFileInfo::exists(amb.caminho(QStringLiteral("usuario.dat.AbCdEf"))));
+        QVERIFY(!QFileInfo::exists(amb.caminho(QStringLiteral("usuario.dat.RecEnt"))));
         for (const QString& n : ficam + QStringList{QStringLiteral("usuario.dat.QwErTy"), QStringLiteral("usuario.dat.ZxCvBn")})
             QVERIFY2(QFileInfo::exists(amb.caminho(n)), qPrintable(n));
-        QCOMPARE(RemoverTemporariosUsuarios(CaminhoUsuarios(), 0), 1); // the recent one, when age does not count
     }
 
     void processoMortoNoMeioDaGravacao()

@@ -115,6 +115,12 @@ void DialogosQt::Mensagem(QWidget* dono, const QString& titulo, const QString& t
     caixa.exec();
 }
 
+bool DialogosQt::Perguntar(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone)
+{
+    CaixaMensagem caixa(dono, titulo, texto, icone, CaixaMensagem::Botoes::SimNao);
+    return caixa.exec() == QDialog::Accepted;
+}
+
 void DialogosQt::Modal(QDialog* janela)
 {
     if (janela)

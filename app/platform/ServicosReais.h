@@ -39,6 +39,7 @@ class DialogosQt : public ServicoDialogos {
 public:
     void Mensagem(QWidget* dono, const QString& titulo, const QString& texto,
                   IconeMensagem icone) override;
+    bool Perguntar(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone) override;
     void Modal(QDialog* janela) override;
 };
 
