@@ -1,5 +1,6 @@
 #include "app/platform/ServicosReais.h"
 
+#include "app/GravacaoSegura.h"
 #include "app/platform/TecladoSistemaX11.h"
 #include "ui/CaixaMensagem.h"
 #include "ui/FrmAjuda.h"
@@ -12,6 +13,7 @@
 #include <QLibrary>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -80,6 +82,8 @@ namespace {
 QSettings& armazem()
 {
     // Per-user store of application "Teclomatic"; on Linux ~/.config/Teclomatic.conf.
+    // Only read through this object: nothing is set on it, so it never
+    // writes.
     static QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Teclomatic"));
     return s;
 }
@@ -88,6 +92,9 @@ QString chaveCompleta(const QString& chave) { return QStringLiteral("Settings/")
 
 std::optional<QString> ConfiguracaoQt::Ler(const QString& chave)
 {
+    // A value set this run is read back even when the store could not keep it.
+    if (const auto v = daSessao.constFind(chave); v != daSessao.cend())
+        return *v;
     QSettings& s = armazem();
     s.sync();
     if (!s.contains(chaveCompleta(chave)))
@@ -97,14 +104,34 @@ std::optional<QString> ConfiguracaoQt::Ler(const QString& chave)
 
 bool ConfiguracaoQt::Gravar(const QString& chave, const QString& valor)
 {
-    // A settings object of its own: QSettings keeps the first error it met
-    // for good, and this reports on this write only. The objects share the
-    // values in memory, so the value is read back this run even when the
-    // store could not take it.
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Teclomatic"));
-    s.setValue(chaveCompleta(chave), valor);
+    daSessao[chave] = valor;
+    // The store is written whole through GravarArquivo: QSettings' own save
+    // would put an empty file in place of the old one on a full disk. The
+    // text is the one Qt writes, made in a scratch file and read back before
+    // it takes the store's place.
+    QSettings& s = armazem();
     s.sync();
-    return s.status() == QSettings::NoError;
+    QTemporaryDir rascunho;
+    if (!rascunho.isValid())
+        return false;
+    const QString texto = rascunho.filePath(QStringLiteral("Teclomatic.conf"));
+    {
+        QSettings r(texto, QSettings::IniFormat);
+        for (const QString& k : s.allKeys())
+            r.setValue(k, s.value(k));
+        for (auto v = daSessao.cbegin(); v != daSessao.cend(); ++v)
+            r.setValue(chaveCompleta(v.key()), *v);
+        r.sync();
+        if (r.status() != QSettings::NoError)
+            return false;
+    }
+    if (QSettings(texto, QSettings::IniFormat).value(chaveCompleta(chave)).toString() != valor)
+        return false;
+    QFile f(texto);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QString destino = s.fileName();
+    return QDir().mkpath(QFileInfo(destino).absolutePath()) && GravarArquivo(destino, f.readAll());
 }
 
 // ---- message boxes and modal windows -------------------------------------

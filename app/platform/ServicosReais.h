@@ -32,7 +32,12 @@ public:
 class ConfiguracaoQt : public ServicoConfiguracao {
 public:
     std::optional<QString> Ler(const QString& chave) override;
+    // The store's file is replaced whole (GravarArquivo), so a full disk
+    // leaves the previous settings as they were.
     bool Gravar(const QString& chave, const QString& valor) override;
+
+private:
+    QHash<QString, QString> daSessao; // the values set this run
 };
 
 class DialogosQt : public ServicoDialogos {
