@@ -15,12 +15,9 @@ namespace {
 // The holder named in the lock file is gone on this computer: the lock is
 // stale, yet it could not be taken over (another account's file in a
 // shared folder with the sticky bit).
-bool DonoTerminou(const QLockFile& trava)
+bool DonoTerminou(qint64 pid, const QString& maquina)
 {
-    qint64 pid = 0;
-    QString maquina;
-    QString programa;
-    if (!trava.getLockInfo(&pid, &maquina, &programa) || pid <= 0)
+    if (pid <= 0)
         return false;
     if (!maquina.isEmpty() && maquina != QSysInfo::machineHostName())
         return false;
@@ -41,25 +38,26 @@ TravaUsuarios::TravaUsuarios(const QString& arquivoUsuarios)
         return;
     }
     const QString caminhoTrava = QDir::toNativeSeparators(CaminhoDaTrava(arquivo));
-    switch (trava.error()) {
-    case QLockFile::LockFailedError:
-        if (!DonoTerminou(trava)) {
-            estado = Estado::EmUso;
-            return;
-        }
-        motivo = QStringLiteral("a trava %1 ficou de um Teclomatic que já foi fechado e esta conta não pode "
-                                "removê-la").arg(caminhoTrava);
-        break;
-    case QLockFile::PermissionError:
+    qint64 pid = 0;
+    QString maquina;
+    QString programa;
+    if (trava.error() == QLockFile::PermissionError) {
         // The folder takes no new file: neither the lock nor the copy a safe
         // rewrite puts beside the file can be made there.
         motivo = ::access(QFile::encodeName(arquivo).constData(), W_OK) == 0
             ? QStringLiteral("a pasta não permite criar, ao lado dele, a trava e a cópia que protegem a gravação")
             : MotivoDoErro(EACCES);
-        break;
-    default:
+    } else if (trava.getLockInfo(&pid, &maquina, &programa)) {
+        // Someone holds it (Qt does not always say so in error()).
+        if (!DonoTerminou(pid, maquina)) {
+            estado = Estado::EmUso;
+            return;
+        }
+        motivo = QStringLiteral("a trava %1 ficou de um Teclomatic que já foi fechado e esta conta não pode "
+                                "removê-la").arg(caminhoTrava);
+    } else {
+        // No lock file could be written (a full disk, say).
         motivo = MotivoDaFalha(0, caminhoTrava, 4096);
-        break;
     }
     estado = Estado::Impossivel;
 }
