@@ -70,6 +70,9 @@ bool Root() { return ::geteuid() == 0; }
     _exit(0);
 }
 
+const QByteArray Lista("Ana<3<2<100<95<0<0<0<0<0<0<0<0<3<2<a\r\nBia<1<1<100<95<0<0<0<0<0<0<0<0<1<1<b\r\n");
+const QString Novo = QStringLiteral("Caio<0<1<100<95<0<0<0<0<0<0<0<0<1<1<c");
+
 // A folder tree the child can walk: raiz/app (the application folder) and
 // raiz/home (the child's home), each with the owner and mode asked for.
 // Ownership only changes when running as root; elsewhere the modes alone
@@ -110,6 +113,19 @@ struct Cenario {
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
+    // The list in another account's usuario.dat (mode modoArquivo), in
+    // another account's application folder (modoPasta), with a home that
+    // is the child's own (0700) or another account's read-only one; returns
+    // the file's path.
+    QString comLista(mode_t modoArquivo, mode_t modoPasta, bool homeDoFilho = true)
+    {
+        const QString arquivo = app + QStringLiteral("/usuario.dat");
+        escrever(arquivo, Lista);
+        dono(arquivo, false, modoArquivo);
+        dono(app, false, modoPasta);
+        dono(home, homeDoFilho, homeDoFilho ? 0700 : 0555);
+        return arquivo;
+    }
     static QByteArray ler(const QString& caminho)
     {
         QFile f(caminho);
@@ -143,8 +159,6 @@ struct Cenario {
     }
 };
 
-const QByteArray Lista("Ana<3<2<100<95<0<0<0<0<0<0<0<0<3<2<a\r\nBia<1<1<100<95<0<0<0<0<0<0<0<0<1<1<b\r\n");
-const QString Novo = QStringLiteral("Caio<0<1<100<95<0<0<0<0<0<0<0<0<1<1<c");
 
 } // namespace
 
@@ -163,10 +177,7 @@ private slots:
         // copied from the application folder once, and is found there at
         // the next start; the installed file is never touched.
         Cenario c;
-        c.escrever(c.app + QStringLiteral("/usuario.dat"), Lista);
-        Cenario::dono(c.app + QStringLiteral("/usuario.dat"), false, 0644);
-        Cenario::dono(c.app, false, 0755);
-        Cenario::dono(c.home, true, 0700);
+        c.comLista(0644, 0755);
         const QString pessoal = c.home + QStringLiteral("/.local/share/Teclomatic/usuario.dat");
 
         QMap<QString, QString> r = c.rodar(Novo);
@@ -199,11 +210,7 @@ private slots:
         };
         for (const Caso& caso : {Caso{01777, true}, Caso{0755, false}}) {
             Cenario c;
-            const QString arquivo = c.app + QStringLiteral("/usuario.dat");
-            c.escrever(arquivo, Lista);
-            Cenario::dono(arquivo, false, 0666);
-            Cenario::dono(c.app, false, caso.modoPasta);
-            Cenario::dono(c.home, true, 0700);
+            const QString arquivo = c.comLista(0666, caso.modoPasta);
 
             const QMap<QString, QString> r = c.rodar(Novo);
             QCOMPARE(r.value(QStringLiteral("falha")), QString());
@@ -228,11 +235,7 @@ private slots:
         if (!Root())
             QSKIP("an in-place rewrite needs another account's file in a shared folder (run as root)");
         Cenario c;
-        const QString arquivo = c.app + QStringLiteral("/usuario.dat");
-        c.escrever(arquivo, Lista);
-        Cenario::dono(arquivo, false, 0666);
-        Cenario::dono(c.app, false, 01777);
-        Cenario::dono(c.home, true, 0700);
+        const QString arquivo = c.comLista(0666, 01777);
 
         QMap<QString, QString> r = c.rodar(Novo, 3);
         QCOMPARE(r.value(QStringLiteral("gravou")), QStringLiteral("0"));
@@ -252,11 +255,7 @@ private slots:
         // still read and practice goes on; the first failed save is told
         // once, in Portuguese, and so is the settings store.
         Cenario c;
-        const QString arquivo = c.app + QStringLiteral("/usuario.dat");
-        c.escrever(arquivo, Lista);
-        Cenario::dono(arquivo, false, 0644);
-        Cenario::dono(c.app, false, 0755);
-        Cenario::dono(c.home, false, 0555);
+        const QString arquivo = c.comLista(0644, 0755, false);
 
         const QMap<QString, QString> r = c.rodar(Novo);
         QCOMPARE(r.value(QStringLiteral("falha")), QString());
@@ -277,11 +276,7 @@ private slots:
         // A file this account cannot read is not an empty list: the session
         // says so and writes nothing over it.
         Cenario c;
-        const QString arquivo = c.app + QStringLiteral("/usuario.dat");
-        c.escrever(arquivo, Lista);
-        Cenario::dono(arquivo, false, 0600);
-        Cenario::dono(c.app, false, 01777);
-        Cenario::dono(c.home, true, 0700);
+        const QString arquivo = c.comLista(0600, 01777);
 
         const QMap<QString, QString> r = c.rodar(Novo);
         QCOMPARE(r.value(QStringLiteral("falha")), QString());
