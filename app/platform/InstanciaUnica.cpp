@@ -14,9 +14,13 @@ const QByteArray Pedido("mostrar\n");
 InstanciaUnica::InstanciaUnica(const QString& arquivoUsuarios, QObject* pai)
     : QObject(pai)
 {
-    QString caminho = QFileInfo(arquivoUsuarios).canonicalFilePath();
-    if (caminho.isEmpty())
-        caminho = QFileInfo(arquivoUsuarios).absoluteFilePath();
+    // The folder exists (the file may not yet, at the very first start):
+    // its canonical path names the file the same way from every start.
+    const QFileInfo arquivo(arquivoUsuarios);
+    QString pasta = QFileInfo(arquivo.absolutePath()).canonicalFilePath();
+    if (pasta.isEmpty())
+        pasta = arquivo.absolutePath();
+    const QString caminho = pasta + u'/' + arquivo.fileName();
     const QByteArray chave = QString::number(::getuid()).toUtf8() + '\n' + caminho.toUtf8();
     nome = QStringLiteral("teclomatic-")
         + QString::fromLatin1(QCryptographicHash::hash(chave, QCryptographicHash::Sha256).toHex().left(24));
