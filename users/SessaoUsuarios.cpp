@@ -43,18 +43,19 @@ ResultadoLeitura SessaoUsuarios::Abrir(QStringList& registros)
         return leitura;
     }
     const bool travado = Travar() == TravaUsuarios::Estado::Travada;
-    if (!travado)
-        somenteLeitura(trava ? trava->Motivo() : local.motivo);
-
+    auto copiaFalhou = [this](const QString& motivo) {
+        somenteLeitura(motivo,
+                       QStringLiteral("Não foi possível copiar a lista de usuários para %1: %2. Para não perder "
+                                      "nenhum aluno, o progresso não será salvo até o Teclomatic ser aberto de novo.")
+                           .arg(QDir::toNativeSeparators(local.arquivo), motivo));
+    };
     // Until the application folder's list is copied, it is the one read.
-    if (travado) {
-        QString motivo;
-        if (!CopiarListaInicial(local, &motivo))
-            somenteLeitura(motivo,
-                           QStringLiteral("Não foi possível copiar a lista de usuários para %1: %2. Para não perder "
-                                          "nenhum aluno, o progresso não será salvo até o Teclomatic ser aberto de novo.")
-                               .arg(QDir::toNativeSeparators(local.arquivo), motivo));
-    }
+    if (!travado && trava && !local.copiarDe.isEmpty())
+        copiaFalhou(trava->Motivo()); // no lock there (a full disk): no copy either
+    else if (!travado)
+        somenteLeitura(trava ? trava->Motivo() : local.motivo);
+    else if (QString motivo; !CopiarListaInicial(local, &motivo))
+        copiaFalhou(motivo);
     const QString origem = local.copiarDe.isEmpty() ? local.arquivo : local.copiarDe;
     if (travado && origem == local.arquivo) {
         const RecuperacaoUsuarios rec = RecuperarGravacaoInterrompida(local.arquivo);
