@@ -30,6 +30,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+extern "C" CanalInstancia* teclomatic_criar_canal();
+
 namespace {
 
 const char* const VariavelGravador = "TECLOMATIC_TESTE_GRAVADOR";
@@ -95,6 +97,10 @@ QByteArray BytesDe(const QStringList& lista)
     for (;;)
         ::pause();
 }
+
+// The local socket's channel, built into this test (the program loads it
+// as a module).
+std::unique_ptr<CanalInstancia> Canal() { return std::unique_ptr<CanalInstancia>(teclomatic_criar_canal()); }
 
 // The copy an in-place rewrite keeps beside the file: a header with the
 // content's length and SHA-256, then the content.
@@ -226,10 +232,10 @@ private slots:
             QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), antes);
         };
         segundoRecusado();
-        InstanciaUnica aberta(CaminhoUsuarios());
+        InstanciaUnica aberta(CaminhoUsuarios(), Canal());
         QVERIFY(aberta.Escutar());
         QSignalSpy pedidos(&aberta, &InstanciaUnica::mostrarPedido);
-        QVERIFY(InstanciaUnica(CaminhoUsuarios()).PedirParaMostrar());
+        QVERIFY(InstanciaUnica(CaminhoUsuarios(), Canal()).PedirParaMostrar());
         QTRY_COMPARE(pedidos.size(), 1);
 
         // Another folder (another account's data) is another file.
@@ -237,7 +243,7 @@ private slots:
             QTemporaryDir outra;
             QVERIFY(QDir(outra.path()).mkpath(QStringLiteral("Modulos")));
             DefinirPastaAplicacao(outra.path());
-            QVERIFY(!InstanciaUnica(CaminhoUsuarios()).PedirParaMostrar(200));
+            QVERIFY(!InstanciaUnica(CaminhoUsuarios(), Canal()).PedirParaMostrar(200));
             CadastroUsuarios conta;
             conta.Carregar();
             QCOMPARE(conta.vUsuario, QStringList{RegistroPadrao()});

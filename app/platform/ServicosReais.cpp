@@ -18,42 +18,51 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <utility>
+
+// ---- modules ------------------------------------------------------------
+
+QStringList CaminhosDoModulo(const QString& arquivo)
+{
+    const QString pasta = QCoreApplication::applicationDirPath();
+    QStringList r{pasta + u'/' + arquivo};
+    if (const QString relativo = QStringLiteral(TECLOMATIC_MODULOS_RELATIVO); !relativo.isEmpty())
+        r << QDir::cleanPath(pasta + u'/' + relativo + u'/' + arquivo);
+    if (const QString instalada = QStringLiteral(TECLOMATIC_MODULOS); !instalada.isEmpty())
+        r << QDir::cleanPath(instalada + u'/' + arquivo);
+    r.removeDuplicates();
+    return r;
+}
+
+QFunctionPointer ResolverNoModulo(const QString& arquivo, const char* simbolo)
+{
+    for (const QString& caminho : CaminhosDoModulo(arquivo)) {
+        if (!QFileInfo::exists(caminho))
+            continue;
+        // Never unloaded: the code it gives must outlive it.
+        QLibrary modulo(caminho);
+        if (const QFunctionPointer f = modulo.resolve(simbolo))
+            return f;
+        qWarning("Teclomatic: module %s: %s", qPrintable(caminho), qPrintable(modulo.errorString()));
+    }
+    return nullptr;
+}
+
 // ---- sounds -------------------------------------------------------------
 
 SomQt::SomQt() = default;
 
 SomQt::~SomQt() = default;
 
-QStringList SomQt::CaminhosModulo()
-{
-    const QString pasta = QCoreApplication::applicationDirPath();
-    QStringList r{pasta + QStringLiteral("/teclomatic_som.so")};
-    if (const QString relativo = QStringLiteral(TECLOMATIC_MODULOS_RELATIVO); !relativo.isEmpty())
-        r << QDir::cleanPath(pasta + u'/' + relativo + QStringLiteral("/teclomatic_som.so"));
-    if (const QString instalada = QStringLiteral(TECLOMATIC_MODULOS); !instalada.isEmpty())
-        r << QDir::cleanPath(instalada + QStringLiteral("/teclomatic_som.so"));
-    r.removeDuplicates();
-    return r;
-}
-
 void SomQt::carregar()
 {
-    if (tentado)
+    if (std::exchange(tentado, true))
         return;
-    tentado = true;
-    for (const QString& caminho : CaminhosModulo()) {
-        if (!QFileInfo::exists(caminho))
-            continue;
-        // Never unloaded: the player's code must outlive it.
-        QLibrary modulo(caminho);
-        using Criar = ServicoSom* (*)();
-        if (auto criar = reinterpret_cast<Criar>(modulo.resolve("teclomatic_criar_som"))) {
-            real.reset(criar());
-            return;
-        }
-        qWarning("Teclomatic: sound module %s: %s", qPrintable(caminho), qPrintable(modulo.errorString()));
-    }
-    qWarning("Teclomatic: no sound module; the system beep stands in for the sounds");
+    using Criar = ServicoSom* (*)();
+    if (auto criar = reinterpret_cast<Criar>(ResolverNoModulo(QStringLiteral("teclomatic_som.so"), "teclomatic_criar_som")))
+        real.reset(criar());
+    else
+        qWarning("Teclomatic: no sound module; the system beep stands in for the sounds");
 }
 
 void SomQt::Tocar(const QString& caminhoArquivo)
