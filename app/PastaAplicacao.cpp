@@ -38,6 +38,14 @@ void DefinirPastaAplicacao(const QString& pasta) { pastaDefinida() = pasta; }
 
 QString CaminhoAplicacao(const QString& relativo) { return Juntar(PastaAplicacao(), relativo); }
 
+bool PastaAplicacaoPortatil()
+{
+    const QDir pasta(PastaAplicacao());
+    if (pasta.dirName() == QLatin1String("bin") && QFileInfo(pasta.filePath(QStringLiteral("../share/teclomatic"))).isDir())
+        return false;
+    return QFileInfo(pasta.filePath(QStringLiteral("Modulos"))).isDir();
+}
+
 QStringList PastasRecursos()
 {
     QStringList pastas{PastaAplicacao()};

@@ -8,6 +8,12 @@ QString PastaAplicacao();
 void DefinirPastaAplicacao(const QString& pasta);
 // Application folder + separator + relative name, with native separators.
 QString CaminhoAplicacao(const QString& relativo);
+// Whether the learners' data may live in the application folder: only a
+// portable folder, one with the lessons (Modulos/) beside the executable.
+// An installed program (its executable in a bin/ folder with
+// share/teclomatic/ beside that) never keeps data in its own folder,
+// whoever runs it.
+bool PastaAplicacaoPortatil();
 
 // The read-only files the program ships (Modulos/, the sounds, the help) are
 // looked for in these folders, in order: the application folder (a portable

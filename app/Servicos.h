@@ -43,6 +43,9 @@ public:
     // A modal message box with an OK button.
     virtual void Mensagem(QWidget* dono, const QString& titulo, const QString& texto,
                           IconeMensagem icone) = 0;
+    // A modal question with the buttons Sim and Não; Não is the default
+    // (Enter and Esc answer it). True for Sim.
+    virtual bool Perguntar(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone) = 0;
     // Shows a window modally and returns when it has closed.
     virtual void Modal(QDialog* janela) = 0;
 };

@@ -60,6 +60,7 @@ struct DialogosAutomaticos : ServicoDialogos {
     QString senha;
     int resultados = 0;
     void Mensagem(QWidget*, const QString&, const QString&, IconeMensagem) override {}
+    bool Perguntar(QWidget*, const QString&, const QString&, IconeMensagem) override { return false; }
     void Modal(QDialog* janela) override
     {
         if (auto* login = qobject_cast<FrmLogin*>(janela)) {

@@ -36,21 +36,23 @@ install(CODE "
       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/teclomatic\")
   endif()")
 
-# The sound module, in the program's own library folder; found from the
-# executable the same two ways as the data.
+# The modules (sound player, local socket), in the program's own library
+# folder; found from the executable the same two ways as the data.
 set(TECLOMATIC_LIBEXECDIR ${CMAKE_INSTALL_LIBDIR}/teclomatic)
 file(RELATIVE_PATH _modulos_relativo ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/teclomatic)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/app/platform/ServicosReais.cpp APPEND PROPERTY COMPILE_DEFINITIONS
   TECLOMATIC_MODULOS="${CMAKE_INSTALL_FULL_LIBDIR}/teclomatic"
   TECLOMATIC_MODULOS_RELATIVO="${_modulos_relativo}")
-install(TARGETS teclomatic_som LIBRARY DESTINATION ${TECLOMATIC_LIBEXECDIR})
-install(CODE "
-  if(CMAKE_INSTALL_DO_STRIP)
-    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
-      --remove-section=.comment --remove-section=.note
-      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TECLOMATIC_LIBEXECDIR}/teclomatic_som.so\")
-  endif()")
-add_dependencies(Teclomatic teclomatic_som)
+foreach(_modulo teclomatic_som teclomatic_instancia)
+  install(TARGETS ${_modulo} LIBRARY DESTINATION ${TECLOMATIC_LIBEXECDIR})
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+        --remove-section=.comment --remove-section=.note
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TECLOMATIC_LIBEXECDIR}/${_modulo}.so\")
+    endif()")
+  add_dependencies(Teclomatic ${_modulo})
+endforeach()
 
 install(DIRECTORY ${TECLOMATIC_APP_DIR}/Modulos DESTINATION ${TECLOMATIC_DATADIR}
   FILES_MATCHING PATTERN "mod*.mod")

@@ -323,7 +323,13 @@ ResultadoLeitura LerArquivo(const QString& caminho, QStringList& alvo, bool plan
     QFile arquivo;
     if (!abrirParaLer(caminho, limites.linkSoNaPasta, arquivo, r))
         return r;
-    const Progresso p = lerLinhasLimitado(arquivo, alvo, plano, limites.bytes, limites.bytesLinha, limites.linhas);
+    return LerLinhas(arquivo, alvo, plano, limites);
+}
+
+ResultadoLeitura LerLinhas(QIODevice& origem, QStringList& alvo, bool plano, const LimitesLeitura& limites)
+{
+    ResultadoLeitura r;
+    const Progresso p = lerLinhasLimitado(origem, alvo, plano, limites.bytes, limites.bytesLinha, limites.linhas);
     r.linhas = p.lidas;
     // A cut line is always met before whatever stopped the reading.
     if (p.linhaLonga) {

@@ -126,6 +126,11 @@ struct ResultadoLeitura {
     }
 };
 
+// The lines of a device already open for reading, within limites, reporting
+// what happened: the check the module builder puts a module through before
+// writing it, so it never writes one the program would refuse.
+ResultadoLeitura LerLinhas(QIODevice& origem, QStringList& alvo, bool plano, const LimitesLeitura& limites);
+
 // LerArquivo within limites, reporting what happened. The first problem met
 // decides the state. The file type is checked before opening and again on
 // the open file, and the open itself never blocks (a FIFO put in place in

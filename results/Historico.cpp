@@ -13,6 +13,15 @@ namespace {
 
 QSqlDatabase banco(const QString& conexao) { return QSqlDatabase::database(conexao, false); }
 
+// SQLite's own word for a damaged file (SQLITE_CORRUPT) or one that is no
+// database (SQLITE_NOTADB).
+bool Dano(const QSqlError& e)
+{
+    bool ok = false;
+    const int codigo = e.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (codigo == 11 || codigo == 26);
+}
+
 QString Momento(const QDateTime& d) { return d.toString(Qt::ISODateWithMs); }
 
 } // namespace
@@ -29,9 +38,11 @@ Historico::Historico(const QString& c)
     conexao = QStringLiteral("historico-%1").arg(++serie);
 }
 
-Historico::~Historico()
+Historico::~Historico() { fechar(); }
+
+void Historico::fechar()
 {
-    if (!tentado)
+    if (!QSqlDatabase::contains(conexao))
         return;
     {
         QSqlDatabase db = banco(conexao);
@@ -68,7 +79,20 @@ bool Historico::Abrir()
         return falhou(QStringLiteral("abrir"), QStringLiteral("o suporte a SQLite do Qt não está instalado"));
     if (QFileInfo(caminho).isDir())
         return falhou(QStringLiteral("abrir"), QStringLiteral("há uma pasta com esse nome"));
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexao);
+    if (abrirArquivo() && integro()) {
+        aberto = true;
+        return true;
+    }
+    if (!danificado)
+        return false;
+    return aberto = separar();
+}
+
+bool Historico::abrirArquivo()
+{
+    danificado = false;
+    QSqlDatabase db = QSqlDatabase::contains(conexao) ? banco(conexao)
+                                                      : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexao);
     db.setDatabaseName(caminho);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open())
@@ -76,8 +100,11 @@ bool Historico::Abrir()
     QSqlQuery q(db);
     // A file that is not a database fails on its first read.
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        danificado = Dano(q.lastError());
+        falhou(QStringLiteral("abrir"), q.lastError().text());
+        q.finish();
         db.close();
-        return falhou(QStringLiteral("abrir"), q.lastError().text());
+        return false;
     }
     q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     // With WAL a commit needs no sync of the database itself: a power cut
@@ -88,8 +115,65 @@ bool Historico::Abrir()
         db.close();
         return false;
     }
-    aberto = true;
     return true;
+}
+
+bool Historico::integro()
+{
+    // Every page of every table and index is walked (a few milliseconds for
+    // years of lessons); the answer is "ok" or a list of what is wrong.
+    QSqlQuery q(banco(conexao));
+    const bool rodou = q.exec(QStringLiteral("PRAGMA quick_check"));
+    const bool ok = rodou && q.next() && q.value(0).toString() == QLatin1String("ok");
+    if (ok)
+        return true;
+    danificado = !rodou ? Dano(q.lastError()) : true;
+    falhou(QStringLiteral("abrir"), rodou ? q.value(0).toString() : q.lastError().text());
+    return false;
+}
+
+bool Historico::separar()
+{
+    fechar();
+    const QString base = caminho + QStringLiteral(".danificado-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString destino = base;
+    for (int n = 2; QFileInfo::exists(destino); ++n)
+        destino = base + u'-' + QString::number(n);
+    if (!QFile::rename(caminho, destino))
+        return falhou(QStringLiteral("abrir"),
+                      QStringLiteral("o arquivo está danificado e não pôde ser guardado como %1").arg(destino));
+    // The journal and its index go with it: left behind, they would be read
+    // into the new file.
+    for (const char* sufixo : {"-wal", "-shm"}) {
+        if (QFileInfo::exists(caminho + sufixo) && !QFile::rename(caminho + sufixo, destino + sufixo)
+            && !QFile::remove(caminho + sufixo))
+            return falhou(QStringLiteral("abrir"),
+                          QStringLiteral("o arquivo %1 de um histórico danificado não pôde ser removido")
+                              .arg(caminho + sufixo));
+    }
+    separado = destino;
+    return abrirArquivo();
+}
+
+bool Historico::leuTudo(const QSqlQuery& q)
+{
+    if (!q.lastError().isValid())
+        return true;
+    falhou(QStringLiteral("ler"), q.lastError().text());
+    danificado = Dano(q.lastError());
+    return false;
+}
+
+bool Historico::fimDaLeitura(bool ok)
+{
+    lidoPorInteiro = ok;
+    if (!ok && aberto && danificado) {
+        const QString motivo = erro;
+        aberto = separar();
+        erro = motivo;
+    }
+    return ok;
 }
 
 bool Historico::atualizarEsquema()
@@ -186,76 +270,79 @@ bool Historico::GravarExercicio(const QString& usuario, const QDateTime& momento
 QList<LicaoGravada> Historico::Licoes(const QString& usuario)
 {
     QList<LicaoGravada> r;
-    if (!Abrir())
-        return r;
-    QSqlQuery q(banco(conexao));
-    q.prepare(QStringLiteral("SELECT momento, licao, exercicios, tpm, acertos, erros, porc_acertos, porc_erros,"
-                             " nota, aprovado, teclado FROM licoes WHERE usuario = ? ORDER BY momento, id"));
-    q.addBindValue(usuario);
-    if (!q.exec()) {
-        falhou(QStringLiteral("ler"), q.lastError().text());
-        return r;
+    bool ok = false;
+    if (Abrir()) {
+        QSqlQuery q(banco(conexao));
+        q.prepare(QStringLiteral("SELECT momento, licao, exercicios, tpm, acertos, erros, porc_acertos, porc_erros,"
+                                 " nota, aprovado, teclado FROM licoes WHERE usuario = ? ORDER BY momento, id"));
+        q.addBindValue(usuario);
+        if (q.exec()) {
+            while (q.next()) {
+                LicaoGravada l;
+                l.usuario = usuario;
+                l.momento = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
+                l.licao = q.value(1).toInt();
+                l.exercicios = q.value(2).toInt();
+                l.tpm = q.value(3).toInt();
+                l.acertos = q.value(4).toInt();
+                l.erros = q.value(5).toInt();
+                l.porcAcertos = q.value(6).toInt();
+                l.porcErros = q.value(7).toInt();
+                l.nota = q.value(8).toInt();
+                l.aprovado = q.value(9).toInt() != 0;
+                l.teclado = q.value(10).toInt();
+                r << l;
+            }
+        }
+        ok = leuTudo(q);
     }
-    while (q.next()) {
-        LicaoGravada l;
-        l.usuario = usuario;
-        l.momento = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
-        l.licao = q.value(1).toInt();
-        l.exercicios = q.value(2).toInt();
-        l.tpm = q.value(3).toInt();
-        l.acertos = q.value(4).toInt();
-        l.erros = q.value(5).toInt();
-        l.porcAcertos = q.value(6).toInt();
-        l.porcErros = q.value(7).toInt();
-        l.nota = q.value(8).toInt();
-        l.aprovado = q.value(9).toInt() != 0;
-        l.teclado = q.value(10).toInt();
-        r << l;
-    }
+    if (!fimDaLeitura(ok))
+        r.clear();
     return r;
 }
 
 MapaTeclas Historico::Teclas(const QString& usuario, std::optional<int> teclado)
 {
     MapaTeclas m;
-    if (!Abrir())
-        return m;
-    QSqlDatabase db = banco(conexao);
-    const QString filtro = teclado ? QStringLiteral(" AND teclado = ?") : QString();
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT esperado, SUM(acertos), SUM(erros), SUM(ms_total), SUM(ms_amostras)"
-                             " FROM teclas WHERE usuario = ?%1 GROUP BY esperado").arg(filtro));
-    q.addBindValue(usuario);
-    if (teclado)
-        q.addBindValue(*teclado);
-    if (!q.exec()) {
-        falhou(QStringLiteral("ler"), q.lastError().text());
-        return m;
-    }
-    while (q.next()) {
-        const QString c = q.value(0).toString();
-        if (c.isEmpty())
-            continue;
-        ContagemTecla& t = m[c.at(0)];
-        t.acertos = q.value(1).toInt();
-        t.erros = q.value(2).toInt();
-        t.msTotal = q.value(3).toLongLong();
-        t.msAmostras = q.value(4).toInt();
-    }
-    QSqlQuery t(db);
-    t.prepare(QStringLiteral("SELECT k.esperado, r.digitado, SUM(r.vezes) FROM trocas r JOIN teclas k ON k.id = r.tecla"
-                             " WHERE k.usuario = ?%1 GROUP BY k.esperado, r.digitado").arg(
-                  teclado ? QStringLiteral(" AND k.teclado = ?") : QString()));
-    t.addBindValue(usuario);
-    if (teclado)
-        t.addBindValue(*teclado);
-    if (t.exec()) {
-        while (t.next()) {
-            const QString c = t.value(0).toString();
-            if (!c.isEmpty())
-                m[c.at(0)].trocas[t.value(1).toString()] = t.value(2).toInt();
+    bool ok = false;
+    if (Abrir()) {
+        const QString filtro = teclado ? QStringLiteral(" AND teclado = ?") : QString();
+        QSqlQuery q(banco(conexao));
+        q.prepare(QStringLiteral("SELECT esperado, SUM(acertos), SUM(erros), SUM(ms_total), SUM(ms_amostras)"
+                                 " FROM teclas WHERE usuario = ?%1 GROUP BY esperado").arg(filtro));
+        q.addBindValue(usuario);
+        if (teclado)
+            q.addBindValue(*teclado);
+        if (q.exec()) {
+            while (q.next()) {
+                const QString c = q.value(0).toString();
+                if (c.isEmpty())
+                    continue;
+                ContagemTecla& t = m[c.at(0)];
+                t.acertos = q.value(1).toInt();
+                t.erros = q.value(2).toInt();
+                t.msTotal = q.value(3).toLongLong();
+                t.msAmostras = q.value(4).toInt();
+            }
         }
+        QSqlQuery t(banco(conexao));
+        t.prepare(QStringLiteral("SELECT k.esperado, r.digitado, SUM(r.vezes) FROM trocas r JOIN teclas k ON k.id = r.tecla"
+                                 " WHERE k.usuario = ?%1 GROUP BY k.esperado, r.digitado").arg(
+                      teclado ? QStringLiteral(" AND k.teclado = ?") : QString()));
+        t.addBindValue(usuario);
+        if (teclado)
+            t.addBindValue(*teclado);
+        if (leuTudo(q) && t.exec()) {
+            while (t.next()) {
+                const QString c = t.value(0).toString();
+                if (!c.isEmpty())
+                    m[c.at(0)].trocas[t.value(1).toString()] = t.value(2).toInt();
+            }
+        }
+        ok = leuTudo(q) && leuTudo(t);
     }
+    if (!fimDaLeitura(ok))
+        m.clear();
     return m;
 }
 

@@ -13,6 +13,8 @@
 #include <optional>
 
 class QSqlDatabase;
+class QSqlError;
+class QSqlQuery;
 
 class Historico {
 public:
@@ -28,11 +30,22 @@ public:
 
     QString Caminho() const { return caminho; }
     // Opens the file, creating it or bringing its schema up to date; true
-    // when it is usable. Later calls return the first answer.
+    // when it is usable. A file SQLite finds damaged (PRAGMA quick_check,
+    // or not a database at all) is set aside, and a new, empty history is
+    // started in its place. Later calls return the first answer.
     bool Abrir();
     bool Aberto() const { return aberto; }
     // Why the last operation failed, in Portuguese.
     QString Erro() const { return erro; }
+    // Where a damaged history was set aside this run: the file renamed to
+    // historico.db.danificado-<date and time>, its -wal and -shm beside it
+    // under the same name. Empty when nothing was. A read that meets a
+    // damaged page sets the file aside too.
+    QString Separado() const { return separado; }
+    // Whether the last read (Licoes, Teclas, Csv) came back whole. When it
+    // did not, what it returned is a part at most and must not be shown as
+    // the history.
+    bool LidoPorInteiro() const { return lidoPorInteiro; }
 
     bool GravarLicao(const LicaoGravada& l);
     // The counts of one finished exercise.
@@ -54,6 +67,21 @@ public:
     QString Csv(const QString& usuario);
 
 private:
+    // Opens the connection and brings the schema up; sets `danificado` when
+    // the file is not a sound database.
+    bool abrirArquivo();
+    // Closes the connection for good.
+    void fechar();
+    // Runs SQLite's quick check on the open file.
+    bool integro();
+    // Moves the damaged file aside and opens a new one in its place.
+    bool separar();
+    // After a read: whether its query ran to the end (the reason kept when
+    // it did not).
+    bool leuTudo(const QSqlQuery& q);
+    // Once a read's queries are gone: records whether it was whole, and sets
+    // the file aside when damage ended it.
+    bool fimDaLeitura(bool ok);
     bool executar(const QString& sql, const QVariantList& valores = {});
     // Runs two statements on the lessons and the key counts of a learner
     // as one transaction: both or neither.
@@ -67,5 +95,8 @@ private:
     QString conexao;
     bool tentado = false;
     bool aberto = false;
+    bool danificado = false;
+    bool lidoPorInteiro = true;
     QString erro;
+    QString separado;
 };

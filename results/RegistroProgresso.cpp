@@ -4,6 +4,7 @@
 #include "results/Avaliacao.h"
 #include "users/CadastroUsuarios.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -44,11 +45,24 @@ Historico* RegistroProgresso::Banco()
         banco.reset();
     if (!banco)
         banco = std::make_unique<Historico>(Caminho());
-    if (!banco->Abrir()) {
+    const bool aberto = banco->Abrir();
+    AvisarHistoricoSeparado();
+    if (!aberto) {
         falhou();
         return nullptr;
     }
     return banco.get();
+}
+
+void RegistroProgresso::AvisarHistoricoSeparado()
+{
+    if (!banco || banco->Separado().isEmpty() || banco->Separado() == separadoAvisado)
+        return;
+    separadoAvisado = banco->Separado();
+    emit aviso(QStringLiteral("O histórico de lições em %1 estava danificado. Ele foi guardado como %2 e um "
+                              "histórico novo foi começado. Os alunos e o ponto do curso de cada um, em "
+                              "usuario.dat, não foram afetados.")
+                   .arg(QDir::toNativeSeparators(banco->Caminho()), QDir::toNativeSeparators(separadoAvisado)));
 }
 
 void RegistroProgresso::falhou()

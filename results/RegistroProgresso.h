@@ -27,8 +27,12 @@ public:
 
     // The history beside the user file, opened now if it was not yet, with
     // any exercise still waiting written in; null when it cannot be used
-    // (the learner has then been told).
+    // (the learner has then been told). A damaged history it had to set
+    // aside is told about here too.
     Historico* Banco();
+    // Tells the learner, once, that the history was found damaged and set
+    // aside (on opening, or by a read that met the damage).
+    void AvisarHistoricoSeparado();
 
     // With AdiarGravacao set, a finished exercise's keys wait in memory and
     // are announced with `gravacaoAdiada`, so the window can write them once
@@ -70,6 +74,7 @@ private:
     QString chaveLicao;
     int exerciciosFeitos = 0;
     bool avisado = false;
+    QString separadoAvisado;
     bool adiar = false;
     struct ExercicioPendente {
         QString usuario;

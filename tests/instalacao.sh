@@ -33,9 +33,11 @@ for f in bip login logoff erro fim; do
   [ -s "$dados/$f.wav" ] || falha "share/teclomatic/$f.wav missing"
 done
 [ -s "$dados/Ajuda.html" ] || falha "share/teclomatic/Ajuda.html missing"
-# The sound module, found from the executable through its library folder.
-[ -n "$(find "$raiz"/lib* -path '*/teclomatic/teclomatic_som.so' 2>/dev/null)" ] \
-  || falha "teclomatic_som.so missing from the library folder"
+# The modules, found from the executable through its library folder.
+for m in teclomatic_som teclomatic_instancia; do
+  [ -n "$(find "$raiz"/lib* -path "*/teclomatic/$m.so" 2>/dev/null)" ] \
+    || falha "$m.so missing from the library folder"
+done
 for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/man/man1/teclomatic.1.gz \
          share/doc/teclomatic/copyright share/doc/teclomatic/changelog.gz; do

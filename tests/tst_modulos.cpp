@@ -362,6 +362,11 @@ private slots:
         QTest::newRow("empty line") << QStringLiteral("asdf\n\njklç\n") << QStringList{"fonte.txt:2:", "empty"};
         QTest::newRow("control character") << QStringLiteral("as\tdf\n") << QStringList{"fonte.txt:1:3:", "U+0009"};
         QTest::newRow("empty source") << QString() << QStringList{"fonte.txt:", "no exercises"};
+        // What the program would refuse to read.
+        QTest::newRow("line over 4 KiB") << QStringLiteral("asdf\n") + QString(5000, u'a') + QStringLiteral("\n")
+                                         << QStringList{"fonte.txt:2:", "5000 characters", "4096"};
+        QTest::newRow("module over 1 MiB") << QString(QString(4000, u'a') + u'\n').repeated(300)
+                                           << QStringList{"fonte.txt:", "1200600 bytes", "1048576"};
     }
 
     void ferramentaRecusa()

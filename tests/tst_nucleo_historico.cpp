@@ -10,6 +10,7 @@
 #include "results/RegistroProgresso.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -59,6 +60,9 @@ private slots:
     void esquemaCriadoNumArquivoVazio();
     void arquivoQueNaoServe();
     void historicoAntigoChamaEspacoEEnterDeOutroJeito();
+    void historicoDanificadoPostoDeLado_data();
+    void historicoDanificadoPostoDeLado();
+    void excluirSemGravarNaoApagaNada();
     void agregacao();
     void praticaGravaNoHistorico();
     void historicoIndisponivelNaoParaAPratica();
@@ -139,15 +143,98 @@ void TstNucleoHistorico::arquivoQueNaoServe()
     QVERIFY(!h.GravarLicao(Licao(QStringLiteral("Ana"), 1, 80, 3, 1)));
     QVERIFY(h.Erro().contains(pasta));
     QVERIFY(h.Licoes(QStringLiteral("Ana")).isEmpty());
+    QVERIFY(!h.LidoPorInteiro());
+    QVERIFY(QFileInfo(pasta).isDir());
+}
 
-    const QString lixo = dir.filePath(QStringLiteral("lixo.db"));
-    QFile f(lixo);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(4096, 'x'));
+void TstNucleoHistorico::historicoDanificadoPostoDeLado_data()
+{
+    QTest::addColumn<DanoHistorico>("dano");
+    QTest::addColumn<bool>("aoAbrir"); // found on opening, or only by a read
+    QTest::newRow("nao eh banco") << DanoHistorico::NaoEhBanco << true;
+    QTest::newRow("paginas") << DanoHistorico::Paginas << true;
+    QTest::newRow("linha fora do indice") << DanoHistorico::ForaDoIndice << false;
+}
+
+void TstNucleoHistorico::historicoDanificadoPostoDeLado()
+{
+    // A damaged history is never shown in part as if it were whole: the
+    // learner is told once, the file (with its -wal and -shm) is set aside
+    // byte for byte, and a new history starts in its place.
+    QFETCH(DanoHistorico, dano);
+    QFETCH(bool, aoAbrir);
+    Treino t({Perfil().linha()});
+    const QString caminho = t.caminho(QStringLiteral("historico.db"));
+    HistoricoComLicoes(caminho, QStringLiteral("Ana"), 400);
+    QCOMPARE(Historico(caminho).Licoes(QStringLiteral("Ana")).size(), 400);
+    Danificar(caminho, dano);
+    QFile f(caminho);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray danificado = f.readAll();
     f.close();
-    Historico h2(lixo);
-    QVERIFY(!h2.Abrir());
-    QVERIFY(!h2.Erro().isEmpty());
+
+    RegistroProgresso reg(*t.sessao, *t.usuarios);
+    QSignalSpy avisos(&reg, &RegistroProgresso::aviso);
+    t.usuarios->Carregar();
+    Historico* h = reg.Banco();
+    QVERIFY(h);
+    QCOMPARE(h->Separado().isEmpty(), !aoAbrir);
+    if (!aoAbrir) {
+        QVERIFY(h->Licoes(QStringLiteral("Ana")).isEmpty()); // not 399 of 400
+        QVERIFY(!h->LidoPorInteiro());
+        QVERIFY(!h->Separado().isEmpty());
+        reg.AvisarHistoricoSeparado();
+    }
+    const QString separado = h->Separado();
+    QVERIFY2(separado.startsWith(caminho + QStringLiteral(".danificado-")), qPrintable(separado));
+    QFile guardado(separado);
+    QVERIFY(guardado.open(QIODevice::ReadOnly));
+    if (aoAbrir)
+        QCOMPARE(guardado.readAll(), danificado);
+
+    QCOMPARE(avisos.size(), 1);
+    QCOMPARE(avisos.at(0).at(0).toString(),
+             QStringLiteral("O histórico de lições em %1 estava danificado. Ele foi guardado como %2 e um histórico "
+                            "novo foi começado. Os alunos e o ponto do curso de cada um, em usuario.dat, não foram "
+                            "afetados.").arg(caminho, separado));
+
+    // The new history is whole, empty and takes lessons.
+    QVERIFY(h->Licoes(QStringLiteral("Ana")).isEmpty());
+    QVERIFY(h->LidoPorInteiro());
+    QVERIFY(h->GravarLicao(Licao(QStringLiteral("Ana"), 1, 80, 7, 2)));
+    QCOMPARE(Historico(caminho).Licoes(QStringLiteral("Ana")).size(), 1);
+    reg.AvisarHistoricoSeparado();
+    QCOMPARE(avisos.size(), 1);
+}
+
+void TstNucleoHistorico::excluirSemGravarNaoApagaNada()
+{
+    // The history goes only once usuario.dat holds no trace of the
+    // learner: a save that fails keeps both, and the learner stays selected.
+    Perfil ana;
+    Perfil bia;
+    bia.nome = QStringLiteral("Bia");
+    Treino t({ana.linha(), bia.linha()});
+    HistoricoComLicoes(t.caminho(QStringLiteral("historico.db")), QStringLiteral("Ana"), 3);
+    RegistroProgresso reg(*t.sessao, *t.usuarios);
+    t.usuarios->Carregar();
+    t.usuarios->SelecionarUsuario(0);
+    const QStringList antes = t.usuariosNoDisco();
+    {
+        DiscoComFalha cheio(DiscoComFalha::Falha::Reserva);
+        QVERIFY(!t.usuarios->Deletar());
+    }
+    QCOMPARE(t.usuarios->Nomes(), (QStringList{QStringLiteral("Ana"), QStringLiteral("Bia")}));
+    QCOMPARE(t.usuarios->Selecionado(), 0);
+    QCOMPARE(t.usuariosNoDisco(), antes);
+    QCOMPARE(reg.Banco()->Licoes(QStringLiteral("Ana")).size(), 3);
+    QCOMPARE(t.usuarios->FalhaAoDeletar(QStringLiteral("Ana")),
+             QStringLiteral("Não foi possível salvar a exclusão do usuário Ana em %1: o disco está cheio. O usuário "
+                            "Ana continua na lista, com todo o seu progresso.").arg(t.caminho(QStringLiteral("usuario.dat"))));
+
+    QVERIFY(t.usuarios->Deletar());
+    QCOMPARE(t.usuarios->Nomes(), QStringList{QStringLiteral("Bia")});
+    QVERIFY(reg.Banco()->Licoes(QStringLiteral("Ana")).isEmpty());
 }
 
 void TstNucleoHistorico::historicoAntigoChamaEspacoEEnterDeOutroJeito()

@@ -4,10 +4,15 @@
 #include "Treino.h"
 
 #include "app/EstadoCurso.h"
+#include "app/PastaAplicacao.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 class TstNucleoUsuarios : public QObject {
     Q_OBJECT
@@ -19,6 +24,8 @@ private slots:
     void salvarMantemALinhaDoAluno();
     void adicionarAlterarDeletar();
     void arquivoLidoEmParteNuncaEGravado();
+    void discoCheioNaoMexeNoArquivo_data();
+    void discoCheioNaoMexeNoArquivo();
 };
 
 void TstNucleoUsuarios::carregarPulaLinhasEmBrancoECriaOPadrao()
@@ -193,6 +200,92 @@ void TstNucleoUsuarios::arquivoLidoEmParteNuncaEGravado()
     QFile f(t.caminho(QStringLiteral("usuario.dat")));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), antes);
+}
+
+void TstNucleoUsuarios::discoCheioNaoMexeNoArquivo_data()
+{
+    QTest::addColumn<bool>("tmpfs"); // a real small file system, or a failure put behind the writes
+    QTest::addColumn<QString>("acao");
+    for (const bool tmpfs : {false, true})
+        for (const char* acao : {"exercicio", "novo aluno", "primeira copia"})
+            QTest::addRow("%s, %s", tmpfs ? "tmpfs" : "falha injetada", acao) << tmpfs << QString::fromLatin1(acao);
+}
+
+void TstNucleoUsuarios::discoCheioNaoMexeNoArquivo()
+{
+    // A small class (a file well under 16 KiB) on a full disk: finishing an
+    // exercise, adding a learner and the first copy into the per-user folder
+    // each leave usuario.dat byte for byte as it was, and the learner hears
+    // of it once (a new learner's failure is FrmAdd's to tell).
+    QFETCH(bool, tmpfs);
+    QFETCH(QString, acao);
+    QTemporaryDir raiz;
+    DiscoPequeno disco(raiz.filePath(QStringLiteral("disco")));
+    if (tmpfs && !disco.Montado())
+        QSKIP("no small file system can be mounted here (it needs root)");
+    const bool copia = acao == QLatin1String("primeira copia");
+    // The first copy goes from an application folder that cannot keep data
+    // (no lessons beside it) to the per-user folder on the small disk.
+    const QString app = copia ? raiz.filePath(QStringLiteral("app")) : raiz.filePath(QStringLiteral("disco"));
+    QDir(app).mkpath(copia ? QStringLiteral(".") : QStringLiteral("Modulos"));
+    const QByteArray dadosAntes = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(raiz.filePath(QStringLiteral("disco"))));
+    DefinirPastaAplicacao(app);
+    ReiniciarEstado();
+    Perfil bia, caio;
+    bia.nome = QStringLiteral("Bia");
+    caio.nome = QStringLiteral("Caio");
+    const QByteArray antes = CodificarWindows1252(QStringList{Perfil().linha(), bia.linha(), caio.linha()}.join(
+                                                      QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    const QString arquivo = QDir(app).filePath(QStringLiteral("usuario.dat"));
+    {
+        QFile f(arquivo);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(antes) == antes.size());
+    }
+    {
+        std::optional<DiscoComFalha> falha;
+        auto encher = [&] {
+            // Before the first copy, room for the file's lock alone.
+            if (tmpfs)
+                disco.Encher(copia ? 1 : 0);
+            else
+                falha.emplace(DiscoComFalha::Falha::Reserva);
+        };
+        CadastroUsuarios u;
+        QSignalSpy avisos(&u, &CadastroUsuarios::aviso);
+        if (copia)
+            encher();
+        u.Carregar();
+        QCOMPARE(u.ListCount(), 3);
+        u.SelecionarUsuario(0);
+        if (!copia)
+            encher();
+        if (acao == QLatin1String("novo aluno")) {
+            QVERIFY(!u.Adicionar(RegistroNovo(QStringLiteral("Nina"), QStringLiteral("n"))));
+            QCOMPARE(u.Nomes(), (QStringList{QStringLiteral("Ana"), QStringLiteral("Bia"), QStringLiteral("Caio")}));
+            QVERIFY2(u.FalhaAoSalvar(QStringLiteral("o novo usuário")).endsWith(QStringLiteral(": o disco está cheio")),
+                     qPrintable(u.FalhaAoSalvar(QStringLiteral("o novo usuário"))));
+        } else {
+            u.Entrar();
+            u.SalvarProgresso(2);
+            u.SalvarProgresso(3);
+        }
+        QCOMPARE(avisos.size(), acao == QLatin1String("novo aluno") ? 0 : 1);
+        if (!avisos.isEmpty())
+            QVERIFY2(avisos.at(0).at(0).toString().contains(QStringLiteral("o disco está cheio")),
+                     qPrintable(avisos.at(0).at(0).toString()));
+    }
+    QFile f(arquivo);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), antes);
+    QStringList deixados = QDir(app).entryList(QDir::Files);
+    deixados.removeOne(QStringLiteral("enchimento"));
+    QCOMPARE(deixados, QStringList{QStringLiteral("usuario.dat")});
+    // No half copy is left to be taken for the list at the next start.
+    QVERIFY(!QFile::exists(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                           + QStringLiteral("/usuario.dat")));
+    DefinirPastaAplicacao(QString());
+    qputenv("XDG_DATA_HOME", dadosAntes);
 }
 
 QTEST_GUILESS_MAIN(TstNucleoUsuarios)

@@ -7,6 +7,7 @@
 #include "app/PastaAplicacao.h"
 #include "app/platform/ServicosReais.h"
 #include "users/SessaoUsuarios.h"
+#include "Treino.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <optional>
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +25,7 @@ namespace {
 
 const char* const VariavelPasta = "TECLOMATIC_TESTE_PASTA";   // application folder
 const char* const VariavelNovo = "TECLOMATIC_TESTE_NOVO";     // record to add and save
+const char* const VariavelFalha = "TECLOMATIC_TESTE_FALHA";   // the disk fills up at the n-th file written
 constexpr uid_t Ninguem = 65534;
 
 bool Root() { return ::geteuid() == 0; }
@@ -40,27 +43,35 @@ bool Root() { return ::geteuid() == 0; }
         saida << nome << '=' << valor << '\n';
     };
 
-    SessaoUsuarios sessao;
-    QStringList registros;
-    const ResultadoLeitura leitura = sessao.Abrir(registros);
-    dizer("arquivo", sessao.Caminho());
-    dizer("copiado", QString::number(sessao.Local().copiado));
-    dizer("estado", QString::number(int(leitura.estado)));
-    dizer("registros", registros.join(u'|'));
-    const QString novo = qEnvironmentVariable(VariavelNovo);
-    if (!novo.isEmpty()) {
-        registros << novo;
-        dizer("gravou", QString::number(sessao.Gravar(registros)));
-        dizer("aviso", sessao.Aviso());
-        // A second failing save (the next exercise) says nothing more.
-        dizer("gravou2", QString::number(sessao.Gravar(registros)));
-        dizer("aviso2", sessao.Aviso());
-    }
+    {
+        SessaoUsuarios sessao;
+        QStringList registros;
+        const ResultadoLeitura leitura = sessao.Abrir(registros);
+        dizer("arquivo", sessao.Caminho());
+        dizer("copiado", QString::number(sessao.Local().copiado));
+        dizer("estado", QString::number(int(leitura.estado)));
+        dizer("registros", registros.join(u'|'));
+        const QString novo = qEnvironmentVariable(VariavelNovo);
+        if (!novo.isEmpty()) {
+            registros << novo;
+            std::optional<DiscoComFalha> falha;
+            if (const int n = qEnvironmentVariableIntValue(VariavelFalha))
+                falha.emplace(DiscoComFalha::Falha::Escrita, 30, n);
+            dizer("gravou", QString::number(sessao.Gravar(registros)));
+            dizer("aviso", sessao.Aviso());
+            // A second failing save (the next exercise) says nothing more.
+            dizer("gravou2", QString::number(sessao.Gravar(registros)));
+            dizer("aviso2", sessao.Aviso());
+        }
+    } // the session ends: its lock goes
     ConfiguracaoQt configuracao;
     dizer("opcoes", QString::number(configuracao.Gravar(QStringLiteral("SelTela"), QStringLiteral("1"))));
     saida.flush();
     _exit(0);
 }
+
+const QByteArray Lista("Ana<3<2<100<95<0<0<0<0<0<0<0<0<3<2<a\r\nBia<1<1<100<95<0<0<0<0<0<0<0<0<1<1<b\r\n");
+const QString Novo = QStringLiteral("Caio<0<1<100<95<0<0<0<0<0<0<0<0<1<1<c");
 
 // A folder tree the child can walk: raiz/app (the application folder) and
 // raiz/home (the child's home), each with the owner and mode asked for.
@@ -73,7 +84,8 @@ struct Cenario {
 
     Cenario()
     {
-        QDir().mkpath(app);
+        // A portable application folder: the lessons beside the program.
+        QDir().mkpath(app + QStringLiteral("/Modulos"));
         QDir().mkpath(home);
         ::chmod(QFile::encodeName(raiz.path()).constData(), 0755);
     }
@@ -101,6 +113,19 @@ struct Cenario {
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
+    // The list in another account's usuario.dat (mode modoArquivo), in
+    // another account's application folder (modoPasta), with a home that
+    // is the child's own (0700) or another account's read-only one; returns
+    // the file's path.
+    QString comLista(mode_t modoArquivo, mode_t modoPasta, bool homeDoFilho = true)
+    {
+        const QString arquivo = app + QStringLiteral("/usuario.dat");
+        escrever(arquivo, Lista);
+        dono(arquivo, false, modoArquivo);
+        dono(app, false, modoPasta);
+        dono(home, homeDoFilho, homeDoFilho ? 0700 : 0555);
+        return arquivo;
+    }
     static QByteArray ler(const QString& caminho)
     {
         QFile f(caminho);
@@ -108,12 +133,13 @@ struct Cenario {
     }
 
     // Runs the child once (one start of the program) and returns its report.
-    QMap<QString, QString> rodar(const QString& novo = QString())
+    QMap<QString, QString> rodar(const QString& novo = QString(), int falha = 0)
     {
         QProcess filho;
         QProcessEnvironment amb = QProcessEnvironment::systemEnvironment();
         amb.insert(QString::fromLatin1(VariavelPasta), app);
         amb.insert(QString::fromLatin1(VariavelNovo), novo);
+        amb.insert(QString::fromLatin1(VariavelFalha), QString::number(falha));
         amb.insert(QStringLiteral("HOME"), home);
         amb.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
         amb.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
@@ -133,8 +159,6 @@ struct Cenario {
     }
 };
 
-const QByteArray Lista("Ana<3<2<100<95<0<0<0<0<0<0<0<0<3<2<a\r\nBia<1<1<100<95<0<0<0<0<0<0<0<0<1<1<b\r\n");
-const QString Novo = QStringLiteral("Caio<0<1<100<95<0<0<0<0<0<0<0<0<1<1<c");
 
 } // namespace
 
@@ -153,10 +177,7 @@ private slots:
         // copied from the application folder once, and is found there at
         // the next start; the installed file is never touched.
         Cenario c;
-        c.escrever(c.app + QStringLiteral("/usuario.dat"), Lista);
-        Cenario::dono(c.app + QStringLiteral("/usuario.dat"), false, 0644);
-        Cenario::dono(c.app, false, 0755);
-        Cenario::dono(c.home, true, 0700);
+        c.comLista(0644, 0755);
         const QString pessoal = c.home + QStringLiteral("/.local/share/Teclomatic/usuario.dat");
 
         QMap<QString, QString> r = c.rodar(Novo);
@@ -177,25 +198,55 @@ private slots:
 
     void pastaSemLugarParaTemporario()
     {
-        // The folder cannot take a new file (read-only), or will not let
-        // this account replace the one there (sticky bit, another account's
-        // file), but the file itself is writable: it is rewritten in place.
-        for (const mode_t modoPasta : {mode_t(0755), mode_t(01777)}) {
+        // The file itself is writable, but the folder will not let this
+        // account replace it (sticky bit, another account's file): it is
+        // rewritten in place behind a complete copy beside it, which then
+        // goes. Where the folder takes no new file at all (read-only), no
+        // such copy can be made: the file is not written, and the learner is
+        // told why.
+        struct Caso {
+            mode_t modoPasta;
+            bool grava;
+        };
+        for (const Caso& caso : {Caso{01777, true}, Caso{0755, false}}) {
             Cenario c;
-            const QString arquivo = c.app + QStringLiteral("/usuario.dat");
-            c.escrever(arquivo, Lista);
-            Cenario::dono(arquivo, false, 0666);
-            Cenario::dono(c.app, false, modoPasta);
-            Cenario::dono(c.home, true, 0700);
+            const QString arquivo = c.comLista(0666, caso.modoPasta);
 
             const QMap<QString, QString> r = c.rodar(Novo);
             QCOMPARE(r.value(QStringLiteral("falha")), QString());
             QCOMPARE(r.value(QStringLiteral("arquivo")), arquivo);
-            QCOMPARE(r.value(QStringLiteral("gravou")), QStringLiteral("1"));
-            QCOMPARE(Cenario::ler(arquivo), Lista + Novo.toLatin1() + "\r\n");
+            QCOMPARE(r.value(QStringLiteral("gravou")), caso.grava ? QStringLiteral("1") : QStringLiteral("0"));
+            QCOMPARE(r.value(QStringLiteral("aviso")),
+                     caso.grava ? QString()
+                                : QStringLiteral("Não foi possível salvar o progresso em %1: a pasta não permite criar, "
+                                                 "ao lado dele, a trava e a cópia que protegem a gravação").arg(arquivo));
+            QCOMPARE(Cenario::ler(arquivo), caso.grava ? Lista + Novo.toLatin1() + "\r\n" : Lista);
             QCOMPARE(QDir(c.app).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("usuario.dat")});
             QVERIFY(!QFile::exists(c.home + QStringLiteral("/.local")));
         }
+    }
+
+    void gravacaoNoLugarCortadaEhCompletada()
+    {
+        // The disk fills up half-way through an in-place rewrite (the third
+        // file written: the new copy Qt cannot put in place, the copy kept
+        // beside the file, then the file itself). The save says so; the next
+        // start completes the file from the copy.
+        if (!Root())
+            QSKIP("an in-place rewrite needs another account's file in a shared folder (run as root)");
+        Cenario c;
+        const QString arquivo = c.comLista(0666, 01777);
+
+        QMap<QString, QString> r = c.rodar(Novo, 3);
+        QCOMPARE(r.value(QStringLiteral("gravou")), QStringLiteral("0"));
+        QCOMPARE(r.value(QStringLiteral("aviso")),
+                 QStringLiteral("Não foi possível salvar o progresso em %1: o disco está cheio").arg(arquivo));
+        QVERIFY(QFile::exists(arquivo + QStringLiteral(".novo")));
+
+        r = c.rodar();
+        QCOMPARE(r.value(QStringLiteral("registros")), QString::fromLatin1(Lista + Novo.toLatin1()).trimmed().replace("\r\n", "|"));
+        QCOMPARE(Cenario::ler(arquivo), Lista + Novo.toLatin1() + "\r\n");
+        QCOMPARE(QDir(c.app).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("usuario.dat")});
     }
 
     void nadaPodeSerGravadoAvisaUmaVez()
@@ -204,11 +255,7 @@ private slots:
         // still read and practice goes on; the first failed save is told
         // once, in Portuguese, and so is the settings store.
         Cenario c;
-        const QString arquivo = c.app + QStringLiteral("/usuario.dat");
-        c.escrever(arquivo, Lista);
-        Cenario::dono(arquivo, false, 0644);
-        Cenario::dono(c.app, false, 0755);
-        Cenario::dono(c.home, false, 0555);
+        const QString arquivo = c.comLista(0644, 0755, false);
 
         const QMap<QString, QString> r = c.rodar(Novo);
         QCOMPARE(r.value(QStringLiteral("falha")), QString());
@@ -216,7 +263,8 @@ private slots:
         QCOMPARE(r.value(QStringLiteral("registros")).count(u'|'), 1);
         QCOMPARE(r.value(QStringLiteral("gravou")), QStringLiteral("0"));
         QCOMPARE(r.value(QStringLiteral("aviso")),
-                 QStringLiteral("Não foi possível salvar o progresso em %1: sem permissão para gravar").arg(arquivo));
+                 QStringLiteral("Não foi possível salvar o progresso em %1: não foi possível criar a pasta %2")
+                     .arg(arquivo, c.home + QStringLiteral("/.local/share/Teclomatic")));
         QCOMPARE(r.value(QStringLiteral("gravou2")), QStringLiteral("0"));
         QCOMPARE(r.value(QStringLiteral("aviso2")), QString());
         QCOMPARE(r.value(QStringLiteral("opcoes")), QStringLiteral("0"));
@@ -228,11 +276,7 @@ private slots:
         // A file this account cannot read is not an empty list: the session
         // says so and writes nothing over it.
         Cenario c;
-        const QString arquivo = c.app + QStringLiteral("/usuario.dat");
-        c.escrever(arquivo, Lista);
-        Cenario::dono(arquivo, false, 0600);
-        Cenario::dono(c.app, false, 01777);
-        Cenario::dono(c.home, true, 0700);
+        const QString arquivo = c.comLista(0600, 01777);
 
         const QMap<QString, QString> r = c.rodar(Novo);
         QCOMPARE(r.value(QStringLiteral("falha")), QString());

@@ -8,6 +8,7 @@
 #include "ui/FrmProgresso.h"
 #include "ui/Imagem.h"
 #include "ui/TeclasErradas.h"
+#include "Treino.h"
 
 #include <QFile>
 #include <QLabel>
@@ -49,6 +50,7 @@ class TstProgresso : public QObject {
 private slots:
     void janelaSobreHistoricoPreparado();
     void f2NaPraticaETeclasDoResultado();
+    void historicoDanificadoNaoEhMostrado();
 };
 
 void TstProgresso::janelaSobreHistoricoPreparado()
@@ -70,6 +72,15 @@ void TstProgresso::janelaSobreHistoricoPreparado()
         QCOMPARE(w->Piores().first().caractere, QChar(u'K')); // 300 ms against 200
         QTest::keyClick(w, Qt::Key_E);
         QCOMPARE(w->Vista(), VistaCalor::Erros);
+        // An export that cannot be written is not announced as done.
+        QFile::remove(w->ArquivoCsv()); // from an earlier run
+        {
+            DiscoComFalha cheio(DiscoComFalha::Falha::Reserva);
+            w->CmdExportar->clicar();
+        }
+        QVERIFY(!QFile::exists(w->ArquivoCsv()));
+        QCOMPARE(j.amb.dialogos.textos().last(),
+                 QStringLiteral("Não foi possível exportar o histórico para %1: o disco está cheio").arg(w->ArquivoCsv()));
         w->CmdExportar->clicar();
         QFile csv(w->ArquivoCsv());
         QVERIFY(csv.open(QIODevice::ReadOnly));
@@ -111,6 +122,28 @@ void TstProgresso::f2NaPraticaETeclasDoResultado()
     QCOMPARE(vistas.at(0).at(0).contagem.erros, 2);
     Historico h(j.amb.caminho(Historico::NomeArquivo()));
     QCOMPARE(h.Licoes(QStringLiteral("Ana")).size(), 1);
+}
+
+void TstProgresso::historicoDanificadoNaoEhMostrado()
+{
+    // 400 lessons, of which a read gets 399 before SQLite finds the damage:
+    // no window shows them as the history; the learner is told once that
+    // the file was set aside, and the next look shows the new history.
+    JanelaTeste j({Ana}, true, [](AmbienteTeste& amb) {
+        const QString caminho = amb.caminho(Historico::NomeArquivo());
+        HistoricoComLicoes(caminho, QStringLiteral("Ana"), 400);
+        Danificar(caminho, DanoHistorico::ForaDoIndice);
+    });
+    j->CmdProgresso->clicar();
+    QCOMPARE(j.amb.dialogos.modais, QStringList());
+    QCOMPARE(j.amb.dialogos.mensagens.size(), 1);
+    QVERIFY2(j.amb.dialogos.mensagens.at(0).texto.contains(QStringLiteral("estava danificado")),
+             qPrintable(j.amb.dialogos.mensagens.at(0).texto));
+    int vistas = -1;
+    j.amb.dialogos.respostas << [&](QDialog* d) { vistas = int(qobject_cast<FrmProgresso*>(d)->Licoes().size()); };
+    j->CmdProgresso->clicar();
+    QCOMPARE(vistas, 0);
+    QCOMPARE(j.amb.dialogos.mensagens.size(), 1);
 }
 
 QTEST_MAIN(TstProgresso)

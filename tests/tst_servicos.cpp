@@ -8,6 +8,7 @@
 #include "ui/CaixaMensagem.h"
 #include "ui/FrmAjuda.h"
 #include "ui/Imagem.h"
+#include "Treino.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -82,6 +83,17 @@ private slots:
         QVERIFY(texto.contains("[Settings]"));
         QVERIFY(texto.contains("SelTeclado=2"));
         QVERIFY(texto.contains("SelTela=1"));
+
+        // A store that cannot be written (a full disk) keeps its old text;
+        // the new value lasts for this run only.
+        {
+            DiscoComFalha cheio(DiscoComFalha::Falha::Reserva);
+            QVERIFY(!GravarConfiguracaoNumero(ChaveTeclado, 1));
+        }
+        QCOMPARE(LerConfiguracaoNumero(ChaveTeclado), std::optional<int>(1));
+        f.close();
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), texto);
     }
 
     void valorNaoNumericoNaoEhConfiguracao()
@@ -158,6 +170,26 @@ private slots:
         QVERIFY(v.fechouComEnter);
         const QRect tela = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY((v.geometria.center() - tela.center()).manhattanLength() <= 2);
+
+        // A question starts on Não: Enter and Esc answer Não, Sim must be
+        // chosen.
+        for (const int tecla : {int(Qt::Key_Return), int(Qt::Key_Escape), 0}) {
+            bool naoComFoco = false;
+            QTimer::singleShot(0, [&] {
+                auto* c = qobject_cast<CaixaMensagem*>(QApplication::activeModalWidget());
+                if (!c)
+                    return;
+                naoComFoco = c->focusWidget() == static_cast<QWidget*>(c->CmdNao);
+                if (tecla)
+                    QTest::keyClick(c->focusWidget(), Qt::Key(tecla));
+                else
+                    c->CmdOk->clicar();
+            });
+            const bool sim = Plataforma().dialogos->Perguntar(&dono, QStringLiteral("Teclomatic"),
+                                                               QStringLiteral("Excluir?"), IconeMensagem::Exclamacao);
+            QVERIFY(naoComFoco);
+            QCOMPARE(sim, tecla == 0);
+        }
     }
 
     void ajudaSemLancadorAbreNaJanelaDoPrograma()

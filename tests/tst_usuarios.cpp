@@ -546,26 +546,36 @@ void TstUsuarios::pontosNegativos()
 void TstUsuarios::deletar_data()
 {
     QTest::addColumn<QString>("senha"); // empty: the prompt is cancelled
+    QTest::addColumn<bool>("sim");      // the answer to the confirmation
     QTest::addColumn<bool>("apaga");
-    QTest::newRow("senha certa") << QStringLiteral("b") << true;
-    QTest::newRow("senha mestra") << QStringLiteral("chavemestra") << true;
-    QTest::newRow("senha errada") << QStringLiteral("x") << false;
-    QTest::newRow("cancelado") << QString() << false;
+    QTest::newRow("senha certa") << QStringLiteral("b") << true << true;
+    QTest::newRow("senha mestra") << QStringLiteral("chavemestra") << true << true;
+    QTest::newRow("confirmacao negada") << QStringLiteral("b") << false << false;
+    QTest::newRow("senha errada") << QStringLiteral("x") << true << false;
+    QTest::newRow("cancelado") << QString() << true << false;
 }
 
 void TstUsuarios::deletar()
 {
     QFETCH(QString, senha);
+    QFETCH(bool, sim);
     QFETCH(bool, apaga);
     JanelaTeste j({Ana, Bia, Joao});
     const QList<QByteArray> antes = LinhasBrutas(j);
     Selecionar(j, QStringLiteral("Bia"));
     if (!senha.isEmpty())
         j.responderSenha(senha);
+    j.amb.dialogos.respostasPerguntas << sim;
 
     j->CmdDeletar->clicar();
 
     QCOMPARE(j.amb.dialogos.modais, QStringList{QStringLiteral("FrmLogin")});
+    // The question comes only after the password, and names the learner.
+    const bool senhaAceita = senha == QStringLiteral("b") || senha == QStringLiteral("chavemestra");
+    QCOMPARE(j.amb.dialogos.perguntas.size(), senhaAceita ? 1 : 0);
+    if (senhaAceita)
+        QCOMPARE(j.amb.dialogos.perguntas.at(0).texto,
+                 QStringLiteral("Excluir o usuário Bia e todo o seu progresso? Isto não pode ser desfeito."));
     if (apaga) {
         QVERIFY(j.amb.dialogos.mensagens.isEmpty());
         QCOMPARE(Nomes(j->ListUsuario), (QStringList{QStringLiteral("Ana"), QStringLiteral("João")}));

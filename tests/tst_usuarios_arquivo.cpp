@@ -4,13 +4,19 @@
 #include "users/LocalUsuarios.h"
 #include "users/RegistroUsuario.h"
 #include "users/SessaoUsuarios.h"
+#include "app/PastaAplicacao.h"
+#include "app/platform/InstanciaUnica.h"
+#include "users/CadastroUsuarios.h"
 #include "fakes/Fakes.h"
+#include "Treino.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QStringDecoder>
@@ -24,9 +30,12 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+extern "C" CanalInstancia* teclomatic_criar_canal();
+
 namespace {
 
 const char* const VariavelGravador = "TECLOMATIC_TESTE_GRAVADOR";
+const char* const VariavelTrava = "TECLOMATIC_TESTE_TRAVA";
 
 QByteArray LerBytes(const QString& caminho)
 {
@@ -78,6 +87,29 @@ QByteArray BytesDe(const QStringList& lista)
     _exit(0);
 }
 
+// Child mode: hold the lock of the application folder's file until killed.
+[[noreturn]] void TravarEEsperar(const QString& pasta)
+{
+    DefinirPastaAplicacao(pasta);
+    SessaoUsuarios sessao;
+    std::printf("trava %d\n", int(sessao.Travar()));
+    std::fflush(stdout);
+    for (;;)
+        ::pause();
+}
+
+// The local socket's channel, built into this test (the program loads it
+// as a module).
+std::unique_ptr<CanalInstancia> Canal() { return std::unique_ptr<CanalInstancia>(teclomatic_criar_canal()); }
+
+// The copy an in-place rewrite keeps beside the file: a header with the
+// content's length and SHA-256, then the content.
+QByteArray CopiaNova(const QByteArray& conteudo)
+{
+    return "Teclomatic usuario.dat " + QByteArray::number(conteudo.size()) + ' '
+        + QCryptographicHash::hash(conteudo, QCryptographicHash::Sha256).toHex() + '\n' + conteudo;
+}
+
 } // namespace
 
 class TstUsuariosArquivo : public QObject {
@@ -88,6 +120,206 @@ private slots:
         const QString alvo = qEnvironmentVariable(VariavelGravador);
         if (!alvo.isEmpty())
             GravarSemParar(alvo);
+        if (const QString pasta = qEnvironmentVariable(VariavelTrava); !pasta.isEmpty())
+            TravarEEsperar(pasta);
+    }
+
+    void gravacaoQueFalhaMantemOArquivo_data()
+    {
+        QTest::addColumn<DiscoComFalha::Falha>("falha");
+        QTest::addColumn<qint64>("depois");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("disco cheio") << DiscoComFalha::Falha::Reserva << qint64(0) << QStringLiteral("o disco está cheio");
+        QTest::newRow("escrita recusada") << DiscoComFalha::Falha::Escrita << qint64(0) << QStringLiteral("o disco está cheio");
+        QTest::newRow("escrita curta") << DiscoComFalha::Falha::Escrita << qint64(50) << QStringLiteral("o disco está cheio");
+        QTest::newRow("sincronia") << DiscoComFalha::Falha::Sincronia << qint64(0) << QStringLiteral("erro de gravação no disco");
+    }
+
+    void gravacaoQueFalhaMantemOArquivo()
+    {
+        // A small list (under Qt's 16 KiB buffer) whose write fails at any
+        // step: the old bytes stay, no temporary file is left, and the save
+        // says why.
+        QFETCH(DiscoComFalha::Falha, falha);
+        QFETCH(qint64, depois);
+        QFETCH(QString, motivo);
+        AmbienteTeste amb;
+        const QByteArray anterior = BytesDe({RegistroPadrao(), QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<a")});
+        amb.escrever(QStringLiteral("usuario.dat"), anterior);
+        ResultadoGravacao r;
+        {
+            DiscoComFalha disco(falha, depois);
+            r = GravarArquivoUsuarios(CaminhoUsuarios(), ListaGrande(u'N', 3));
+        }
+        QVERIFY(!r);
+        QCOMPARE(r.motivo, motivo);
+        QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), anterior);
+        QCOMPARE(QDir(amb.pasta()).entryList(QDir::Files), QStringList{QStringLiteral("usuario.dat")});
+    }
+
+    void gravacaoNoLugarInterrompida_data()
+    {
+        QTest::addColumn<bool>("copiaInteira"); // the copy beside the file was finished
+        QTest::addColumn<bool>("refazFalha");   // completing the file fails again
+        QTest::newRow("copia inteira") << true << false;
+        QTest::newRow("copia cortada") << false << false;
+        QTest::newRow("completar falha") << true << true;
+    }
+
+    void gravacaoNoLugarInterrompida()
+    {
+        // An in-place rewrite (a folder that will not let the new file take
+        // the old one's place) cut short: with its complete copy beside the
+        // file, the next start completes the file from it; with the copy
+        // itself unfinished, the file was never touched. Either way no
+        // learner is lost, and the copy goes once it has served.
+        QFETCH(bool, copiaInteira);
+        QFETCH(bool, refazFalha);
+        AmbienteTeste amb;
+        const QStringList antes = ListaGrande(u'A', 3);
+        const QStringList depois = ListaGrande(u'B', 4);
+        const QByteArray novo = BytesDe(depois);
+        const QByteArray copia = CopiaNova(novo);
+        // The file as the rewrite left it: its first bytes new, the rest old.
+        amb.escrever(QStringLiteral("usuario.dat"), novo.left(40) + BytesDe(antes).mid(40));
+        const QByteArray cortado = amb.ler(QStringLiteral("usuario.dat"));
+        amb.escrever(QStringLiteral("usuario.dat.novo"), copiaInteira ? copia : copia.left(copia.size() - 9));
+        if (!copiaInteira)
+            amb.escrever(QStringLiteral("usuario.dat"), BytesDe(antes));
+
+        SessaoUsuarios sessao;
+        QStringList registros;
+        {
+            DiscoComFalha disco(refazFalha ? DiscoComFalha::Falha::Escrita : DiscoComFalha::Falha::Sincronia, 10,
+                                refazFalha ? 1 : 99);
+            sessao.Abrir(registros);
+        }
+        QCOMPARE(registros, copiaInteira ? depois : antes);
+        QCOMPARE(sessao.SomenteLeitura(), refazFalha);
+        if (refazFalha) {
+            // Kept for the next start, and nothing is written meanwhile.
+            QCOMPARE(amb.ler(QStringLiteral("usuario.dat.novo")), copia);
+            QVERIFY(sessao.Aviso().contains(QStringLiteral("uma gravação interrompida não pôde ser completada")));
+            QVERIFY(!sessao.Gravar(registros));
+            return;
+        }
+        QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), copiaInteira ? novo : BytesDe(antes));
+        QVERIFY(!QFile::exists(amb.caminho(QStringLiteral("usuario.dat.novo"))));
+        QCOMPARE(sessao.Aviso(), QString());
+        Q_UNUSED(cortado);
+    }
+
+    void umProgramaPorArquivo()
+    {
+        AmbienteTeste amb;
+        const QByteArray antes = BytesDe({QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<a")});
+        amb.escrever(QStringLiteral("usuario.dat"), antes);
+        const QString trava = CaminhoUsuarios() + QStringLiteral(".lock");
+        auto primeiro = std::make_unique<CadastroUsuarios>();
+        primeiro->Carregar();
+        QVERIFY(QFile::exists(trava));
+
+        // A second start on the same file reads nothing, writes nothing and
+        // says so; the first one's running window is asked to the front.
+        auto segundoRecusado = [&] {
+            CadastroUsuarios segundo;
+            QSignalSpy avisos(&segundo, &CadastroUsuarios::aviso);
+            segundo.Carregar();
+            QCOMPARE(segundo.ListCount(), 0);
+            QCOMPARE(avisos.size(), 1);
+            QCOMPARE(avisos.at(0).at(0).toString(), QStringLiteral("O Teclomatic já está aberto."));
+            QVERIFY(!segundo.Adicionar(RegistroNovo(QStringLiteral("Maria"), QStringLiteral("m"))));
+            QCOMPARE(amb.ler(QStringLiteral("usuario.dat")), antes);
+        };
+        segundoRecusado();
+        InstanciaUnica aberta(CaminhoUsuarios(), Canal());
+        QVERIFY(aberta.Escutar());
+        QSignalSpy pedidos(&aberta, &InstanciaUnica::mostrarPedido);
+        QVERIFY(InstanciaUnica(CaminhoUsuarios(), Canal()).PedirParaMostrar());
+        QTRY_COMPARE(pedidos.size(), 1);
+
+        // Another folder (another account's data) is another file.
+        {
+            QTemporaryDir outra;
+            QVERIFY(QDir(outra.path()).mkpath(QStringLiteral("Modulos")));
+            DefinirPastaAplicacao(outra.path());
+            QVERIFY(!InstanciaUnica(CaminhoUsuarios(), Canal()).PedirParaMostrar(200));
+            CadastroUsuarios conta;
+            conta.Carregar();
+            QCOMPARE(conta.vUsuario, QStringList{RegistroPadrao()});
+            DefinirPastaAplicacao(amb.pasta());
+        }
+
+        // The lock goes with its program, even one killed outright.
+        primeiro.reset();
+        QVERIFY(!QFile::exists(trava));
+        QProcess filho;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QString::fromLatin1(VariavelTrava), amb.pasta());
+        filho.setProcessEnvironment(ambiente);
+        filho.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(filho.waitForReadyRead(30000));
+        QByteArray linha;
+        while (!linha.startsWith("trava ") && (filho.canReadLine() || filho.waitForReadyRead(30000)))
+            linha = filho.readLine();
+        QCOMPARE(linha.trimmed(), QByteArray("trava ") + QByteArray::number(int(TravaUsuarios::Estado::Travada)));
+        segundoRecusado();
+        filho.kill();
+        QVERIFY(filho.waitForFinished());
+        QVERIFY(QFile::exists(trava)); // left behind
+        CadastroUsuarios depois;
+        QSignalSpy avisos(&depois, &CadastroUsuarios::aviso);
+        depois.Carregar();
+        QCOMPARE(depois.Nomes(), QStringList{QStringLiteral("Ana")});
+        QVERIFY(depois.Adicionar(RegistroNovo(QStringLiteral("Maria"), QStringLiteral("m"))));
+        QCOMPARE(avisos.size(), 0);
+    }
+
+    void pastaDosDados_data()
+    {
+        QTest::addColumn<QString>("executavel"); // the program's folder, under the root below
+        QTest::addColumn<QStringList>("pastas"); // what else is there
+        QTest::addColumn<bool>("naPastaAplicacao");
+        QTest::newRow("portatil") << QStringLiteral("teclomatic") << QStringList{QStringLiteral("teclomatic/Modulos")} << true;
+        QTest::newRow("instalado") << QStringLiteral("usr/bin")
+                                   << QStringList{QStringLiteral("usr/share/teclomatic/Modulos"),
+                                                  QStringLiteral("usr/bin/Modulos")}
+                                   << false;
+        QTest::newRow("sem licoes ao lado") << QStringLiteral("opt") << QStringList{} << false;
+    }
+
+    void pastaDosDados()
+    {
+        // Only a portable folder (the lessons beside the program) keeps the
+        // learners; an installed program never does, however writable its
+        // folder (root runs it), and its old list is copied to the per-user
+        // folder and left untouched.
+        QFETCH(QString, executavel);
+        QFETCH(QStringList, pastas);
+        QFETCH(bool, naPastaAplicacao);
+        AmbienteTeste amb;
+        QTemporaryDir raiz;
+        const QString app = raiz.filePath(executavel);
+        for (const QString& p : pastas + QStringList{executavel})
+            QVERIFY(QDir(raiz.path()).mkpath(p));
+        const QByteArray lista = BytesDe({QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<a")});
+        QFile f(app + QStringLiteral("/usuario.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(lista) == lista.size());
+        f.close();
+        DefinirPastaAplicacao(app);
+
+        const QString pessoal = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/usuario.dat");
+        {
+            SessaoUsuarios sessao;
+            QStringList registros;
+            sessao.Abrir(registros);
+            QCOMPARE(sessao.Local().naPastaAplicacao, naPastaAplicacao);
+            QCOMPARE(sessao.Caminho(), naPastaAplicacao ? app + QStringLiteral("/usuario.dat") : pessoal);
+            QCOMPARE(registros, QStringList{QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<a")});
+            QVERIFY(sessao.Gravar(registros + QStringList{QStringLiteral("Bia<0<1<100<95<0<0<0<0<0<0<0<0<1<1<b")}));
+        }
+        QCOMPARE(f.open(QIODevice::ReadOnly) && f.readAll() == lista, !naPastaAplicacao);
+        QDir(QFileInfo(pessoal).path()).removeRecursively();
     }
 
     void usuarioPadraoNoDisco()
@@ -405,31 +637,24 @@ private slots:
     void sobrasDeGravacaoInterrompidaSaoRemovidas()
     {
         // Only the names Qt gives the temporary copy of a save (the file's
-        // name, a dot, six letters), only regular files, and only old ones.
+        // name, a dot, six letters) and only regular files; however recent,
+        // since the file's lock says no save is under way.
         AmbienteTeste amb;
         amb.escrever(QStringLiteral("usuario.dat"), BytesDe({RegistroPadrao()}));
         const QStringList ficam{QStringLiteral("usuario.dat.Ab1dEf"), QStringLiteral("usuario.dat.AbCdEfG"),
-                                QStringLiteral("outro.dat.AbCdEf"), QStringLiteral("usuario.dat.RecEnt")};
-        for (const QString& n : ficam + QStringList{QStringLiteral("usuario.dat.AbCdEf")})
+                                QStringLiteral("outro.dat.AbCdEf")};
+        for (const QString& n : ficam + QStringList{QStringLiteral("usuario.dat.AbCdEf"), QStringLiteral("usuario.dat.RecEnt")})
             amb.escrever(n, "meio gravado");
         QVERIFY(QDir(amb.pasta()).mkdir(QStringLiteral("usuario.dat.QwErTy")));
         QVERIFY(QFile::link(amb.caminho(QStringLiteral("outro.dat.AbCdEf")), amb.caminho(QStringLiteral("usuario.dat.ZxCvBn"))));
-        const QDateTime antiga = QDateTime::currentDateTime().addSecs(-3600);
-        for (const QString& n : QDir(amb.pasta()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-            if (n == QStringLiteral("usuario.dat.RecEnt"))
-                continue;
-            QFile f(amb.caminho(n));
-            if (QFileInfo(f).isFile() && f.open(QIODevice::ReadWrite))
-                QVERIFY(f.setFileTime(antiga, QFileDevice::FileModificationTime));
-        }
 
         SessaoUsuarios sessao;
         QStringList registros;
         QCOMPARE(sessao.Abrir(registros).estado, EstadoLeitura::Completo);
         QVERIFY(!QFileInfo::exists(amb.caminho(QStringLiteral("usuario.dat.AbCdEf"))));
+        QVERIFY(!QFileInfo::exists(amb.caminho(QStringLiteral("usuario.dat.RecEnt"))));
         for (const QString& n : ficam + QStringList{QStringLiteral("usuario.dat.QwErTy"), QStringLiteral("usuario.dat.ZxCvBn")})
             QVERIFY2(QFileInfo::exists(amb.caminho(n)), qPrintable(n));
-        QCOMPARE(RemoverTemporariosUsuarios(CaminhoUsuarios(), 0), 1); // the recent one, when age does not count
     }
 
     void processoMortoNoMeioDaGravacao()

@@ -12,12 +12,15 @@
 // Windows-1252, a character the lesson key would turn into a line break, a
 // space at either end of a line, which the reader trims), with an empty line
 // or a control character (a lesson is typed, so neither can be an exercise),
-// and checks the finished module by reading it back with the program's own
-// reader before writing it.
+// or beyond what the program reads of a module (LimitesModulo: lines of at
+// most 4 KiB, at most 1 MiB, at most 32768 lines), and checks the finished
+// module by reading it back with the program's own reader and limits before
+// writing it.
 //
 // Exit status: 0 done, 1 the source was refused, 2 usage or file error.
 
 #include "app/EstadoCurso.h"
+#include "app/GravacaoSegura.h"
 #include "course/ModFun.h"
 
 #include <QBuffer>
@@ -25,7 +28,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <cstdio>
@@ -133,6 +135,12 @@ QStringList ProblemasDaLinha(const QString& fonte, int numero, const QByteArray&
         problema(texto.toUcs4().size(),
                  QStringLiteral("the line ends with a space, which the program removes when it reads the lesson"));
 
+    // One byte per character in the module.
+    if (const qsizetype bytes = texto.toUcs4().size(); bytes > LimitesModulo.bytesLinha)
+        problema(0, QStringLiteral("the line is %1 characters long; the program reads at most %2 of a line")
+                        .arg(bytes)
+                        .arg(LimitesModulo.bytesLinha));
+
     const int chave = ChaveEfetiva(ChaveModulo(licao));
     const QList<uint> caracteres = texto.toUcs4();
     for (qsizetype i = 0; i < caracteres.size(); ++i) {
@@ -190,11 +198,11 @@ int Construir(const QString& fonte, int licao, const QString& destino)
     QStringList problemas;
     if (brutas.isEmpty())
         problemas << fonte + QStringLiteral(": error: the source has no exercises");
-    if (brutas.size() > MaximoLinhasArquivo)
+    if (brutas.size() > LimitesModulo.linhas)
         problemas << fonte
                 + QStringLiteral(": error: %1 lines; a lesson holds at most %2 exercises")
                       .arg(brutas.size())
-                      .arg(MaximoLinhasArquivo);
+                      .arg(LimitesModulo.linhas);
 
     QStringList linhas;
     for (qsizetype i = 0; i < brutas.size(); ++i) {
@@ -218,15 +226,27 @@ int Construir(const QString& fonte, int licao, const QString& destino)
         modulo += CifrarBytes(CodificarWindows1252(linha), chave);
         modulo += "\r\n";
     }
+    if (modulo.size() > LimitesModulo.bytes) {
+        Erro(QStringLiteral("%1: error: the module would be %2 bytes; the program reads at most %3 bytes of a module")
+                 .arg(fonte)
+                 .arg(modulo.size())
+                 .arg(LimitesModulo.bytes));
+        return SaidaRecusada;
+    }
 
-    // Read the module back the way the program does before writing it.
+    // Read the module back the way the program does, within the same
+    // limits, before writing it.
     Estado().LicaoAtual = static_cast<qint16>(licao);
     QBuffer buffer(&modulo);
     buffer.open(QIODevice::ReadOnly);
     QStringList relidas;
-    const bool completo = LerLinhas(buffer, relidas, false);
+    const ResultadoLeitura leitura = LerLinhas(buffer, relidas, false, LimitesModulo);
+    if (leitura.estado != EstadoLeitura::Completo) {
+        Erro(QStringLiteral("%1: error: the program would not read the module whole (%2)").arg(fonte, leitura.motivo));
+        return SaidaRecusada;
+    }
     for (qsizetype i = 0; i < linhas.size(); ++i) {
-        if (!completo || i >= relidas.size() || relidas.at(i) != linhas.at(i)) {
+        if (i >= relidas.size() || relidas.at(i) != linhas.at(i)) {
             Erro(QStringLiteral("%1:%2: error: the line would not read back unchanged").arg(fonte).arg(i + 1));
             return SaidaRecusada;
         }
@@ -244,9 +264,8 @@ int Construir(const QString& fonte, int licao, const QString& destino)
         Erro(QStringLiteral("teclomod: cannot create the folder %1").arg(pasta));
         return SaidaErro;
     }
-    QSaveFile saida(destino);
-    if (!saida.open(QIODevice::WriteOnly) || saida.write(modulo) != modulo.size() || !saida.commit()) {
-        Erro(QStringLiteral("teclomod: cannot write %1: %2").arg(destino, saida.errorString()));
+    if (const ResultadoGravacao r = GravarArquivo(destino, modulo); !r) {
+        Erro(QStringLiteral("teclomod: cannot write %1: %2").arg(destino, r.motivo));
         return SaidaErro;
     }
     return 0;

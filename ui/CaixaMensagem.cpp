@@ -24,6 +24,7 @@ constexpr int LarguraMaxima = 460;  // the box's widest
 constexpr int LarguraMinima = 300;
 constexpr int EspacoBotao = 18;     // between the text and the button
 const QSize Botao(90, 28);
+constexpr int EspacoBotoes = 24;    // between Sim and Não
 constexpr int Rodape = 16;          // below the button
 
 // The message as laid out: line breaks of any system become plain breaks.
@@ -37,7 +38,8 @@ QString TextoExibido(QString t)
 QColor Vermelho() { return QColor(200, 40, 40); }
 }
 
-CaixaMensagem::CaixaMensagem(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone)
+CaixaMensagem::CaixaMensagem(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone,
+                             Botoes botoes)
     : JanelaDesenhada(dono, QStringLiteral("CaixaMensagem"), titulo, QSize(LarguraMinima, 150))
     , texto(texto)
     , icone(icone)
@@ -79,11 +81,21 @@ CaixaMensagem::CaixaMensagem(QWidget* dono, const QString& titulo, const QString
 
     LblTexto->setGeometry(esquerdaTexto, Topo + (alturaConteudo - alturaTexto) / 2, larguraTexto, alturaTexto);
     areaIcone = comIcone ? QRect(Margem, Topo + (alturaConteudo - LadoIcone) / 2, LadoIcone, LadoIcone) : QRect();
-    areaBotao = QRect(QPoint((largura - Botao.width()) / 2, yBotao), Botao);
-
     CmdOk = new Imagem(this, QStringLiteral("CmdOk"));
-    FaceBotao::Preparar(CmdOk, areaBotao, QStringLiteral("OK"), QStringLiteral("OK"));
     connect(CmdOk, &Imagem::clicado, this, &QDialog::accept);
+    if (botoes == Botoes::Ok) {
+        areaBotao = QRect(QPoint((largura - Botao.width()) / 2, yBotao), Botao);
+        FaceBotao::Preparar(CmdOk, areaBotao, QStringLiteral("OK"), QStringLiteral("OK"));
+        return;
+    }
+    const int esquerda = (largura - 2 * Botao.width() - EspacoBotoes) / 2;
+    areaBotao = QRect(QPoint(esquerda, yBotao), Botao);
+    areaNao = areaBotao.translated(Botao.width() + EspacoBotoes, 0);
+    FaceBotao::Preparar(CmdOk, areaBotao, QStringLiteral("Sim"), QStringLiteral("Sim"));
+    CmdNao = new Imagem(this, QStringLiteral("CmdNao"));
+    FaceBotao::Preparar(CmdNao, areaNao, QStringLiteral("Não"), QStringLiteral("Não"));
+    connect(CmdNao, &Imagem::clicado, this, &QDialog::reject);
+    setTabOrder(CmdNao, CmdOk);
 }
 
 void CaixaMensagem::centralizar()
@@ -120,7 +132,7 @@ void CaixaMensagem::showEvent(QShowEvent* e)
 {
     centralizar();
     JanelaDesenhada::showEvent(e);
-    CmdOk->setFocus(Qt::OtherFocusReason);
+    (CmdNao ? CmdNao : CmdOk)->setFocus(Qt::OtherFocusReason);
 }
 
 void CaixaMensagem::keyPressEvent(QKeyEvent* e)
@@ -129,7 +141,10 @@ void CaixaMensagem::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        accept();
+        if (CmdNao)
+            reject();
+        else
+            accept();
         return;
     default:
         JanelaDesenhada::keyPressEvent(e); // Esc closes as Cancel
@@ -142,7 +157,9 @@ void CaixaMensagem::desenharFundo(QPainter& p)
     Estilo::DesenharJanela(p, rect(), titulo);
     if (!areaIcone.isNull())
         DesenharIcone(p, QRectF(areaIcone), icone);
-    FaceBotao::Desenhar(p, areaBotao, QStringLiteral("OK"), FaceBotao::Aspecto::Normal);
+    FaceBotao::Desenhar(p, areaBotao, CmdNao ? QStringLiteral("Sim") : QStringLiteral("OK"), FaceBotao::Aspecto::Normal);
+    if (CmdNao)
+        FaceBotao::Desenhar(p, areaNao, QStringLiteral("Não"), FaceBotao::Aspecto::Normal);
 }
 
 void CaixaMensagem::DesenharIcone(QPainter& p, const QRectF& r, IconeMensagem icone)

@@ -1,9 +1,11 @@
 #pragma once
 // The program's message box: a drawn blue window with the caller's title, an
 // icon drawn at the screen's scale, the message word-wrapped to the box's
-// width and an OK button. It opens centred on its owner's window (on the
-// screen when the owner is missing or hidden) and closes on OK, Enter,
-// Space or Esc.
+// width and an OK button, or for a question the buttons Sim and Não. It
+// opens centred on its owner's window (on the screen when the owner is
+// missing or hidden). A message closes on OK, Enter, Space or Esc; a
+// question starts on Não, so Enter answers Não unless the learner moved to
+// Sim, and Esc answers Não. Sim accepts the box, Não rejects it.
 #include "ui/JanelaDesenhada.h"
 
 class QLabel;
@@ -12,7 +14,9 @@ class Imagem;
 class CaixaMensagem : public JanelaDesenhada {
     Q_OBJECT
 public:
-    CaixaMensagem(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone);
+    enum class Botoes { Ok, SimNao };
+    CaixaMensagem(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone,
+                  Botoes botoes = Botoes::Ok);
 
     const QString& Titulo() const { return titulo; }
     const QString& Texto() const { return texto; }
@@ -22,7 +26,8 @@ public:
     static void DesenharIcone(QPainter& p, const QRectF& r, IconeMensagem icone);
 
     QLabel* LblTexto = nullptr;
-    Imagem* CmdOk = nullptr;
+    Imagem* CmdOk = nullptr;  // OK, or Sim
+    Imagem* CmdNao = nullptr; // a question's Não
 
 protected:
     void desenharFundo(QPainter& p) override;
@@ -36,4 +41,5 @@ private:
     IconeMensagem icone;
     QRect areaIcone;
     QRect areaBotao;
+    QRect areaNao;
 };

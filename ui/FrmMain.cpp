@@ -625,6 +625,18 @@ void FrmMain::Form_Unload()
     RestaurarResolucao();
 }
 
+void FrmMain::TrazerParaFrente()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
 void FrmMain::CmdFechar_Click()
 {
     TocarSom(QStringLiteral("bip"));

@@ -49,6 +49,10 @@ public:
     void Form_Activate();
     void Interface();
     void Form_Unload();
+    // Another start on the same learner file asked for this window: it
+    // comes back from the task bar and to the front, with the window open
+    // over it, if any.
+    void TrazerParaFrente();
     void CmdFechar_Click();
     void CmdFechar2_Click();
     void FrameTexto_Click();

@@ -131,9 +131,24 @@ void FrmMain::CmdEntrar_Click()
 
 void FrmMain::CmdDeletar_Click()
 {
+    auto* d = Plataforma().dialogos;
+    const int linha = usuarios.Selecionado();
+    if (linha < 0) {
+        if (d)
+            d->Mensagem(this, QStringLiteral("Teclomatic"), QStringLiteral("Nenhum usuário foi selecionado."),
+                        IconeMensagem::Nenhum);
+        return;
+    }
     if (!PedirSenha())
         return;
-    usuarios.Deletar();
+    // The password alone proves who may delete, not that he means to: the
+    // default user's comes filled in.
+    const QString nome = usuarios.Nome(linha);
+    if (!d || !d->Perguntar(this, QStringLiteral("Teclomatic"), CadastroUsuarios::PerguntaExclusao(nome),
+                            IconeMensagem::Exclamacao))
+        return;
+    if (!usuarios.Deletar())
+        d->Mensagem(this, QStringLiteral("Teclomatic"), usuarios.FalhaAoDeletar(nome), IconeMensagem::Critico);
 }
 
 void FrmMain::CmdLogoff_Click()

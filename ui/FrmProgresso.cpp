@@ -1,5 +1,6 @@
 #include "ui/FrmProgresso.h"
 
+#include "app/GravacaoSegura.h"
 #include "app/Servicos.h"
 #include "app/Som.h"
 #include "results/Historico.h"
@@ -16,7 +17,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTableWidget>
 
@@ -62,7 +62,9 @@ FrmProgresso::FrmProgresso(QWidget* pai, const QString& nome, Historico* h, int 
 {
     if (historico) {
         licoes = historico->Licoes(usuario);
+        lido = historico->LidoPorInteiro();
         teclas = historico->Teclas(usuario);
+        lido = lido && historico->LidoPorInteiro();
     }
 
     PicGrafico = new PainelDesenhado(this, QStringLiteral("PicGrafico"));
@@ -173,9 +175,21 @@ void FrmProgresso::Mostrar(QWidget* pai, const QString& usuario, int minimoTpm, 
                            int tipoTeclado)
 {
     RegistroProgresso* r = RegistroProgresso::Instancia();
-    FrmProgresso janela(pai, usuario, r ? r->Banco() : nullptr, minimoTpm, minimoPrecisao, tipoTeclado);
-    if (auto* d = Plataforma().dialogos)
-        d->Modal(&janela);
+    Historico* h = r ? r->Banco() : nullptr;
+    FrmProgresso janela(pai, usuario, h, minimoTpm, minimoPrecisao, tipoTeclado);
+    auto* d = Plataforma().dialogos;
+    if (!d)
+        return;
+    // Part of a history is never shown as the whole of it. A read that met
+    // damage has set the file aside, and that is what the learner is told.
+    if (!janela.lido) {
+        if (h->Separado().isEmpty())
+            d->Mensagem(pai, QStringLiteral("Teclomatic"), h->Erro(), IconeMensagem::Exclamacao);
+        else
+            r->AvisarHistoricoSeparado();
+        return;
+    }
+    d->Modal(&janela);
 }
 
 void FrmProgresso::preencherTabela()
@@ -270,17 +284,21 @@ void FrmProgresso::CmdExportar_Click()
         return;
     }
     const QString destino = ArquivoCsv();
-    QDir().mkpath(QFileInfo(destino).absolutePath());
-    QSaveFile f(destino);
-    // With a byte order mark, spreadsheets read the accents right.
-    const bool ok = f.open(QIODevice::WriteOnly)
-        && f.write("\xEF\xBB\xBF" + historico->Csv(usuario).toUtf8()) >= 0 && f.commit();
-    if (ok)
+    const QString csv = historico->Csv(usuario);
+    ResultadoGravacao r;
+    if (!historico->LidoPorInteiro()) {
+        r.motivo = historico->Erro();
+    } else {
+        QDir().mkpath(QFileInfo(destino).absolutePath());
+        // With a byte order mark, spreadsheets read the accents right.
+        r = GravarArquivo(destino, "\xEF\xBB\xBF" + csv.toUtf8());
+    }
+    if (r)
         avisar(QStringLiteral("O histórico foi exportado para:\r\n%1").arg(QDir::toNativeSeparators(destino)),
                IconeMensagem::Informacao);
     else
         avisar(QStringLiteral("Não foi possível exportar o histórico para %1: %2")
-                   .arg(QDir::toNativeSeparators(destino), f.errorString()),
+                   .arg(QDir::toNativeSeparators(destino), r.motivo),
                IconeMensagem::Exclamacao);
 }
 

@@ -63,6 +63,7 @@ private:
 
     QString usuario;
     Historico* historico;
+    bool lido = true; // the history was read whole
     QList<LicaoGravada> licoes;
     MapaTeclas teclas;
     int minimoTpm, minimoPrecisao, tipoTeclado;

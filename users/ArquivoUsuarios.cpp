@@ -3,100 +3,126 @@
 #include "app/PastaAplicacao.h"
 #include "course/ModFun.h"
 
-#include <QDateTime>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
 
 const QString NaoEhArquivoComum = QStringLiteral("não é um arquivo comum");
 
-QString MotivoDoErro(int erro)
+// The copy beside the file during an in-place rewrite: a header line with
+// the length and SHA-256 of the content, then the content. A copy cut short
+// does not match its header.
+const QByteArray MarcaCopia("Teclomatic usuario.dat ");
+
+QByteArray Hash(const QByteArray& bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); }
+
+QByteArray MontarCopia(const QByteArray& conteudo)
 {
-    switch (erro) {
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("sem permissão para gravar");
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("o disco está cheio");
-    case EROFS:
-        return QStringLiteral("o disco só permite leitura");
-    case EFBIG:
-        return QStringLiteral("o arquivo ficou grande demais para o disco");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("a pasta não existe");
-    case EISDIR:
-        return NaoEhArquivoComum;
-    default:
-        return QStringLiteral("erro de gravação no disco");
-    }
+    return MarcaCopia + QByteArray::number(conteudo.size()) + ' ' + Hash(conteudo) + '\n' + conteudo;
 }
 
-// The reason for a failed save. The error number left by the failing call
-// is used when there is one; otherwise the folder and the disk are looked at.
-QString MotivoDaFalha(int erro, const QString& destino, qint64 tamanho)
+std::optional<QByteArray> ConteudoDaCopia(const QByteArray& copia)
 {
-    if (erro != 0)
-        return MotivoDoErro(erro);
-    const QFileInfo info(destino);
-    const QByteArray pasta = QFile::encodeName(info.absolutePath());
-    struct statvfs disco {};
-    if (::statvfs(pasta.constData(), &disco) == 0) {
-        if (disco.f_flag & ST_RDONLY)
-            return MotivoDoErro(EROFS);
-        if (qint64(disco.f_bavail) * qint64(disco.f_frsize) < tamanho)
-            return MotivoDoErro(ENOSPC);
-    } else {
-        return MotivoDoErro(errno);
-    }
-    if (::access(pasta.constData(), W_OK) != 0 && ::access(QFile::encodeName(destino).constData(), W_OK) != 0)
-        return MotivoDoErro(EACCES);
-    return MotivoDoErro(EIO);
+    const qsizetype fim = copia.indexOf('\n');
+    if (!copia.startsWith(MarcaCopia) || fim < 0)
+        return std::nullopt;
+    const QList<QByteArray> campos = copia.mid(MarcaCopia.size(), fim - MarcaCopia.size()).split(' ');
+    QByteArray conteudo = copia.mid(fim + 1);
+    bool ok = false;
+    if (campos.size() != 2 || campos.at(0).toLongLong(&ok) != conteudo.size() || !ok || campos.at(1) != Hash(conteudo))
+        return std::nullopt;
+    return conteudo;
 }
 
-// Rewrites a regular file in place; 0 or the error number. The space is
-// reserved first, so a full disk fails before the old content is touched.
-int ReescreverNoLugar(const QString& destino, const QByteArray& bytes)
+// Opens an existing regular file for writing, never through a link and
+// never waiting; the descriptor, or -1 with errno set.
+int AbrirRegularParaGravar(const QString& caminho, int flags = 0, mode_t modo = 0)
 {
-    const int fd = ::open(QFile::encodeName(destino).constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(caminho).constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | flags, modo);
     if (fd < 0)
-        return errno;
+        return -1;
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return EISDIR;
+        errno = EISDIR;
+        return -1;
     }
-    int erro = 0;
-    if (!bytes.isEmpty()) {
-        const int reserva = ::posix_fallocate(fd, 0, bytes.size());
-        if (reserva != 0 && reserva != EOPNOTSUPP && reserva != EINVAL)
-            erro = reserva;
-    }
-    for (qsizetype feito = 0; erro == 0 && feito < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + feito, size_t(bytes.size() - feito));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            erro = n < 0 ? errno : EIO;
-        else
-            feito += n;
-    }
-    if (erro == 0 && ::ftruncate(fd, bytes.size()) != 0)
-        erro = errno;
-    if (erro == 0 && ::fsync(fd) != 0 && errno != EINVAL)
-        erro = errno;
+    return fd;
+}
+
+// Rewrites a regular file in place; 0 or the error number.
+int ReescreverNoLugar(const QString& destino, const QByteArray& bytes, bool* tocado)
+{
+    *tocado = false;
+    const int fd = AbrirRegularParaGravar(destino);
+    if (fd < 0)
+        return errno;
+    int erro = EscreverTudo(fd, bytes, tocado);
     if (::close(fd) != 0 && erro == 0)
         erro = errno;
     return erro;
+}
+
+// The copy goes: removed, or emptied where this account may not remove it
+// (another account's, in a folder with the sticky bit). False when it stays
+// whole.
+bool DescartarCopia(const QString& copia)
+{
+    const QByteArray nome = QFile::encodeName(copia);
+    if (::unlink(nome.constData()) == 0 || errno == ENOENT)
+        return true;
+    const int fd = AbrirRegularParaGravar(copia, O_TRUNC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return ok;
+}
+
+// In place, behind a complete copy beside the file: a rewrite cut short at
+// any point leaves either the old file untouched or a complete copy of the
+// new one, which the next start writes over it.
+ResultadoGravacao ReescreverComCopia(const QString& destino, const QByteArray& bytes)
+{
+    ResultadoGravacao r;
+    const QString copia = CaminhoCopiaNova(destino);
+    struct stat original {};
+    if (::stat(QFile::encodeName(destino).constData(), &original) != 0) {
+        r.motivo = MotivoDoErro(errno);
+        return r;
+    }
+    // Whoever may write the file may complete or clear its copy.
+    const int fd = AbrirRegularParaGravar(copia, O_CREAT, original.st_mode & 0666);
+    if (fd < 0) {
+        r.motivo = MotivoDaFalha(errno, copia, bytes.size());
+        return r;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_uid == ::geteuid()) {
+        (void)::fchmod(fd, original.st_mode & 0666);
+        (void)::fchown(fd, uid_t(-1), original.st_gid);
+    }
+    int erro = EscreverTudo(fd, MontarCopia(bytes));
+    ::close(fd);
+    bool tocado = false;
+    if (erro == 0)
+        erro = ReescreverNoLugar(destino, bytes, &tocado);
+    // A copy is kept only while the file may be unfinished.
+    if (erro == 0 || !tocado)
+        DescartarCopia(copia);
+    if (erro != 0) {
+        r.motivo = MotivoDaFalha(erro, destino, bytes.size());
+        return r;
+    }
+    r.gravado = true;
+    return r;
 }
 
 } // namespace
@@ -141,39 +167,10 @@ ResultadoGravacao GravarArquivoUsuarios(const QString& caminho, const QStringLis
         r.motivo = MotivoDoErro(errno);
         return r;
     }
-
-    QSaveFile arquivo(destino);
-    arquivo.setDirectWriteFallback(true);
-    errno = 0;
-    if (!arquivo.open(QIODevice::WriteOnly)) {
-        r.motivo = MotivoDaFalha(errno, destino, bytes.size());
+    r = GravarArquivo(destino, bytes);
+    if (r || !r.trocaRecusada || ::access(QFile::encodeName(destino).constData(), W_OK) != 0)
         return r;
-    }
-    // An unfinished QSaveFile discards its temporary file when destroyed.
-    errno = 0;
-    if (arquivo.write(bytes) != bytes.size()) {
-        r.motivo = MotivoDaFalha(errno, destino, bytes.size());
-        return r;
-    }
-    errno = 0;
-    if (arquivo.commit()) {
-        r.gravado = true;
-        return r;
-    }
-    int erro = errno;
-    // The folder took the new copy but would not let it replace the file
-    // (a shared folder with the sticky bit, the file another account's):
-    // the file itself may still be writable.
-    if (arquivo.error() == QFileDevice::RenameError
-        && ::access(QFile::encodeName(destino).constData(), W_OK) == 0) {
-        erro = ReescreverNoLugar(destino, bytes);
-        if (erro == 0) {
-            r.gravado = true;
-            return r;
-        }
-    }
-    r.motivo = MotivoDaFalha(erro, destino, bytes.size());
-    return r;
+    return ReescreverComCopia(destino, bytes);
 }
 
 bool GravarUsuarios(const QString& caminho, const QStringList& registros)
@@ -187,7 +184,7 @@ QString MensagemFalhaGravacao(const QString& caminho, const QString& motivo)
         .arg(QDir::toNativeSeparators(caminho), motivo);
 }
 
-int RemoverTemporariosUsuarios(const QString& caminho, int idadeMinima)
+int RemoverTemporariosUsuarios(const QString& caminho)
 {
     QString destino = DestinoDoLink(caminho);
     if (destino.isEmpty())
@@ -207,7 +204,6 @@ int RemoverTemporariosUsuarios(const QString& caminho, int idadeMinima)
         }
         return true;
     };
-    const QDateTime limite = QDateTime::currentDateTimeUtc().addSecs(-idadeMinima);
     QDir pasta(arquivo.absolutePath());
     int removidos = 0;
     const QStringList candidatos = pasta.entryList(QDir::Files | QDir::Hidden | QDir::System);
@@ -218,10 +214,45 @@ int RemoverTemporariosUsuarios(const QString& caminho, int idadeMinima)
         struct stat info {};
         if (::lstat(QFile::encodeName(c).constData(), &info) != 0 || !S_ISREG(info.st_mode))
             continue;
-        if (QFileInfo(c).lastModified().toUTC() > limite)
-            continue;
         if (QFile::remove(c))
             ++removidos;
     }
     return removidos;
+}
+
+QString CaminhoCopiaNova(const QString& arquivoUsuarios) { return arquivoUsuarios + QStringLiteral(".novo"); }
+
+RecuperacaoUsuarios RecuperarGravacaoInterrompida(const QString& caminho)
+{
+    RecuperacaoUsuarios r;
+    const QString destino = DestinoDoLink(caminho);
+    if (destino.isEmpty())
+        return r;
+    const QString copia = CaminhoCopiaNova(destino);
+    QByteArray bytes;
+    const ResultadoLeitura leitura =
+        LerBytesArquivo(copia, bytes, MaximoBytesUsuarios + MarcaCopia.size() + 100, true);
+    if (leitura.estado == EstadoLeitura::Ausente)
+        return r;
+    const QString nomeCopia = QDir::toNativeSeparators(copia);
+    if (leitura.estado != EstadoLeitura::Completo) {
+        r.motivo = QStringLiteral("a cópia %1, de uma gravação interrompida, não pôde ser lida: %2")
+                       .arg(nomeCopia, leitura.motivo);
+        return r;
+    }
+    if (const std::optional<QByteArray> conteudo = ConteudoDaCopia(bytes)) {
+        bool tocado = false;
+        const int erro = ::access(QFile::encodeName(destino).constData(), F_OK) == 0
+            ? ReescreverNoLugar(destino, *conteudo, &tocado)
+            : (GravarArquivo(destino, *conteudo) ? 0 : EIO);
+        if (erro != 0) {
+            r.conteudo = conteudo;
+            r.motivo = QStringLiteral("uma gravação interrompida não pôde ser completada a partir de %1 (%2)")
+                           .arg(nomeCopia, MotivoDoErro(erro));
+            return r;
+        }
+    }
+    if (!DescartarCopia(copia))
+        r.motivo = QStringLiteral("a cópia %1, de uma gravação interrompida, não pôde ser apagada").arg(nomeCopia);
+    return r;
 }

@@ -35,6 +35,11 @@ void CadastroUsuarios::Carregar()
     Descarregar();
     vUsuario.clear();
     arquivo.Abrir(vUsuario);
+    if (arquivo.EmUso()) {
+        CarregarUsuario();
+        emit aviso(arquivo.Aviso());
+        return;
+    }
     // A blank line (an editor's extra line end) holds no user: left in, it
     // would list a user without a name.
     vUsuario.removeAll(QString());
@@ -45,12 +50,12 @@ void CadastroUsuarios::Carregar()
         emit aviso(a);
 }
 
-bool CadastroUsuarios::Gravar()
+bool CadastroUsuarios::Gravar(bool avisar)
 {
     // The whole file is written: a save still waiting is part of it.
     pendente = false;
     aGravar.clear();
-    const bool gravado = arquivo.Gravar(vUsuario);
+    const bool gravado = arquivo.Gravar(vUsuario, avisar);
     if (const QString a = arquivo.Aviso(); !a.isEmpty())
         emit aviso(a);
     return gravado;
@@ -221,7 +226,7 @@ void CadastroUsuarios::SalvarUsuario(int exercicio)
 bool CadastroUsuarios::Adicionar(const RegistroUsuario& registro)
 {
     vUsuario.append(MontarRegistro(registro));
-    if (!Gravar()) {
+    if (!Gravar(false)) {
         vUsuario.removeLast();
         return false;
     }
@@ -251,7 +256,7 @@ bool CadastroUsuarios::AlterarPerfil(const QString& nome, const QString& velocid
     r.livre = livre ? 1 : 0;
     r.senha = senha;
     vUsuario[i] = MontarRegistro(r);
-    if (!Gravar()) {
+    if (!Gravar(false)) {
         vUsuario[i] = antes;
         return false;
     }
@@ -274,16 +279,36 @@ bool CadastroUsuarios::AlterarPerfil(const QString& nome, const QString& velocid
     return true;
 }
 
-void CadastroUsuarios::Deletar()
+bool CadastroUsuarios::Deletar()
 {
-    if (linha >= 0 && linha < ListCount()) {
-        const QString apagado = Nome(linha);
-        vUsuario.removeAt(linha);
-        emit usuarioDeletado(apagado);
+    const QStringList antes = vUsuario;
+    const int l = linha;
+    const bool havia = l >= 0 && l < ListCount();
+    const QString apagado = Nome(l);
+    if (havia)
+        vUsuario.removeAt(l);
+    if (vUsuario.isEmpty())
+        vUsuario.append(RegistroPadrao());
+    if (!Gravar(false)) {
+        vUsuario = antes;
+        CarregarUsuario();
+        SelecionarUsuario(qMax(l, 0));
+        return false;
     }
     CarregarUsuario();
-    if (vUsuario.isEmpty())
-        AddPadrao();
     SelecionarUsuario(0);
-    Gravar();
+    if (havia)
+        emit usuarioDeletado(apagado);
+    return true;
+}
+
+QString CadastroUsuarios::PerguntaExclusao(const QString& nome)
+{
+    return QStringLiteral("Excluir o usuário %1 e todo o seu progresso? Isto não pode ser desfeito.").arg(nome);
+}
+
+QString CadastroUsuarios::FalhaAoDeletar(const QString& nome) const
+{
+    return FalhaAoSalvar(QStringLiteral("a exclusão do usuário %1").arg(nome))
+        + QStringLiteral(". O usuário %1 continua na lista, com todo o seu progresso.").arg(nome);
 }

@@ -24,14 +24,20 @@ public:
     // Where usuario.dat lives: the application folder when it can be
     // written there, otherwise the account's data folder.
     QString Arquivo() const;
+    // The session on the file, locked already (main() takes the lock before
+    // the window is built); the store otherwise opens its own.
+    void UsarSessao(SessaoUsuarios&& sessao) { arquivo = std::move(sessao); }
     // Start-up: finds and reads usuario.dat (blank lines hold no user and
     // are dropped), builds the name list and, when it is empty, adds the
-    // default user. A file that could not be read whole is never written
-    // back in this run, so no learner beyond what was read is lost.
+    // default user. A file that could not be read whole, or that another
+    // program is running on, is never written back in this run, so no
+    // learner beyond what was read is lost.
     void Carregar();
     // Rewrites usuario.dat from the records; false when it could not. The
-    // first problem of the run is reported once through `aviso`.
-    bool Gravar();
+    // first problem of the run is reported once through `aviso`; with
+    // avisar false the caller reports the failure itself (one message per
+    // failure).
+    bool Gravar(bool avisar = true);
     // "Não foi possível salvar ... em <arquivo>: <motivo>" for the last save
     // that failed, naming what was being saved.
     QString FalhaAoSalvar(const QString& oque) const;
@@ -110,8 +116,18 @@ public:
     bool AlterarPerfil(const QString& nome, const QString& velocidade, const QString& precisao, bool livre,
                        const QString& senha);
     // Deletes the selected row; an emptied list gets the default user.
-    // The first row is then selected and the file rewritten.
-    void Deletar();
+    // The first row is then selected and the file rewritten; only once the
+    // file holds no trace of the learner does `usuarioDeletado` let what is
+    // kept under his name elsewhere go. When the file cannot be written the
+    // learner is put back at his row, selected, and false is returned (the
+    // caller tells why, FalhaAoSalvar).
+    bool Deletar();
+    // "Excluir o usuário <nome> e todo o seu progresso? Isto não pode ser
+    // desfeito."
+    static QString PerguntaExclusao(const QString& nome);
+    // Why a deletion did not happen: FalhaAoSalvar, and that the learner
+    // stays.
+    QString FalhaAoDeletar(const QString& nome) const;
 
 signals:
     // The names changed (added, renamed, deleted, reloaded).
@@ -121,8 +137,8 @@ signals:
     // Something the learner must be told about the user file (it could not
     // be read whole, or a save failed); given once per run.
     void aviso(const QString& texto);
-    // A learner's name changed (saved), or a learner was deleted: what is
-    // kept under his name elsewhere follows.
+    // A learner's name changed, or a learner was deleted, and the file says
+    // so: what is kept under his name elsewhere follows.
     void usuarioRenomeado(const QString& antigo, const QString& novo);
     void usuarioDeletado(const QString& nome);
     // A progress save waits for Descarregar.

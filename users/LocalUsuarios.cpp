@@ -1,12 +1,12 @@
 #include "users/LocalUsuarios.h"
 
+#include "app/GravacaoSegura.h"
 #include "app/PastaAplicacao.h"
 #include "course/ModFun.h"
 #include "users/ArquivoUsuarios.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <sys/stat.h>
@@ -38,12 +38,12 @@ bool PodeSubstituir(const QString& pasta, const QString& arquivo)
 
 } // namespace
 
-LocalUsuarios ResolverLocalUsuarios()
+LocalUsuarios EscolherLocalUsuarios()
 {
     LocalUsuarios l;
     const QString naAplicacao = CaminhoUsuarios();
     l.arquivo = naAplicacao;
-    if (PodeSubstituir(PastaAplicacao(), naAplicacao))
+    if (PastaAplicacaoPortatil() && PodeSubstituir(PastaAplicacao(), naAplicacao))
         return l;
 
     const QString dados = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -53,29 +53,41 @@ LocalUsuarios ResolverLocalUsuarios()
     }
     const QString pessoal = QDir::toNativeSeparators(QDir(dados).filePath(QStringLiteral("usuario.dat")));
     struct stat info {};
-    if (::lstat(QFile::encodeName(pessoal).constData(), &info) == 0) {
-        l.arquivo = pessoal;
-        l.naPastaAplicacao = false;
-        return l;
-    }
-    if (!QDir().mkpath(dados)) {
-        l.motivo = QStringLiteral("não foi possível criar a pasta %1").arg(QDir::toNativeSeparators(dados));
-        return l;
-    }
-
-    QByteArray lista;
-    const ResultadoLeitura leitura = LerBytesArquivo(naAplicacao, lista, MaximoBytesUsuarios, true);
-    if (leitura.estado != EstadoLeitura::Ausente) {
-        if (leitura.estado != EstadoLeitura::Completo)
-            return l;
-        QSaveFile copia(pessoal);
-        if (!copia.open(QIODevice::WriteOnly) || copia.write(lista) != lista.size() || !copia.commit()) {
-            l.motivo = QStringLiteral("não foi possível copiar a lista de usuários para %1").arg(pessoal);
+    if (::lstat(QFile::encodeName(pessoal).constData(), &info) != 0) {
+        if (!QDir().mkpath(dados)) {
+            l.motivo = QStringLiteral("não foi possível criar a pasta %1").arg(QDir::toNativeSeparators(dados));
             return l;
         }
-        l.copiado = true;
+        if (::lstat(QFile::encodeName(naAplicacao).constData(), &info) == 0)
+            l.copiarDe = naAplicacao;
     }
     l.arquivo = pessoal;
     l.naPastaAplicacao = false;
     return l;
+}
+
+bool CopiarListaInicial(LocalUsuarios& l, QString* motivo)
+{
+    if (l.copiarDe.isEmpty())
+        return true;
+    QByteArray lista;
+    const ResultadoLeitura leitura = LerBytesArquivo(l.copiarDe, lista, MaximoBytesUsuarios, true);
+    if (leitura.estado == EstadoLeitura::Ausente) {
+        l.copiarDe.clear();
+        return true;
+    }
+    if (leitura.estado != EstadoLeitura::Completo) {
+        l.arquivo = std::exchange(l.copiarDe, QString());
+        l.naPastaAplicacao = true;
+        return true;
+    }
+    const ResultadoGravacao copia = GravarArquivo(l.arquivo, lista);
+    if (!copia) {
+        if (motivo)
+            *motivo = copia.motivo;
+        return false;
+    }
+    l.copiarDe.clear();
+    l.copiado = true;
+    return true;
 }

@@ -1,9 +1,11 @@
 // Teclomatic: a touch-typing tutor for Brazilian Portuguese typists.
 #include "app/platform/EscalaTela.h"
 #include "app/platform/FontesEmParalelo.h"
+#include "app/platform/InstanciaUnica.h"
 #include "app/platform/ServicosReais.h"
 #include "ui/Estilo.h"
 #include "ui/FrmMain.h"
+#include "users/SessaoUsuarios.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -69,6 +71,19 @@ void ajustarEscalaATela(char** argv)
     Q_UNUSED(argv);
 #endif
 }
+
+// Another Teclomatic runs on the same learner file: it is asked to come to
+// the front; where it does not answer (another account's, on a shared
+// file) the learner is told. Nothing is read or written here.
+int JaAberto(const QString& arquivoUsuarios)
+{
+    if (InstanciaUnica(arquivoUsuarios).PedirParaMostrar())
+        return 0;
+    ServicosReais servicos;
+    Plataforma().dialogos->Mensagem(nullptr, QStringLiteral("Teclomatic"), TravaUsuarios::MensagemEmUso(),
+                                    IconeMensagem::Informacao);
+    return 0;
+}
 }
 
 int main(int argc, char** argv)
@@ -90,12 +105,22 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.teclomatic.teclomatic"));
     Estilo::AplicarFonteGlobal();
 
+    // One program per learner file: its lock is taken before anything is
+    // built (a few calls on the file system).
+    SessaoUsuarios sessao;
+    if (sessao.Travar() == TravaUsuarios::Estado::EmUso)
+        return JaAberto(sessao.Caminho());
+
     ServicosReais servicos;
     FrmMain janela;
+    janela.usuarios.UsarSessao(std::move(sessao));
+    InstanciaUnica instancia(janela.usuarios.Arquivo());
+    QObject::connect(&instancia, &InstanciaUnica::mostrarPedido, &janela, &FrmMain::TrazerParaFrente);
     // The icon's pictures are read once the first frame is out, named as
     // PNG: left to guess, the reader would load every image format plugin
     // to ask each whether it knows the file.
-    QObject::connect(&janela, &FrmMain::primeiroQuadro, &app, [] {
+    QObject::connect(&janela, &FrmMain::primeiroQuadro, &app, [&instancia] {
+        instancia.Escutar();
         QIcon icone;
         for (int n : {16, 32, 48, 256}) {
             QImageReader leitor(QStringLiteral(":/icones/icone%1.png").arg(n), "png");

@@ -1,5 +1,6 @@
 #include "app/platform/ServicosReais.h"
 
+#include "app/GravacaoSegura.h"
 #include "app/platform/TecladoSistemaX11.h"
 #include "ui/CaixaMensagem.h"
 #include "ui/FrmAjuda.h"
@@ -12,9 +13,40 @@
 #include <QLibrary>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
+
+#include <utility>
+
+// ---- modules ------------------------------------------------------------
+
+QStringList CaminhosDoModulo(const QString& arquivo)
+{
+    const QString pasta = QCoreApplication::applicationDirPath();
+    QStringList r{pasta + u'/' + arquivo};
+    if (const QString relativo = QStringLiteral(TECLOMATIC_MODULOS_RELATIVO); !relativo.isEmpty())
+        r << QDir::cleanPath(pasta + u'/' + relativo + u'/' + arquivo);
+    if (const QString instalada = QStringLiteral(TECLOMATIC_MODULOS); !instalada.isEmpty())
+        r << QDir::cleanPath(instalada + u'/' + arquivo);
+    r.removeDuplicates();
+    return r;
+}
+
+QFunctionPointer ResolverNoModulo(const QString& arquivo, const char* simbolo)
+{
+    for (const QString& caminho : CaminhosDoModulo(arquivo)) {
+        if (!QFileInfo::exists(caminho))
+            continue;
+        // Never unloaded: the code it gives must outlive it.
+        QLibrary modulo(caminho);
+        if (const QFunctionPointer f = modulo.resolve(simbolo))
+            return f;
+        qWarning("Teclomatic: module %s: %s", qPrintable(caminho), qPrintable(modulo.errorString()));
+    }
+    return nullptr;
+}
 
 // ---- sounds -------------------------------------------------------------
 
@@ -22,36 +54,15 @@ SomQt::SomQt() = default;
 
 SomQt::~SomQt() = default;
 
-QStringList SomQt::CaminhosModulo()
-{
-    const QString pasta = QCoreApplication::applicationDirPath();
-    QStringList r{pasta + QStringLiteral("/teclomatic_som.so")};
-    if (const QString relativo = QStringLiteral(TECLOMATIC_MODULOS_RELATIVO); !relativo.isEmpty())
-        r << QDir::cleanPath(pasta + u'/' + relativo + QStringLiteral("/teclomatic_som.so"));
-    if (const QString instalada = QStringLiteral(TECLOMATIC_MODULOS); !instalada.isEmpty())
-        r << QDir::cleanPath(instalada + QStringLiteral("/teclomatic_som.so"));
-    r.removeDuplicates();
-    return r;
-}
-
 void SomQt::carregar()
 {
-    if (tentado)
+    if (std::exchange(tentado, true))
         return;
-    tentado = true;
-    for (const QString& caminho : CaminhosModulo()) {
-        if (!QFileInfo::exists(caminho))
-            continue;
-        // Never unloaded: the player's code must outlive it.
-        QLibrary modulo(caminho);
-        using Criar = ServicoSom* (*)();
-        if (auto criar = reinterpret_cast<Criar>(modulo.resolve("teclomatic_criar_som"))) {
-            real.reset(criar());
-            return;
-        }
-        qWarning("Teclomatic: sound module %s: %s", qPrintable(caminho), qPrintable(modulo.errorString()));
-    }
-    qWarning("Teclomatic: no sound module; the system beep stands in for the sounds");
+    using Criar = ServicoSom* (*)();
+    if (auto criar = reinterpret_cast<Criar>(ResolverNoModulo(QStringLiteral("teclomatic_som.so"), "teclomatic_criar_som")))
+        real.reset(criar());
+    else
+        qWarning("Teclomatic: no sound module; the system beep stands in for the sounds");
 }
 
 void SomQt::Tocar(const QString& caminhoArquivo)
@@ -80,6 +91,8 @@ namespace {
 QSettings& armazem()
 {
     // Per-user store of application "Teclomatic"; on Linux ~/.config/Teclomatic.conf.
+    // Only read through this object: nothing is set on it, so it never
+    // writes.
     static QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Teclomatic"));
     return s;
 }
@@ -88,6 +101,9 @@ QString chaveCompleta(const QString& chave) { return QStringLiteral("Settings/")
 
 std::optional<QString> ConfiguracaoQt::Ler(const QString& chave)
 {
+    // A value set this run is read back even when the store could not keep it.
+    if (const auto v = daSessao.constFind(chave); v != daSessao.cend())
+        return *v;
     QSettings& s = armazem();
     s.sync();
     if (!s.contains(chaveCompleta(chave)))
@@ -97,14 +113,34 @@ std::optional<QString> ConfiguracaoQt::Ler(const QString& chave)
 
 bool ConfiguracaoQt::Gravar(const QString& chave, const QString& valor)
 {
-    // A settings object of its own: QSettings keeps the first error it met
-    // for good, and this reports on this write only. The objects share the
-    // values in memory, so the value is read back this run even when the
-    // store could not take it.
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Teclomatic"));
-    s.setValue(chaveCompleta(chave), valor);
+    daSessao[chave] = valor;
+    // The store is written whole through GravarArquivo: QSettings' own save
+    // would put an empty file in place of the old one on a full disk. The
+    // text is the one Qt writes, made in a scratch file and read back before
+    // it takes the store's place.
+    QSettings& s = armazem();
     s.sync();
-    return s.status() == QSettings::NoError;
+    QTemporaryDir rascunho;
+    if (!rascunho.isValid())
+        return false;
+    const QString texto = rascunho.filePath(QStringLiteral("Teclomatic.conf"));
+    {
+        QSettings r(texto, QSettings::IniFormat);
+        for (const QString& k : s.allKeys())
+            r.setValue(k, s.value(k));
+        for (auto v = daSessao.cbegin(); v != daSessao.cend(); ++v)
+            r.setValue(chaveCompleta(v.key()), *v);
+        r.sync();
+        if (r.status() != QSettings::NoError)
+            return false;
+    }
+    if (QSettings(texto, QSettings::IniFormat).value(chaveCompleta(chave)).toString() != valor)
+        return false;
+    QFile f(texto);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QString destino = s.fileName();
+    return QDir().mkpath(QFileInfo(destino).absolutePath()) && GravarArquivo(destino, f.readAll());
 }
 
 // ---- message boxes and modal windows -------------------------------------
@@ -113,6 +149,12 @@ void DialogosQt::Mensagem(QWidget* dono, const QString& titulo, const QString& t
 {
     CaixaMensagem caixa(dono, titulo, texto, icone);
     caixa.exec();
+}
+
+bool DialogosQt::Perguntar(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone)
+{
+    CaixaMensagem caixa(dono, titulo, texto, icone, CaixaMensagem::Botoes::SimNao);
+    return caixa.exec() == QDialog::Accepted;
 }
 
 void DialogosQt::Modal(QDialog* janela)

@@ -6,6 +6,13 @@
 #include <QString>
 #include <memory>
 
+// The program's modules (the sound player, the local socket) are looked for
+// beside the executable, then in the installed tree's library folder.
+QStringList CaminhosDoModulo(const QString& arquivo);
+// The function simbolo of the first module found, loaded for good; null
+// when there is none.
+QFunctionPointer ResolverNoModulo(const QString& arquivo, const char* simbolo);
+
 // Plays through the sound module (teclomatic_som), loaded on the first
 // sound (the log-in's), so its libraries stay out of the start-up and out of
 // the user screen's memory. Without the module the platform's beep stands in.
@@ -16,9 +23,6 @@ public:
     void Tocar(const QString& caminhoArquivo) override;
 
 private:
-    // Where the module is looked for: beside the executable, then in the
-    // installed tree's library folder.
-    static QStringList CaminhosModulo();
     void carregar();
     std::unique_ptr<ServicoSom> real;
     bool tentado = false;
@@ -32,13 +36,19 @@ public:
 class ConfiguracaoQt : public ServicoConfiguracao {
 public:
     std::optional<QString> Ler(const QString& chave) override;
+    // The store's file is replaced whole (GravarArquivo), so a full disk
+    // leaves the previous settings as they were.
     bool Gravar(const QString& chave, const QString& valor) override;
+
+private:
+    QHash<QString, QString> daSessao; // the values set this run
 };
 
 class DialogosQt : public ServicoDialogos {
 public:
     void Mensagem(QWidget* dono, const QString& titulo, const QString& texto,
                   IconeMensagem icone) override;
+    bool Perguntar(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone) override;
     void Modal(QDialog* janela) override;
 };
 

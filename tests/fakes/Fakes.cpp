@@ -26,6 +26,12 @@ void FakeDialogos::Mensagem(QWidget*, const QString& titulo, const QString& text
     mensagens << MensagemRegistrada{titulo, texto, icone};
 }
 
+bool FakeDialogos::Perguntar(QWidget*, const QString& titulo, const QString& texto, IconeMensagem icone)
+{
+    perguntas << MensagemRegistrada{titulo, texto, icone};
+    return !respostasPerguntas.isEmpty() && respostasPerguntas.takeFirst();
+}
+
 void FakeDialogos::Modal(QDialog* janela)
 {
     modais << janela->objectName();
@@ -48,6 +54,8 @@ QStringList FakeDialogos::textos() const
 
 AmbienteTeste::AmbienteTeste()
 {
+    // A portable application folder: the lessons' folder beside the program.
+    QDir(dir.path()).mkpath(QStringLiteral("Modulos"));
     DefinirPastaAplicacao(dir.path());
     ReiniciarEstado();
     Servicos& s = Plataforma();

@@ -45,12 +45,17 @@ struct MensagemRegistrada {
 
 struct FakeDialogos : ServicoDialogos {
     QList<MensagemRegistrada> mensagens;
+    QList<MensagemRegistrada> perguntas;
+    // The answers to the next questions, in order; with none left a question
+    // gets its default, Não.
+    QList<bool> respostasPerguntas;
     QStringList modais; // objectName of each window shown modally
     // Run, in order, on each window shown modally (while it is "open"); a
     // window with no handler left closes as if by the window manager.
     QList<std::function<void(QDialog*)>> respostas;
     void Mensagem(QWidget* dono, const QString& titulo, const QString& texto,
                   IconeMensagem icone) override;
+    bool Perguntar(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone) override;
     void Modal(QDialog* janela) override;
     QStringList textos() const;
 };

@@ -87,3 +87,46 @@ QStringList LinhasDaLicao(int n);
 QString TextoEsperado(const QString& linha, int tipo);
 // Field n (1-based) of a record line.
 inline QString Campo(const QString& registro, int n) { return registro.section(u'<', n - 1, n - 1); }
+
+// ---- damaged and failing files -------------------------------------------
+
+// A history file at caminho holding `quantas` finished lessons of usuario,
+// one a day from 1 March 2024, written whole into the file.
+void HistoricoComLicoes(const QString& caminho, const QString& usuario, int quantas);
+// Ways a history file gets damaged on disk.
+enum class DanoHistorico {
+    NaoEhBanco,   // the first page overwritten: no longer a database
+    Paginas,      // pages from the third on overwritten: the quick check fails
+    ForaDoIndice, // one row's id changed: the quick check passes, but a read
+                  // through the learner's index stops half-way with an error
+};
+void Danificar(const QString& caminho, DanoHistorico dano);
+
+// The disk under the program's writes fails as asked until the object goes
+// (GravacaoSegura's Disco()), from the n-th file written on (1: the first).
+class DiscoComFalha {
+public:
+    enum class Falha {
+        Reserva,   // the space cannot be reserved: the disk is full
+        Escrita,   // reserving is not supported, and writing stops at
+                   // `depois` bytes of the file with the disk full
+        Sincronia, // everything is written, the sync reports an I/O error
+    };
+    explicit DiscoComFalha(Falha falha, qint64 depois = 0, int aPartirDoArquivo = 1);
+    ~DiscoComFalha();
+};
+
+// A small file system (a 256 KiB tmpfs) mounted on pasta while the object
+// lives, where mounting is allowed (as root); Encher() fills it up, but for
+// as many 4 KiB pages as asked.
+class DiscoPequeno {
+public:
+    explicit DiscoPequeno(const QString& pasta);
+    ~DiscoPequeno();
+    bool Montado() const { return montado; }
+    void Encher(int paginasLivres = 0);
+
+private:
+    QString pasta;
+    bool montado = false;
+};
