@@ -533,10 +533,10 @@ void DesenharDedos(QPainter& p, const QRect& r)
         "Apoie os dedos na fileira do meio: a mão esquerda em A S D F e a direita em J K L Ç. "
         "As saliências das teclas F e J guiam os indicadores sem que você olhe para o teclado. "
         "Cada dedo alcança apenas as teclas da sua cor; o polegar direito aperta a barra de espaço. "
-        "Maiúsculas e sinais de cima pedem o Shift da outra mão, segurado com o dedo mínimo. "
-        "Sente-se com as costas retas, os pés apoiados no chão e os pulsos soltos. "
+        "Maiúsculas e sinais de cima pedem o Shift da outra mão, com o mínimo. "
+        "Sente-se com as costas retas, os pés no chão e os pulsos soltos. "
         "Quando estiver pronto, aperte Enter ou clique em \"Proxima Lição\" para começar a lição 1.");
-    p.drawText(QRectF(x0, yl + 36, passo * 10, 110), Qt::AlignLeft | Qt::TextWordWrap, texto);
+    p.drawText(QRectF(x0, yl + 36, passo * 10, r.bottom() - 4 - (yl + 36)), Qt::AlignLeft | Qt::TextWordWrap, texto);
     p.restore();
 }
 
