@@ -3,7 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 # The validators let ctest check the installed desktop entry and metadata;
-# libxkbcommon lets it check the keyboards' tables against the X layouts.
-tools/scripts/setup.sh build-test RelWithDebInfo desktop-file-utils appstream libxkbcommon-dev
+# libxkbcommon lets it check the keyboards' tables against the X layouts,
+# hunspell the lessons' spelling against the Brazilian dictionary.
+tools/scripts/setup.sh build-test RelWithDebInfo desktop-file-utils appstream libxkbcommon-dev \
+  libhunspell-dev hunspell-pt-br
 cd build-test
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

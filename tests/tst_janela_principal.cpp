@@ -305,9 +305,11 @@ void TstJanelaPrincipal::cliquesDevolvemOFoco_data()
 void TstJanelaPrincipal::cliquesDevolvemOFoco()
 {
     QFETCH(QString, alvo);
-    JanelaTeste j({QStringLiteral("Ana<30<1<100<95<0<0<0<0<0<0<0<0<30<1<segredo")});
+    // A running text that starts with a plain letter.
+    JanelaTeste j({QStringLiteral("Ana<7<1<100<95<0<0<0<0<0<0<0<0<7<1<segredo")});
     Ativar(j.w());
     j.entrar(QStringLiteral("segredo"));
+    QVERIFY(j->pratica.Licao.at(0).isLetter() && j->pratica.Licao.at(0).unicode() < 128);
 
     // Something else takes the focus (a toolbar button reached with Tab).
     j->CmdProx2->setFocus(Qt::TabFocusReason);

@@ -1,15 +1,20 @@
 // Checks the 52 lesson sources of the course (lessons/licaoNN.txt) like a
 // schema: every exercise can be typed on ABNT2, BR and Portuguese keyboards,
 // the lesson kind comes out as intended, the running texts are correctly
-// spelled Portuguese, every line fits the text panel, no running text asks
-// for a key before a key drill has practised it, the texts grow steadily
-// longer and no exercise appears twice in the course.
+// spelled Portuguese (after the 2009 spelling agreement), every line fits
+// the text panel, no running text asks for a keystroke (a key, a dead key,
+// Shift) before a key drill has practised it, drills alternate fingers and
+// hands, the texts grow steadily longer, read like real Portuguese (accents,
+// ç, -ção words, digits, questions and exclamations, the rare letters) and
+// no exercise appears twice in the course.
 //
 // Every failure names the lesson file and line, and all problems of a check
 // are reported together so a teacher can fix a lesson in one pass.
 
 #include "course/TextoExercicio.h"
 #include "keyboard/Digitacao.h"
+
+#include <hunspell.hxx>
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +26,10 @@
 #include <QStringDecoder>
 #include <QtTest>
 
+#include <algorithm>
+#include <functional>
+#include <memory>
+
 namespace {
 
 constexpr int kTotalLicoes = 52;
@@ -29,21 +38,38 @@ constexpr int kMaxExercicios = 20;
 // The running-text panel is 783 logical pixels wide; keep a margin.
 constexpr int kLarguraMaxima = 740;
 // The lesson whose text introduces the Enter key ("#").
-constexpr int kLicaoEnter = 28;
+constexpr int kLicaoEnter = 36;
 // Running texts: never too short to be worth a lesson, and each one at least
 // 9/10 and at most 5/4 of the running text before it.
 constexpr int kMinTeclasTexto = 300;
 // The closing lessons are long texts of longer words.
 constexpr int kPrimeiraLicaoLonga = 41;
-constexpr int kMinTeclasLonga = 800;
-constexpr int kMaxTeclasLonga = 1200;
+constexpr int kMinCaracteresLonga = 800;
+constexpr int kMaxCaracteresLonga = 1200;
 constexpr int kLetrasPalavraLonga = 10;
 constexpr double kParcelaPalavrasLongas = 0.05;
+// At most this share of the closing lessons' long words are -mente adverbs.
+constexpr double kParcelaMente = 0.10;
+// Once every accent has been drilled, each running text has at least these
+// shares of its letters accented and "ç".
+constexpr double kParcelaAcentos = 0.025;
+constexpr double kParcelaCedilha = 0.005;
+// Distinct -ção/-ções words over the course.
+constexpr int kMinPalavrasCao = 30;
+// Running texts with digits once the digits have been drilled, and with a
+// question and with an exclamation once those have.
+constexpr int kMinTextosComNumeros = 8;
+constexpr int kMinTextosComPergunta = 5;
+// The rare letters come back in the texts after the letters are all in.
+constexpr int kUltimaLicaoDasLetras = 23;
+constexpr int kMinLetrasRaras = 10;
 
-// Names and words that the Brazilian word list lacks but the course uses.
+// Names and words that the Brazilian dictionary lacks but the course uses.
 const QStringList kPermitidas = {
     QStringLiteral("Enter"), // the key's name, as printed on it
     QStringLiteral("Shift"), // likewise
+    QStringLiteral("Alt"),   // likewise (Alt Gr)
+    QStringLiteral("Gr"),
 };
 
 struct Licao {
@@ -87,15 +113,97 @@ int TipoDaLicao(const QStringList& linhas)
     return 1;
 }
 
-// What the learner types for a lesson: a key drill line is typed eight
-// times, each followed by the space bar; a running-text line is typed as it
-// stands, "#" being one press of Enter.
+// The keystrokes of a character with the reference keyboard, ABNT2 ("#"
+// is Enter).
+Sequencia Toques(QChar c)
+{
+    return SequenciaDe(c == QLatin1Char('#') ? QChar(u'\n') : c, Layout::ABNT2);
+}
+
+// What the learner types for a lesson, in keystrokes: a key drill line is
+// typed eight times, each followed by the space bar; a running-text line is
+// typed as it stands, an accented letter being two keystrokes (its dead
+// key, then the letter) and "#" one press of Enter. Shift is no keystroke.
 int Teclas(const Licao& l)
 {
     int n = 0;
-    for (const QString& s : l.linhas)
-        n += l.tipo == 1 ? 8 * (int(AparaEspacos(s).size()) + 1) : int(s.size());
+    for (const QString& s : l.linhas) {
+        int linha = 0;
+        for (const QChar c : AparaEspacos(s))
+            linha += qMax(1, Toques(c).tamanho);
+        n += l.tipo == 1 ? 8 * (linha + 1) : linha;
+    }
     return n;
+}
+
+// A keystroke as a drill practises it: a key at a level (letters at any
+// level), and Shift and Alt Gr as keystrokes of their own.
+constexpr int kShift = -1;
+constexpr int kAltGr = -2;
+QList<int> TeclasDoCaractere(QChar c)
+{
+    QList<int> r;
+    const Sequencia s = Toques(c);
+    for (int i = 0; i < s.tamanho; ++i) {
+        const Toque& t = s[i];
+        r << t.tecla * 4 + (t.livre ? 0 : int(t.nivel));
+        if (t.nivel == Nivel::Shift || t.maiuscula)
+            r << kShift;
+        if (t.nivel == Nivel::AltGr)
+            r << kAltGr;
+    }
+    return r;
+}
+
+QString NomeDaTecla(int id)
+{
+    if (id == kShift)
+        return QStringLiteral("Shift");
+    if (id == kAltGr)
+        return QStringLiteral("Alt Gr");
+    const Nivel nivel = Nivel(id % 4);
+    const QChar c = NomeDoToque(id / 4, {nivel == Nivel::Shift, nivel == Nivel::AltGr}, Layout::ABNT2);
+    return c == QLatin1Char(' ') ? QStringLiteral("espaço") : QString(c);
+}
+
+// A letter typed with a dead key: á, ê, ã, à, ü ...
+bool Acentuada(QChar c)
+{
+    const Sequencia s = Toques(c);
+    return c.isLetter() && s.tamanho == 2 && s[0].morta;
+}
+
+// The fingers a drill line uses (Shift's with its key).
+QSet<QString> Dedos(const QString& linha)
+{
+    QSet<QString> dedos;
+    for (const QChar c : linha) {
+        const Sequencia s = Toques(c);
+        for (int i = 0; i < s.tamanho; ++i) {
+            const Guia g = GuiaDoToque(s[i]);
+            for (const QString& d : g.dedos)
+                if (!d.isEmpty())
+                    dedos.insert(d);
+        }
+    }
+    return dedos;
+}
+
+// The words of a running text: runs of letters, joined by a hyphen inside a
+// word (guarda-chuva, levá-lo). A run that touches a digit (the h of 10h30)
+// is a unit or an abbreviation, not a word.
+QStringList Palavras(const QString& linha)
+{
+    static const QRegularExpression palavra(QStringLiteral("\\p{L}+(?:-\\p{L}+)*"));
+    QStringList r;
+    for (const auto& m : palavra.globalMatch(linha)) {
+        const qsizetype a = m.capturedStart();
+        const qsizetype b = m.capturedEnd();
+        if ((a > 0 && linha.at(a - 1).isDigit()) || (b < linha.size() && linha.at(b).isDigit()))
+            continue;
+        r << m.captured();
+    }
+    return r;
 }
 
 // The first character of a line that some keyboard cannot type, as the
@@ -131,7 +239,7 @@ class TstLicoes : public QObject {
 
 private:
     QList<Licao> licoes;
-    QSet<QString> vocabulario;
+    std::unique_ptr<Hunspell> dicionario;
 
     // Each lesson that was read, for the checks that look at content.
     QList<const Licao*> lidas() const
@@ -143,14 +251,50 @@ private:
         return r;
     }
 
+    // Known to the dictionary (which takes a capital at a sentence start),
+    // or allowed; a hyphenated word whole or part by part (levá-lo).
     bool palavraConhecida(const QString& p) const
     {
-        if (vocabulario.contains(p) || kPermitidas.contains(p))
+        if (kPermitidas.contains(p) || dicionario->spell(p.toStdString()))
             return true;
-        // A capital only at the start of a sentence: "Hoje" is "hoje".
-        const QString resto = p.mid(1);
-        return p.at(0).isUpper() && resto == resto.toLower()
-            && vocabulario.contains(p.toLower());
+        if (!p.contains(QLatin1Char('-')))
+            return false;
+        for (const QString& parte : p.split(QLatin1Char('-')))
+            if (!kPermitidas.contains(parte) && !dicionario->spell(parte.toStdString()))
+                return false;
+        return true;
+    }
+
+    // The running texts after lesson `depois`.
+    QList<const Licao*> textosDepois(int depois) const
+    {
+        QList<const Licao*> r;
+        for (const Licao* l : lidas())
+            if (l->tipo == 2 && l->numero > depois)
+                r << l;
+        return r;
+    }
+
+    // The first lesson whose key drills, with those before, have practised
+    // every keystroke of every character of `caracteres`; 0 when none has.
+    int treinadosNaLicao(const QString& caracteres) const
+    {
+        QSet<int> treinadas;
+        for (const Licao* l : lidas()) {
+            if (l->tipo != 1)
+                continue;
+            for (const QString& s : l->linhas)
+                for (const QChar c : s)
+                    for (int id : TeclasDoCaractere(c))
+                        treinadas.insert(id);
+            bool todos = true;
+            for (const QChar c : caracteres)
+                for (int id : TeclasDoCaractere(c))
+                    todos = todos && treinadas.contains(id);
+            if (todos)
+                return l->numero;
+        }
+        return 0;
     }
 
 private slots:
@@ -177,19 +321,17 @@ private slots:
             licoes << l;
         }
 
-        QFile dic(QStringLiteral("/usr/share/dict/brazilian"));
-        QVERIFY2(dic.open(QIODevice::ReadOnly),
-                 "the Brazilian word list /usr/share/dict/brazilian is missing (package wbrazilian)");
-        // The list ships in UTF-8; older releases used ISO-8859-1.
-        const QByteArray bruto = dic.readAll();
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        QString palavras = utf8.decode(bruto);
-        if (utf8.hasError())
-            palavras = QString::fromLatin1(bruto);
-        for (const QString& p : palavras.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            vocabulario.insert(p.trimmed());
-        QVERIFY(vocabulario.contains(QStringLiteral("casa")));
-        QVERIFY(vocabulario.contains(QStringLiteral("criança")));
+        // The Brazilian dictionary of hunspell follows the 2009 spelling
+        // agreement (ideia, voo, linguiça).
+        const QString aff = QStringLiteral("/usr/share/hunspell/pt_BR.aff");
+        const QString dic = QStringLiteral("/usr/share/hunspell/pt_BR.dic");
+        QVERIFY2(QFile::exists(aff) && QFile::exists(dic),
+                 "the Brazilian dictionary /usr/share/hunspell/pt_BR.dic is missing (package hunspell-pt-br)");
+        dicionario = std::make_unique<Hunspell>(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData());
+        QVERIFY(palavraConhecida(QStringLiteral("criança")));
+        QVERIFY(palavraConhecida(QStringLiteral("ideia")));
+        QVERIFY(!palavraConhecida(QStringLiteral("idéia")));
+        QVERIFY(!palavraConhecida(QStringLiteral("voce")));
     }
 
     // The 52 sources exist and are plain UTF-8 text with LF line ends and a
@@ -282,42 +424,44 @@ private slots:
         REPORTAR(problemas);
     }
 
-    // Every word of a running text is in the Brazilian word list (spelled
-    // with its accents, so a stripped accent shows up as an unknown word);
-    // a capital is accepted at the start of a word for sentence starts.
+    // Every word of a running text is in the Brazilian dictionary (spelled
+    // with its accents, so a stripped accent shows up as an unknown word).
     void palavras()
     {
-        const QRegularExpression separador(QStringLiteral("[ ,.;#]+"));
         QStringList problemas;
         for (const Licao* l : lidas()) {
             if (l->tipo != 2)
                 continue;
             for (int i = 0; i < l->linhas.size(); ++i)
-                for (const QString& p : l->linhas.at(i).split(separador, Qt::SkipEmptyParts))
+                for (const QString& p : Palavras(l->linhas.at(i)))
                     if (!palavraConhecida(p))
                         problemas << Onde(*l, i) + QStringLiteral(" unknown word \"%1\"").arg(p);
         }
         REPORTAR(problemas);
     }
 
-    // Written text reads like text: single spaces, punctuation stuck to the
-    // word before it and followed by a space, an Enter or the end of line,
-    // and no space around an Enter.
+    // Written text reads like text: single spaces; punctuation stuck to the
+    // word before it and followed by a space, an Enter, a closing quote or
+    // parenthesis or the end of line (a comma, period or colon between two
+    // digits is part of a number: 10,50, 1.200, 10:30); no space inside
+    // parentheses; no space around an Enter.
     void tipografia()
     {
         const QRegularExpression regras[] = {
             QRegularExpression(QStringLiteral("  ")),
-            QRegularExpression(QStringLiteral(" [,.;#]")),
-            QRegularExpression(QStringLiteral("[,.;][^ #]")),
+            QRegularExpression(QStringLiteral(" [,.;:?!#)]")),
+            QRegularExpression(QStringLiteral("[;?!](?=[^ #)\".?!])|[,.:](?=[^ #)\".?!\\d])|(?<!\\d)[,.:](?=\\d)")),
             QRegularExpression(QStringLiteral("# ")),
-            QRegularExpression(QStringLiteral("^[,.;#]")),
+            QRegularExpression(QStringLiteral("^[,.;:?!#)]")),
+            QRegularExpression(QStringLiteral("\\( | \\)")),
         };
         const char* motivos[] = {
             " double space",
-            " space before punctuation or Enter",
+            " space before punctuation, a closing parenthesis or Enter",
             " punctuation not followed by a space, Enter or the end of line",
             " space after an Enter",
             " starts with punctuation or Enter",
+            " space inside parentheses",
         };
         QStringList problemas;
         for (const Licao* l : lidas()) {
@@ -350,7 +494,8 @@ private slots:
             if (l->tipo != 2)
                 continue;
             for (int i = 0; i < l->linhas.size(); ++i) {
-                const int w = medida.horizontalAdvance(l->linhas.at(i));
+                // Enter shows as a return sign as wide as an M.
+                const int w = medida.horizontalAdvance(QString(l->linhas.at(i)).replace(QLatin1Char('#'), QLatin1Char('M')));
                 if (w > kLarguraMaxima)
                     problemas << Onde(*l, i)
                             + QStringLiteral(" is %1 px wide (at most %2)").arg(w).arg(kLarguraMaxima);
@@ -359,44 +504,45 @@ private slots:
         REPORTAR(problemas);
     }
 
-    // A key is practised in a key drill before any running text uses it.
-    // On the BR keyboard a running text's "ç" is typed as "c", so it needs
-    // both keys drilled. Enter ("#") first appears in the lesson that
-    // explains it.
+    // Every keystroke is practised in a key drill before a running text asks
+    // for it: the keys, the dead key of each accent, and Shift (capitals and
+    // the characters above the digits) and Alt Gr. The reference is the
+    // ABNT2 keyboard; on the BR one a text's "ç" is typed as "c", so "c" is
+    // drilled too. Enter ("#") first appears in the lesson that explains it.
     void teclasTreinadasAntes()
     {
-        QSet<QChar> treinadas;
+        const QList<int> espaco = TeclasDoCaractere(QLatin1Char(' '));
+        QSet<int> treinadas(espaco.cbegin(), espaco.cend());
         QStringList problemas;
         for (const Licao* l : lidas()) {
             if (l->tipo == 1) {
                 for (const QString& s : l->linhas)
-                    for (QChar c : s.toUpper())
-                        treinadas.insert(c);
+                    for (const QChar c : s)
+                        for (int id : TeclasDoCaractere(c))
+                            treinadas.insert(id);
                 continue;
             }
             for (int i = 0; i < l->linhas.size(); ++i) {
-                QSet<QChar> faltam;
-                for (QChar c : l->linhas.at(i).toUpper()) {
-                    if (c == QLatin1Char(' '))
-                        continue;
-                    if (c == QLatin1Char('#')) {
-                        if (l->numero < kLicaoEnter)
-                            problemas << Onde(*l, i)
-                                    + QStringLiteral(" uses Enter before lesson %1 introduces it").arg(kLicaoEnter);
-                        continue;
-                    }
-                    if (!treinadas.contains(c))
-                        faltam.insert(c);
-                    if (c == QChar(0x00C7) && !treinadas.contains(QLatin1Char('C')))
-                        faltam.insert(QLatin1Char('C'));
-                }
-                QStringList teclas;
-                for (QChar c : std::as_const(faltam))
-                    teclas << QString(c);
-                teclas.sort();
-                if (!teclas.isEmpty())
+                QStringList faltam;
+                if (l->numero < kLicaoEnter && l->linhas.at(i).contains(QLatin1Char('#')))
                     problemas << Onde(*l, i)
-                            + QStringLiteral(" uses keys not yet drilled: %1").arg(teclas.join(QStringLiteral(" ")));
+                            + QStringLiteral(" uses Enter before lesson %1 introduces it").arg(kLicaoEnter);
+                for (const QChar c : l->linhas.at(i)) {
+                    if (c == QLatin1Char('#'))
+                        continue;
+                    QList<int> ids = TeclasDoCaractere(c);
+                    if (c == QChar(u'ç') || c == QChar(u'Ç'))
+                        ids << TeclasDoCaractere(QLatin1Char('c'));
+                    for (int id : std::as_const(ids))
+                        if (!treinadas.contains(id)) {
+                            const QString falta = NomeDaTecla(id) + QStringLiteral(" (") + c + QLatin1Char(')');
+                            if (!faltam.contains(falta))
+                                faltam << falta;
+                        }
+                }
+                if (!faltam.isEmpty())
+                    problemas << Onde(*l, i)
+                            + QStringLiteral(" uses keystrokes not yet drilled: %1").arg(faltam.join(QStringLiteral(", ")));
             }
         }
         REPORTAR(problemas);
@@ -405,6 +551,34 @@ private slots:
         for (const QString& s : licoes.value(kLicaoEnter - 1).linhas)
             enterNaLicao = enterNaLicao || s.contains(QLatin1Char('#'));
         QVERIFY2(enterNaLicao, "the Enter lesson has no line with '#'");
+    }
+
+    // Drills move between fingers and hands: never two lines in a row for
+    // one finger alone, and most lines of a drill use both hands.
+    void treinosAlternamDedosEMaos()
+    {
+        QStringList problemas;
+        for (const Licao* l : lidas()) {
+            if (l->tipo != 1)
+                continue;
+            int duasMaos = 0;
+            QSet<QString> anterior;
+            for (int i = 0; i < l->linhas.size(); ++i) {
+                const QSet<QString> dedos = Dedos(l->linhas.at(i));
+                if (dedos.size() == 1 && dedos == anterior)
+                    problemas << Onde(*l, i) + QStringLiteral(" is the second line in a row for one finger alone");
+                bool esquerda = false, direita = false;
+                for (const QString& d : dedos)
+                    (d.startsWith(QLatin1Char('S')) ? esquerda : direita) = true;
+                duasMaos += esquerda && direita;
+                anterior = dedos;
+            }
+            if (2 * duasMaos <= l->linhas.size())
+                problemas << l->arquivo
+                        + QStringLiteral(": %1 of %2 lines use both hands (more than half wanted)")
+                              .arg(duasMaos).arg(l->linhas.size());
+        }
+        REPORTAR(problemas);
     }
 
     // Lengths grow with the learner: every running text has something to
@@ -424,9 +598,13 @@ private slots:
                 problemas << l->arquivo
                         + QStringLiteral(": %1 keystrokes after a running text of %2 (9/10 to 5/4 of it wanted)")
                               .arg(n).arg(anterior);
-            if (l->numero >= kPrimeiraLicaoLonga && (n < kMinTeclasLonga || n > kMaxTeclasLonga))
+            int caracteres = 0;
+            for (const QString& s : l->linhas)
+                caracteres += int(s.size());
+            if (l->numero >= kPrimeiraLicaoLonga && (caracteres < kMinCaracteresLonga || caracteres > kMaxCaracteresLonga))
                 problemas << l->arquivo
-                        + QStringLiteral(": %1 keystrokes (%2 to %3 wanted)").arg(n).arg(kMinTeclasLonga).arg(kMaxTeclasLonga);
+                        + QStringLiteral(": %1 characters (%2 to %3 wanted)")
+                              .arg(caracteres).arg(kMinCaracteresLonga).arg(kMaxCaracteresLonga);
             anterior = n;
         }
         for (int n = kPrimeiraLicaoLonga; n <= kTotalLicoes; ++n)
@@ -435,25 +613,114 @@ private slots:
         REPORTAR(problemas);
     }
 
-    // The closing texts train long words too.
+    // The closing texts train long words too, from natural vocabulary: at
+    // most one long word in ten is a -mente adverb.
     void palavrasLongas()
     {
-        const QRegularExpression separador(QStringLiteral("[ ,.;#]+"));
         QStringList problemas;
+        int longasNoFim = 0;
+        int menteNoFim = 0;
         for (const Licao* l : lidas()) {
             if (l->numero < kPrimeiraLicaoLonga)
                 continue;
             int palavras = 0;
             int longas = 0;
             for (const QString& s : l->linhas)
-                for (const QString& p : s.split(separador, Qt::SkipEmptyParts)) {
+                for (const QString& p : Palavras(s)) {
                     ++palavras;
-                    longas += p.size() >= kLetrasPalavraLonga;
+                    if (p.size() >= kLetrasPalavraLonga) {
+                        ++longas;
+                        menteNoFim += p.toLower().endsWith(QStringLiteral("mente"));
+                    }
                 }
+            longasNoFim += longas;
             if (longas < kParcelaPalavrasLongas * palavras)
                 problemas << l->arquivo
                         + QStringLiteral(": %1 of %2 words have %3 or more letters (at least %4 %)")
                               .arg(longas).arg(palavras).arg(kLetrasPalavraLonga).arg(kParcelaPalavrasLongas * 100);
+        }
+        if (menteNoFim > kParcelaMente * longasNoFim)
+            problemas << QStringLiteral("lessons %1-%2: %3 of %4 long words end in -mente (at most %5 %)")
+                             .arg(kPrimeiraLicaoLonga).arg(kTotalLicoes).arg(menteNoFim).arg(longasNoFim)
+                             .arg(kParcelaMente * 100);
+        REPORTAR(problemas);
+    }
+
+    // Once every accent has been drilled, the texts read like real
+    // Brazilian prose: accented letters and "ç" at their usual shares.
+    void acentosECedilha()
+    {
+        const int depois = treinadosNaLicao(QStringLiteral("áéíóúâêôãõà"));
+        QVERIFY2(depois > 0, "no key drill practises every accent (á é í ó ú â ê ô ã õ à)");
+        QStringList problemas;
+        for (const Licao* l : textosDepois(depois)) {
+            int letras = 0, acentos = 0, cedilhas = 0;
+            for (const QString& s : l->linhas)
+                for (const QChar c : s) {
+                    letras += c.isLetter();
+                    acentos += Acentuada(c);
+                    cedilhas += c.toLower() == QChar(u'ç');
+                }
+            if (acentos < kParcelaAcentos * letras)
+                problemas << l->arquivo + QStringLiteral(": %1 accented letters of %2 (at least %3 %)")
+                                              .arg(acentos).arg(letras).arg(kParcelaAcentos * 100);
+            if (cedilhas < kParcelaCedilha * letras)
+                problemas << l->arquivo + QStringLiteral(": %1 ç of %2 letters (at least %3 %)")
+                                              .arg(cedilhas).arg(letras).arg(kParcelaCedilha * 100);
+        }
+        REPORTAR(problemas);
+    }
+
+    // What a learner writes: many -ção and -ções words, digits in the texts
+    // once the number row is drilled, dialogue with questions and
+    // exclamations once those are, and W, Y and K back in the texts (names,
+    // units, loanwords) after the letters.
+    void textosDeVerdade()
+    {
+        QStringList problemas;
+        QSet<QString> cao;
+        for (const Licao* l : textosDepois(0))
+            for (const QString& s : l->linhas)
+                for (const QString& p : Palavras(s)) {
+                    const QString m = p.toLower();
+                    if (m.endsWith(QStringLiteral("ção")) || m.endsWith(QStringLiteral("ções")))
+                        cao.insert(m);
+                }
+        if (cao.size() < kMinPalavrasCao)
+            problemas << QStringLiteral("%1 different -ção/-ções words in the course (at least %2)")
+                             .arg(cao.size()).arg(kMinPalavrasCao);
+
+        const auto contar = [&](const QString& treinar, const std::function<bool(QChar)>& tem, int minimo,
+                                const QString& oque) {
+            const int depois = treinadosNaLicao(treinar);
+            if (depois == 0) {
+                problemas << QStringLiteral("no key drill practises %1").arg(oque);
+                return;
+            }
+            int textos = 0;
+            for (const Licao* l : textosDepois(depois))
+                textos += std::any_of(l->linhas.cbegin(), l->linhas.cend(),
+                                      [&](const QString& s) { return std::any_of(s.cbegin(), s.cend(), tem); });
+            if (textos < minimo)
+                problemas << QStringLiteral("%1 running texts after lesson %2 have %3 (at least %4)")
+                                 .arg(textos).arg(depois).arg(oque).arg(minimo);
+        };
+        contar(QStringLiteral("0123456789"), [](QChar c) { return c.isDigit(); }, kMinTextosComNumeros,
+               QStringLiteral("digits"));
+        contar(QStringLiteral("?"), [](QChar c) { return c == QLatin1Char('?'); }, kMinTextosComPergunta,
+               QStringLiteral("a question"));
+        contar(QStringLiteral("!"), [](QChar c) { return c == QLatin1Char('!'); }, kMinTextosComPergunta,
+               QStringLiteral("an exclamation"));
+
+        for (const QChar rara : QStringLiteral("wyk")) {
+            int vezes = 0;
+            for (const Licao* l : textosDepois(kUltimaLicaoDasLetras))
+                for (const QString& s : l->linhas)
+                    for (const QChar c : s)
+                        vezes += c.toLower() == rara;
+            if (vezes < kMinLetrasRaras)
+                problemas << QStringLiteral("the letter %1 appears %2 times in the texts after lesson %3 (at least %4)")
+                                 .arg(rara).arg(vezes).arg(kUltimaLicaoDasLetras).arg(kMinLetrasRaras);
         }
         REPORTAR(problemas);
     }

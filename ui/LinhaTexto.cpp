@@ -6,6 +6,7 @@
 #include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace {
 constexpr int Alinhamento = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight;
@@ -44,11 +45,18 @@ void LinhaTexto::setLinha(const QString& linha)
 
 void LinhaTexto::medir()
 {
+    // Enter takes the room of a wide letter, where its sign is drawn.
+    QString mostrado = texto;
+    mostrado.replace(QLatin1Char('#'), QLatin1Char('M'));
     const QFontMetrics fm(normal);
     avancos.resize(texto.size() + 1);
     for (int i = 0; i <= texto.size(); ++i)
-        avancos[i] = i == 0 ? 0 : fm.horizontalAdvance(texto.left(i));
+        avancos[i] = i == 0 ? 0 : fm.horizontalAdvance(mostrado.left(i));
     largura = avancos.last();
+    enters.clear();
+    for (int i = 0; i < texto.size(); ++i)
+        if (texto.at(i) == QLatin1Char('#'))
+            enters << i;
     altura = fm.height() + 4;
     esquerda = width() / 2 - largura / 2;
     alto = height() / 2 - altura / 2;
@@ -63,7 +71,7 @@ void LinhaTexto::medir()
     opcao.setTextDirection(Qt::LeftToRight);
     layout.clearLayout();
     layout.setFont(normal);
-    layout.setText(texto);
+    layout.setText(mostrado);
     layout.setTextOption(opcao);
     layout.setCacheEnabled(true);
     layout.beginLayout();
@@ -74,8 +82,40 @@ void LinhaTexto::medir()
     }
     layout.endLayout();
     QFontMetricsF fmf(normal);
-    const QRectF limites = fmf.boundingRect(QRectF(caixa), Alinhamento, texto);
+    const QRectF limites = fmf.boundingRect(QRectF(caixa), Alinhamento, mostrado);
     origem = QPointF(caixa.x(), limites.y());
+}
+
+void LinhaTexto::desenharEnter(QPainter& p, int i, bool sublinhar) const
+{
+    // A return sign: down from the top right, then left to an arrow head,
+    // in the colour the text has there.
+    const QRectF c = celula(i);
+    const QFontMetricsF fm(normal);
+    const qreal traco = qMax<qreal>(1.5, normal.pixelSize() / 12.0);
+    const qreal meio = c.top() + (c.height() - fm.height()) / 2 + fm.ascent() - fm.xHeight() / 2;
+    const qreal direita = c.right() - 2 * traco;
+    const qreal esquerda = c.left() + 2 * traco;
+    const qreal aba = fm.xHeight() * 0.45;
+    QPainterPath sinal;
+    sinal.moveTo(direita, meio - fm.xHeight() * 0.9);
+    sinal.lineTo(direita, meio + aba * 0.2);
+    sinal.lineTo(esquerda + aba * 0.3, meio + aba * 0.2);
+    sinal.moveTo(esquerda + aba, meio + aba * 0.2 - aba);
+    sinal.lineTo(esquerda, meio + aba * 0.2);
+    sinal.lineTo(esquerda + aba, meio + aba * 0.2 + aba);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(p.pen().color(), traco, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(sinal);
+    if (sublinhar) {
+        const qreal base = c.top() + (c.height() - fm.height()) / 2 + fm.ascent() + fm.underlinePos();
+        p.setPen(QPen(p.pen().color(), fm.lineWidth()));
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.drawLine(QPointF(c.left(), base), QPointF(c.right(), base));
+    }
+    p.restore();
 }
 
 QRect LinhaTexto::celulaCursor(int i) const
@@ -133,15 +173,26 @@ void LinhaTexto::paintEvent(QPaintEvent* e)
     de = qMax(0, de - 1);
     ate = qMin(int(texto.size()), ate + 1);
     const QList<QGlyphRun> glifos = layout.glyphRuns(de, ate - de);
-    auto desenhar = [&] {
+    // Enter cells show the return sign, not the glyph of "#".
+    QRegion semEnter(area);
+    for (int i : enters)
+        if (i >= de && i < ate)
+            semEnter -= celula(i);
+    auto desenhar = [&](int ini) {
+        p.save();
+        p.setClipRegion(semEnter, Qt::IntersectClip);
         for (const QGlyphRun& g : glifos)
             p.drawGlyphRun(origem, g);
+        p.restore();
+        for (int i : enters)
+            if (i >= qMax(de, ini) && i < ate)
+                desenharEnter(p, i, false);
     };
     // The whole line in grey...
     const QRect caixa(esquerda, alto, largura + 2, altura);
     recortar(p, caixa);
     p.setPen(Estilo::CinzaTexto());
-    desenhar();
+    desenhar(0);
     if (feitos >= texto.size())
         return;
     // ... the same glyphs in blue from the first character still to type...
@@ -149,12 +200,16 @@ void LinhaTexto::paintEvent(QPaintEvent* e)
     p.setPen(Estilo::AzulTexto());
     p.save();
     recortar(p, QRect(x, alto, esquerda + largura + 2 - x, altura));
-    desenhar();
+    desenhar(feitos);
     p.restore();
     // ... and the cursor drawn over that character.
     if (cursor) {
         const QRect celula = celulaCursor(feitos);
         recortar(p, celula);
+        if (texto.at(feitos) == QLatin1Char('#')) {
+            desenharEnter(p, feitos, true);
+            return;
+        }
         p.setFont(sublinhada);
         p.drawText(celula, Alinhamento, cursorTexto());
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The running text of an exercise, drawn as one control over the text
 // panel: the whole line in grey, the part still to type in blue over it,
-// and the blinking underlined cursor on the next character. The line is
+// and the blinking underlined cursor on the next character. Enter, written
+// "#" in a lesson, shows as a return sign, so a verse reads as a verse. The line is
 // laid out and measured once per exercise; a key press repaints only the
 // character it turned grey and the two cursor cells, a blink only the
 // cursor cell.
@@ -53,6 +54,9 @@ private:
     // The cell of the cursor on character i: the character's width, at
     // least 4 pixels (a space), and 2 for the glyph's edge.
     QRect celulaCursor(int i) const;
+    // The cell of character i, and the return sign drawn in it.
+    QRect celula(int i) const { return QRect(xDe(i), alto, xDe(i + 1) - xDe(i), altura); }
+    void desenharEnter(QPainter& p, int i, bool sublinhar) const;
 
     std::function<void(QPainter&, const QRegion&)> fundo;
     // The line laid out once, and where it is drawn.
@@ -65,6 +69,8 @@ private:
     QFont sublinhada;
     // Width of the line's first i characters, for every i.
     QVector<int> avancos;
+    // Where the line holds Enter.
+    QVector<int> enters;
     int largura = 0;
     int altura = 0;
     int esquerda = 0;

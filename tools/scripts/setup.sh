@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
   qt6-qpa-plugins libxkbfile-dev libx11-dev libxrandr-dev libqt6sql6-sqlite
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  fonts-liberation wbrazilian
+  fonts-liberation
 )
 
 build_dir=$1; build_type=$2; shift 2

@@ -501,7 +501,7 @@ void DesenharDedos(QPainter& p, const QRect& r)
             }
         }
     }
-    // Space bar: the thumbs.
+    // Space bar: the right thumb.
     const QRectF espaco(x0 + 150, y0 + 3 * passo, 240, tecla);
     QLinearGradient ge(espaco.topLeft(), espaco.bottomLeft());
     ge.setColorAt(0, QColor(250, 250, 250));
@@ -511,7 +511,7 @@ void DesenharDedos(QPainter& p, const QRect& r)
     p.drawRoundedRect(espaco, 7, 7);
     p.setPen(QColor(20, 40, 70));
     p.setFont(Estilo::Fonte(10, true));
-    p.drawText(espaco, Qt::AlignCenter, QStringLiteral("barra de espaço — polegares"));
+    p.drawText(espaco, Qt::AlignCenter, QStringLiteral("barra de espaço — polegar direito"));
 
     // Legend.
     const QStringList nomes = {QStringLiteral("Mínimo"), QStringLiteral("Anelar"), QStringLiteral("Médio"),
@@ -532,10 +532,11 @@ void DesenharDedos(QPainter& p, const QRect& r)
     const QString texto = QStringLiteral(
         "Apoie os dedos na fileira do meio: a mão esquerda em A S D F e a direita em J K L Ç. "
         "As saliências das teclas F e J guiam os indicadores sem que você olhe para o teclado. "
-        "Cada dedo alcança apenas as teclas da sua cor, e os polegares cuidam da barra de espaço. "
-        "As maiúsculas podem ser digitadas com Shift ou sem ele: o que conta é a tecla certa. "
+        "Cada dedo alcança apenas as teclas da sua cor; o polegar direito aperta a barra de espaço. "
+        "Maiúsculas e sinais de cima pedem o Shift da outra mão, com o mínimo. "
+        "Sente-se com as costas retas, os pés no chão e os pulsos soltos. "
         "Quando estiver pronto, aperte Enter ou clique em \"Proxima Lição\" para começar a lição 1.");
-    p.drawText(QRectF(x0, yl + 36, passo * 10, 110), Qt::AlignLeft | Qt::TextWordWrap, texto);
+    p.drawText(QRectF(x0, yl + 36, passo * 10, r.bottom() - 4 - (yl + 36)), Qt::AlignLeft | Qt::TextWordWrap, texto);
     p.restore();
 }
 
