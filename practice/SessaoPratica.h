@@ -120,6 +120,12 @@ public:
     static QString MensagemExercicioNaoConcluido();
 
     // ---- timers ------------------------------------------------------------
+    // The speed clock counts only the time in which the learner can type:
+    // a lesson run (opening, resuming) starts with it stopped, and the first
+    // key starts it; a window over the practice (pause, help, progress,
+    // options, a message) stops it with PausarRelogio, and the next key
+    // starts it again. The part of a second counted before a pause is kept.
+    void PausarRelogio();
     QTimer TrmTpm;    // 1 s: the speed clock
     QTimer TrmProg;   // 30 ms: drains the rhythm bar
     QTimer TrmRepoem; // 30 ms: brings the caps back after a group
@@ -183,6 +189,7 @@ private:
     void zerarContadores();
     void zerarNoPrimeiroExercicio();
     void julgarFila();
+    void ligarRelogio(qint64 agora);
 
     CadastroUsuarios& usuarios;
     // Keys waiting during the block, each with its modifiers and the moment
@@ -197,6 +204,10 @@ private:
     int toqueAtual = 0;
     QElapsedTimer cronometro;
     qint64 ultimoMomento = -1;
+    // The speed clock: when its current second began, and how much of a
+    // second it had counted when it was stopped.
+    qint64 inicioSegundo = 0;
+    qint64 msNoSegundo = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(SessaoPratica::Mudancas)

@@ -4,6 +4,7 @@
 // buttons, keys evaluated once and the interface colours.
 #include "app/EstadoCurso.h"
 #include "fakes/JanelaTeste.h"
+#include "ui/CaixaMensagem.h"
 #include "ui/FrmPausa.h"
 #include "ui/Imagem.h"
 #include "ui/PainelDesenhado.h"
@@ -525,10 +526,14 @@ void TstJanelaPrincipal::janelaDePausa()
     JanelaTeste j({QStringLiteral("Ana<3<1<100<95<0<0<0<0<0<0<0<0<3<5<segredo")});
     j.entrar(QStringLiteral("segredo"));
     j.amb.dialogos.modais.clear();
+    j.digitar(j->pratica.Licao.left(1));
+    QVERIFY(j->pratica.TrmTpm.isActive());
     QStringList legendas;
+    bool relogioNaPausa = true;
     j.amb.dialogos.respostas << [&](QDialog* d) {
         auto* pausa = qobject_cast<FrmPausa*>(d);
         QVERIFY(pausa);
+        relogioNaPausa = j->pratica.TrmTpm.isActive();
         for (Imagem* b : pausa->Botoes)
             legendas << b->accessibleName();
         QTest::keyClick(pausa, Qt::Key_Home);
@@ -548,6 +553,15 @@ void TstJanelaPrincipal::janelaDePausa()
     QCOMPARE(j->pratica.Modulo.indice + 1, exercicio);
     QCOMPARE(Estado().Erros, qint16(0));
     QCOMPARE(QApplication::focusWidget() == j->PicSet || !j->isActiveWindow(), true);
+    // The speed clock stood still in the pause and stays so until a key.
+    QVERIFY(!relogioNaPausa);
+    QVERIFY(!j->pratica.TrmTpm.isActive());
+    j.digitar(j->pratica.Licao.left(1));
+    QVERIFY(j->pratica.TrmTpm.isActive());
+    // So it does under any window shown over the main window.
+    CaixaMensagem caixa(&j.w(), QStringLiteral("Teclomatic"), QStringLiteral("Aviso"), IconeMensagem::Nenhum);
+    caixa.show();
+    QVERIFY(!j->pratica.TrmTpm.isActive());
 }
 
 void TstJanelaPrincipal::f1AbreAAjuda()

@@ -53,6 +53,7 @@ private slots:
     void relogio_data();
     void relogio();
     void relogioNoLimite();
+    void relogioSoEnquantoSeDigita();
     void barraDeRitmo();
     void fimDeExercicio_data();
     void fimDeExercicio();
@@ -317,7 +318,6 @@ void TstNucleoPratica::relogio()
     QFETCH(int, velocidade);
     auto t = Com(2, {QStringLiteral("asdf"), QStringLiteral("jklç")});
     S& s = *t->sessao;
-    QVERIFY(s.TrmTpm.isActive());
     QCOMPARE(s.PlacarTpm, QStringLiteral("0 TPM"));
     int digitadas = 0;
     for (int seg = 1; seg <= segundos; ++seg) {
@@ -334,7 +334,47 @@ void TstNucleoPratica::relogio()
     QCOMPARE(Estado().Segundos, qint16(segundos));
     QCOMPARE(s.PlacarTpm, texto);
     QCOMPARE(Estado().Velocidade, qint16(velocidade));
-    QVERIFY(s.TrmTpm.isActive()); // on across the exercises of the lesson
+    QCOMPARE(s.TrmTpm.isActive(), teclas > 0); // on across the exercises of the lesson
+}
+
+// The clock counts the time in which the learner can type: from the first
+// key of a lesson run, without the time a window stood over the practice.
+void TstNucleoPratica::relogioSoEnquantoSeDigita()
+{
+    auto t = Com(2, {QStringLiteral("asdf"), QStringLiteral("jklç")});
+    S& s = *t->sessao;
+    qint64 agora = 0;
+    s.Relogio = [&agora] { return agora; };
+    agora = 30000; // reading the first line is no typing
+    QVERIFY(!s.TrmTpm.isActive());
+    t->tecla(65);
+    QVERIFY(s.TrmTpm.isActive());
+    QCOMPARE(s.TrmTpm.interval(), 1000);
+    agora += 1000;
+    s.TrmTpm_Timer();
+    // A window 400 ms into the second stops it, however long it stays open;
+    // a modifier alone does not start it again, the next key does, with the
+    // 600 ms left of that second.
+    agora += 400;
+    s.PausarRelogio();
+    QVERIFY(!s.TrmTpm.isActive());
+    agora += 10000;
+    t->tecla(16);
+    QVERIFY(!s.TrmTpm.isActive());
+    t->tecla(83);
+    QVERIFY(s.TrmTpm.isActive());
+    QCOMPARE(s.TrmTpm.interval(), 600);
+    agora += 600;
+    s.TrmTpm_Timer();
+    QCOMPARE(s.TrmTpm.interval(), 1000);
+    QCOMPARE(Estado().Segundos, qint16(2));
+    QCOMPARE(s.PlacarTpm, QStringLiteral("60 TPM"));
+    // A lesson opened again waits for its first key, from a whole second.
+    s.PausarRelogio();
+    s.AbrirLicao(2);
+    QVERIFY(!s.TrmTpm.isActive());
+    t->tecla(65);
+    QCOMPARE(s.TrmTpm.interval(), 1000);
 }
 
 void TstNucleoPratica::relogioNoLimite()

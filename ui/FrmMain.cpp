@@ -687,8 +687,14 @@ void FrmMain::PicMenu_MouseMove() { BotBranco(); }
 
 void FrmMain::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+    if (e->type() == QEvent::ActivationChange) {
+        // Where the learner cannot type, the speed clock stops (until his
+        // next key): another window took the keyboard.
+        if (isActiveWindow())
+            Form_Activate();
+        else
+            pratica.PausarRelogio();
+    }
     QWidget::changeEvent(e);
 }
 
@@ -817,6 +823,7 @@ void FrmMain::CmdSom_Click()
 
 void FrmMain::CmdAjuda_Click()
 {
+    pratica.PausarRelogio();
     TocarSom(QStringLiteral("bip"));
     if (CmdAjuda)
         CmdAjuda->setPicture(aBranco);

@@ -66,6 +66,10 @@ bool FrmMain::event(QEvent* e)
         progresso.Descarregar();
         return true;
     }
+    // A window over the practice (a message, the pause, the Progresso
+    // window...) stops the speed clock; the next key starts it again.
+    if (e->type() == QEvent::WindowBlocked)
+        pratica.PausarRelogio();
     return QWidget::event(e);
 }
 
@@ -311,6 +315,7 @@ void FrmMain::CmdAntExe_Click()
 
 void FrmMain::PausarPratica()
 {
+    pratica.PausarRelogio();
     using A = FrmPausa::Acao;
     switch (FrmPausa::Escolher(this, Estado().SomLigado)) {
     case A::Continuar: break;
