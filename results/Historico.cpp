@@ -303,16 +303,34 @@ QList<LicaoGravada> Historico::Licoes(const QString& usuario)
 
 MapaTeclas Historico::Teclas(const QString& usuario, std::optional<int> teclado)
 {
+    if (teclado)
+        return teclasOnde(QStringLiteral("k.usuario = ? AND k.teclado = ?"), {usuario, *teclado});
+    return teclasOnde(QStringLiteral("k.usuario = ?"), {usuario});
+}
+
+MapaTeclas Historico::TeclasAntesDaRetomada(const QString& usuario, int licao, int exercicio,
+                                            const QDateTime& retomada)
+{
+    const QString ate = Momento(retomada);
+    return teclasOnde(
+        QStringLiteral("k.usuario = ? AND k.licao = ? AND k.exercicio < ? AND k.momento < ?"
+                       " AND k.momento > COALESCE((SELECT MAX(l.momento) FROM licoes l"
+                       " WHERE l.usuario = k.usuario AND l.licao = k.licao), '')"
+                       " AND k.momento = (SELECT MAX(m.momento) FROM teclas m WHERE m.usuario = k.usuario"
+                       " AND m.licao = k.licao AND m.exercicio = k.exercicio AND m.momento < ?)"),
+        {usuario, licao, exercicio, ate, ate});
+}
+
+MapaTeclas Historico::teclasOnde(const QString& condicao, const QVariantList& valores)
+{
     MapaTeclas m;
     bool ok = false;
     if (Abrir()) {
-        const QString filtro = teclado ? QStringLiteral(" AND teclado = ?") : QString();
         QSqlQuery q(banco(conexao));
-        q.prepare(QStringLiteral("SELECT esperado, SUM(acertos), SUM(erros), SUM(ms_total), SUM(ms_amostras)"
-                                 " FROM teclas WHERE usuario = ?%1 GROUP BY esperado").arg(filtro));
-        q.addBindValue(usuario);
-        if (teclado)
-            q.addBindValue(*teclado);
+        q.prepare(QStringLiteral("SELECT k.esperado, SUM(k.acertos), SUM(k.erros), SUM(k.ms_total),"
+                                 " SUM(k.ms_amostras) FROM teclas k WHERE %1 GROUP BY k.esperado").arg(condicao));
+        for (const QVariant& v : valores)
+            q.addBindValue(v);
         if (q.exec()) {
             while (q.next()) {
                 const QString c = q.value(0).toString();
@@ -326,12 +344,10 @@ MapaTeclas Historico::Teclas(const QString& usuario, std::optional<int> teclado)
             }
         }
         QSqlQuery t(banco(conexao));
-        t.prepare(QStringLiteral("SELECT k.esperado, r.digitado, SUM(r.vezes) FROM trocas r JOIN teclas k ON k.id = r.tecla"
-                                 " WHERE k.usuario = ?%1 GROUP BY k.esperado, r.digitado").arg(
-                      teclado ? QStringLiteral(" AND k.teclado = ?") : QString()));
-        t.addBindValue(usuario);
-        if (teclado)
-            t.addBindValue(*teclado);
+        t.prepare(QStringLiteral("SELECT k.esperado, r.digitado, SUM(r.vezes) FROM trocas r JOIN teclas k"
+                                 " ON k.id = r.tecla WHERE %1 GROUP BY k.esperado, r.digitado").arg(condicao));
+        for (const QVariant& v : valores)
+            t.addBindValue(v);
         if (leuTudo(q) && t.exec()) {
             while (t.next()) {
                 const QString c = t.value(0).toString();

@@ -65,6 +65,7 @@ private slots:
     void excluirSemGravarNaoApagaNada();
     void agregacao();
     void praticaGravaNoHistorico();
+    void licaoRetomadaCobreALicaoInteira();
     void historicoIndisponivelNaoParaAPratica();
 };
 
@@ -360,6 +361,43 @@ void TstNucleoHistorico::praticaGravaNoHistorico()
     t.usuarios->Deletar();
     QVERIFY(h.Licoes(QStringLiteral("Ana Lúcia")).isEmpty());
     QVERIFY(h.Teclas(QStringLiteral("Ana Lúcia")).isEmpty());
+}
+
+// A lesson resumed in a later run of the program: its counters come from
+// the user record, so its keys and its count of exercises cover it whole.
+void TstNucleoHistorico::licaoRetomadaCobreALicaoInteira()
+{
+    Perfil p;
+    p.licao = p.licaoMaxima = 3;
+    Treino t({p.linha()});
+    t.escreverModulo(3, {QStringLiteral("jklç"), QStringLiteral("kkkk"), QStringLiteral("asdf")});
+    QDateTime agora(QDate(2024, 5, 1), QTime(9, 0));
+    const auto relogio = [&agora] { return agora = agora.addSecs(60); };
+    {
+        RegistroProgresso reg(*t.sessao, *t.usuarios);
+        reg.Agora = relogio;
+        t.entrar();
+        t.digitar(QStringLiteral("K")); // where J is expected
+        t.completarExercicio();
+        t.usuarios->SalvarUsuario(t.sessao->ExercicioNaTela());
+        t.usuarios->Sair();
+        t.sessao->Fechar();
+    }
+    RegistroProgresso reg(*t.sessao, *t.usuarios);
+    reg.Agora = relogio;
+    t.entrar();
+    QCOMPARE(t.sessao->ExercicioNaTela(), 2);
+    QCOMPARE(Estado().Erros, qint16(1));
+    t.digitar(QStringLiteral("J")); // where K is expected
+    t.completarExercicio();
+    t.completarExercicio();
+    QCOMPARE(t.licoesTerminadas, 1);
+    QCOMPARE(reg.TeclasDaLicao().value(u'J').erros, 1);
+    QCOMPARE(reg.TeclasDaLicao().value(u'K').erros, 1);
+    const QList<LicaoGravada> licoes = Historico(t.caminho(QStringLiteral("historico.db"))).Licoes(QStringLiteral("Ana"));
+    QCOMPARE(licoes.size(), 1);
+    QCOMPARE(licoes.at(0).exercicios, 3);
+    QCOMPARE(licoes.at(0).erros, 2);
 }
 
 void TstNucleoHistorico::historicoIndisponivelNaoParaAPratica()

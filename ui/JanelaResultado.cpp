@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
@@ -244,9 +245,11 @@ void JanelaDeResultado::Form_Load()
         CmdProx2->show();
     }
 
-    // 9. Advice.
+    // 9. Advice, and the title line that says what the run missed.
     LblCom->setText(r.conselho);
     aprovado = r.passa;
+    cabecalho = r.cabecalho;
+    setAccessibleDescription(cabecalho);
 
     // 10. Grade.
     LblNota->setText(r.textoNota);
@@ -382,10 +385,15 @@ void JanelaDeResultado::desenharFundo(QPainter& p)
     p.drawText(rProduto, Qt::AlignVCenter | Qt::AlignLeft, produto, &usado);
     p.setPen(QColor(255, 255, 255, 110));
     p.drawLine(QPointF(usado.right() + 10, 10), QPointF(usado.right() + 10, 22));
-    p.setFont(Estilo::Fonte(10, true));
+    // A longer reason takes a smaller type rather than leave the strip.
+    const QRectF rCabecalho(usado.right() + 20, 1, Largura - usado.right() - 30, 30);
+    QFont fonte = Estilo::Fonte(10, true);
+    if (QFontMetricsF(fonte).horizontalAdvance(cabecalho) > rCabecalho.width())
+        fonte = Estilo::Fonte(8.5, true);
+    p.setFont(fonte);
     p.setPen(Estilo::Amarelo());
-    p.drawText(QRectF(usado.right() + 20, 1, 250, 30), Qt::AlignVCenter | Qt::AlignLeft,
-               aprovado ? QStringLiteral("Lição concluída") : QStringLiteral("Lição não aprovada"));
+    p.drawText(rCabecalho, Qt::AlignVCenter | Qt::AlignLeft,
+               QFontMetricsF(fonte).elidedText(cabecalho, Qt::ElideRight, rCabecalho.width()));
 
     // A light table with striped rows; the grade row stands out.
     const auto painel = [&p](const QRect& r) {
