@@ -5,12 +5,14 @@
 #include "app/EstadoCurso.h"
 #include "fakes/JanelaTeste.h"
 #include "ui/CaixaMensagem.h"
+#include "ui/FrmOpcao.h"
 #include "ui/FrmPausa.h"
 #include "ui/Imagem.h"
 #include "ui/PainelDesenhado.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -163,6 +165,7 @@ void TstJanelaPrincipal::modoTela_data()
     QTest::newRow("SelTela 0") << Configuracao{{QStringLiteral("SelTela"), QStringLiteral("0")}} << false;
     QTest::newRow("SelTela ausente") << Configuracao{} << false;
     QTest::newRow("SelTela x") << Configuracao{{QStringLiteral("SelTela"), QStringLiteral("x")}} << false;
+    QTest::newRow("SelTela 2") << Configuracao{{QStringLiteral("SelTela"), QStringLiteral("2")}} << false;
 }
 
 void TstJanelaPrincipal::modoTela()
@@ -200,6 +203,7 @@ void TstJanelaPrincipal::tecladoDaConfiguracao_data()
     QTest::newRow("guardado vence o sistema") << QStringLiteral("2") << 1 << 2;
     QTest::newRow("guardado ABNT2") << QStringLiteral("0") << 1 << 0;
     QTest::newRow("não numérico fica em ABNT2") << QStringLiteral("abc") << 1 << 0;
+    QTest::newRow("fora da lista fica em ABNT2") << QStringLiteral("7") << 1 << 0;
 }
 
 void TstJanelaPrincipal::tecladoDaConfiguracao()
@@ -214,6 +218,12 @@ void TstJanelaPrincipal::tecladoDaConfiguracao()
 
     QCOMPARE(Estado().TecladoSistema, qint16(proposta));
     QCOMPARE(Estado().TipoTeclado, qint16(tipo));
+    // The options window opens on the keyboard in use, so OK keeps it.
+    {
+        FrmOpcao opcoes(&j.w());
+        opcoes.Form_Load();
+        QCOMPARE(opcoes.SelTeclado->currentIndex(), tipo);
+    }
     // The ABNT2 keyboard is drawn in the panel itself; the other two lie
     // over it as a picture (once the practice screen is built).
     j->PrepararPratica();

@@ -567,17 +567,10 @@ void FrmMain::Form_Load()
         showFullScreen();
     }
     FindTheardlanguage();
-    if (const std::optional<int> tela = LerConfiguracaoNumero(ChaveTela)) {
-        Estado().ModoTela = qint16(*tela);
-        if (Estado().ModoTela == 1)
-            Twips::SetPos(PicInter, 0, 0);
-    }
-    bool invalido = false;
-    const std::optional<int> teclado = LerConfiguracaoNumero(ChaveTeclado, &invalido);
-    if (teclado)
-        Estado().TipoTeclado = qint16(*teclado);
-    else if (!invalido)
-        Estado().TipoTeclado = Estado().TecladoSistema;
+    Estado().ModoTela = qint16(TelaAoIniciar());
+    if (Estado().ModoTela == 1)
+        Twips::SetPos(PicInter, 0, 0);
+    Estado().TipoTeclado = qint16(TecladoAoIniciar(Estado().TecladoSistema));
     ConstruirTeclado(Estado().TipoTeclado);
     Form_Activate();
     TxtNome->setFocus();
