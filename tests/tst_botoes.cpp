@@ -3,6 +3,7 @@
 // sound switch, silence while sounds are off, and the two help buttons.
 #include "app/EstadoCurso.h"
 #include "fakes/JanelaTeste.h"
+#include "ui/FrmAjuda.h"
 #include "ui/Imagem.h"
 #include "ui/PainelDesenhado.h"
 
@@ -327,11 +328,12 @@ void TstBotoes::ajudaDaBarra()
 
     QCOMPARE(j.amb.som.nomes(), QStringList{QStringLiteral("bip")});
     QVERIFY(!j->CmdAjuda->temPicture());
+    // The manual opens in the program's own window, not the desktop's.
+    QVERIFY(j.amb.documentos.abertos.isEmpty());
+    QCOMPARE(FrmAjuda::Aberta() != nullptr, existe);
     if (existe) {
-        QCOMPARE(j.amb.documentos.abertos, QStringList{Ajuda(j)});
         QVERIFY(j.amb.dialogos.mensagens.isEmpty());
     } else {
-        QVERIFY(j.amb.documentos.abertos.isEmpty());
         QCOMPARE(j.amb.dialogos.mensagens.size(), 1);
         const MensagemRegistrada& m = j.amb.dialogos.mensagens.first();
         QCOMPARE(m.titulo, QStringLiteral("Ajuda do Windows"));
@@ -363,7 +365,8 @@ void TstBotoes::ajudaDaTelaDeUsuario()
 
     QCOMPARE(j.amb.som.nomes(), QStringList{QStringLiteral("bip")});
     QVERIFY(!j->CmdAjuda2->temPicture());
-    QCOMPARE(j.amb.documentos.abertos, QStringList{Ajuda(j)});
+    QVERIFY(j.amb.documentos.abertos.isEmpty());
+    QCOMPARE(FrmAjuda::Aberta() != nullptr, existe);
     QVERIFY(j.amb.dialogos.mensagens.isEmpty());
 }
 

@@ -5,6 +5,7 @@
 #include "app/EstadoCurso.h"
 #include "fakes/JanelaTeste.h"
 #include "ui/CaixaMensagem.h"
+#include "ui/FrmAjuda.h"
 #include "ui/FrmOpcao.h"
 #include "ui/FrmPausa.h"
 #include "ui/Imagem.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -574,18 +576,31 @@ void TstJanelaPrincipal::janelaDePausa()
     QVERIFY(!j->pratica.TrmTpm.isActive());
 }
 
+// Help opens in the program's own window on either screen; from there a
+// button hands the manual to the desktop's browser, and says when it cannot.
 void TstJanelaPrincipal::f1AbreAAjuda()
 {
     JanelaTeste j;
-    j.amb.escrever(QStringLiteral("Ajuda.html"), "<html></html>");
+    j.amb.escrever(QStringLiteral("Ajuda.html"), "<html><body><p>Manual</p></body></html>");
     Ativar(j.w());
     QTest::keyClick(j->TxtNome, Qt::Key_F1);
-    QCOMPARE(j.amb.documentos.abertos.size(), 1);
-    QVERIFY(j.amb.documentos.abertos.at(0).endsWith(QStringLiteral("Ajuda.html")));
+    FrmAjuda* ajuda = FrmAjuda::Aberta();
+    QVERIFY(ajuda);
+    QVERIFY(ajuda->Texto->toPlainText().contains(QStringLiteral("Manual")));
+    ajuda->close();
     j.entrar();
     QTest::keyClick(j->PicSet, Qt::Key_F1);
-    QCOMPARE(j.amb.documentos.abertos.size(), 2);
+    QCOMPARE(FrmAjuda::Aberta(), ajuda);
     QCOMPARE(Estado().Erros, qint16(0));
+    QVERIFY(j.amb.documentos.abertos.isEmpty());
+
+    ajuda->CmdNavegador->clicar();
+    QCOMPARE(j.amb.documentos.abertos, QStringList{j.amb.caminho(QStringLiteral("Ajuda.html"))});
+    QVERIFY(j.amb.dialogos.mensagens.isEmpty());
+    j.amb.documentos.recusar = true;
+    ajuda->CmdNavegador->clicar();
+    QCOMPARE(j.amb.dialogos.textos(), QStringList{QStringLiteral(
+        "Não foi possível abrir a ajuda no navegador. Ela continua aqui, nesta janela.")});
 }
 
 QTEST_MAIN(TstJanelaPrincipal)

@@ -3,6 +3,7 @@
 #include "app/Servicos.h"
 #include "ui/Estilo.h"
 #include "ui/Imagem.h"
+#include "ui/JanelaResultado.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -23,6 +24,8 @@
 namespace {
 constexpr int FaixaTitulo = 32;  // the drawn title strip
 constexpr int Borda = 6;         // the edge band that resizes the window
+const QSize TamanhoNavegador(150, 22);
+QPointer<FrmAjuda> janelaAjuda;
 const QSize Padrao(900, 700);
 const QSize Minimo(420, 300);
 
@@ -267,6 +270,12 @@ FrmAjuda::FrmAjuda(QWidget* pai)
     layout->setContentsMargins(10, FaixaTitulo + 8, 10, 10);
     layout->addWidget(Texto);
 
+    CmdNavegador = new Imagem(this, QStringLiteral("CmdNavegador"));
+    FaceBotao::Preparar(CmdNavegador, QRect(QPoint(0, 0), TamanhoNavegador), QStringLiteral("Abrir no navegador"),
+                        QStringLiteral("Abrir a ajuda no navegador"), true);
+    CmdNavegador->setFocusPolicy(Qt::NoFocus);
+    connect(CmdNavegador, &Imagem::clicado, this, &FrmAjuda::CmdNavegador_Click);
+
     CmdFechar = new Imagem(this, QStringLiteral("CmdFechar"));
     CmdFechar->tornarBotao(QStringLiteral("Fechar"), QStringLiteral("Fechar (Esc)"));
     CmdFechar->setFocusPolicy(Qt::NoFocus);
@@ -285,9 +294,9 @@ FrmAjuda::FrmAjuda(QWidget* pai)
 
 FrmAjuda* FrmAjuda::Mostrar(const QString& caminhoArquivo)
 {
-    static QPointer<FrmAjuda> janela;
-    if (!janela)
-        janela = new FrmAjuda(PaiOuPrincipal(nullptr));
+    if (!janelaAjuda)
+        janelaAjuda = new FrmAjuda(PaiOuPrincipal(nullptr));
+    FrmAjuda* janela = janelaAjuda;
     if (!janela->Carregar(caminhoArquivo))
         return nullptr;
     janela->show();
@@ -297,11 +306,25 @@ FrmAjuda* FrmAjuda::Mostrar(const QString& caminhoArquivo)
     return janela;
 }
 
+FrmAjuda* FrmAjuda::Aberta()
+{
+    return janelaAjuda && janelaAjuda->isVisible() ? janelaAjuda.data() : nullptr;
+}
+
+void FrmAjuda::CmdNavegador_Click()
+{
+    auto* d = Plataforma().documentos;
+    if (!d || !d->Abrir(caminho))
+        avisar(QStringLiteral("Não foi possível abrir a ajuda no navegador. Ela continua aqui, nesta janela."),
+               IconeMensagem::Exclamacao);
+}
+
 bool FrmAjuda::Carregar(const QString& caminhoArquivo)
 {
     QFile f(caminhoArquivo);
     if (!f.open(QIODevice::ReadOnly))
         return false;
+    caminho = caminhoArquivo;
     const QString original = QString::fromUtf8(f.readAll());
     const QString html = AdaptarEstilo(original);
     const QHash<QString, QString> estilo = EstiloDasFiguras(html);
@@ -456,9 +479,11 @@ void FrmAjuda::mouseReleaseEvent(QMouseEvent* e)
 void FrmAjuda::resizeEvent(QResizeEvent* e)
 {
     JanelaDesenhada::resizeEvent(e);
-    // The close button at the right of the title strip.
+    // The close button at the right of the title strip, the browser's
+    // button before it.
     const QSize lado(22, 22);
     CmdFechar->setGeometry(QRect(QPoint(width() - lado.width() - 8, (FaixaTitulo - lado.height()) / 2 + 1), lado));
+    CmdNavegador->move(CmdFechar->x() - TamanhoNavegador.width() - 10, CmdFechar->y());
     CmdFechar->setPicture(Estilo::Renderizar(lado, [&](QPainter& p) {
         const QRectF r(QPointF(0, 0), QSizeF(lado));
         p.setPen(QPen(QColor(255, 255, 255, 110), 1));

@@ -13,6 +13,7 @@
 #include "ui/CamadaImagens.h"
 #include "ui/Estilo.h"
 #include "ui/FrmAdd.h"
+#include "ui/FrmAjuda.h"
 #include "ui/FrmOpcao.h"
 #include "ui/Imagem.h"
 #include "ui/LinhaTexto.h"
@@ -820,10 +821,11 @@ void FrmMain::CmdAjuda_Click()
     TocarSom(QStringLiteral("bip"));
     if (CmdAjuda)
         CmdAjuda->setPicture(aBranco);
+    // The manual opens in the program's own window; from there a button
+    // hands it to the browser.
     const QString caminho = CaminhoRecurso(QStringLiteral("Ajuda.html"));
     if (QFileInfo::exists(caminho)) {
-        if (auto* d = Plataforma().documentos)
-            d->Abrir(caminho);
+        FrmAjuda::Mostrar(caminho);
         return;
     }
     if (auto* d = Plataforma().dialogos)
@@ -838,8 +840,7 @@ void FrmMain::CmdAjuda2_Click()
 {
     TocarSom(QStringLiteral("bip"));
     CmdAjuda2->setPicture(aBranco);
-    if (auto* d = Plataforma().documentos)
-        d->Abrir(CaminhoRecurso(QStringLiteral("Ajuda.html")));
+    FrmAjuda::Mostrar(CaminhoRecurso(QStringLiteral("Ajuda.html")));
 }
 
 void FrmMain::PicUsuario_MouseMove()
