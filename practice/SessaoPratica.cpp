@@ -236,11 +236,12 @@ bool SessaoPratica::EhModificador(int tecla)
     }
 }
 
-void SessaoPratica::TeclaProx(int& tecla, Modificadores m)
+void SessaoPratica::TeclaProx(int& tecla, Modificadores m, bool repetida)
 {
     // A modifier pressed alone writes nothing: a capital may be typed with
-    // Shift or without it, and neither way is a mistake.
-    if (EhModificador(tecla))
+    // Shift or without it, and neither way is a mistake. A key held down
+    // past the repeat delay was pressed once.
+    if (EhModificador(tecla) || repetida)
         return;
     // The introduction has nothing to type, and neither has a lesson that is
     // over: no key there may count, sound or open a result window.
@@ -269,7 +270,7 @@ Toque SessaoPratica::ToqueEsperado() const
 
 void SessaoPratica::julgarFila()
 {
-    while (!TeclasBloqueadas && !fila.isEmpty() && Modulo.ListCount() > 0) {
+    while (!TeclasBloqueadas && !fila.isEmpty() && Modulo.ListCount() > 0 && Estado().LicaoAtual != 0) {
         const TeclaEmEspera k = fila.takeFirst();
         avaliar(k.tecla, k.m, k.momento);
     }
@@ -489,7 +490,11 @@ SessaoPratica::Passo SessaoPratica::LicaoAnterior()
         return Passo::Nenhum;
     TocarSom(QStringLiteral("bip"));
     if (e.LicaoAtual == 1) {
+        // The introduction has nothing to type: keys waiting for the caps
+        // are dropped, and the clock stops.
         e.LicaoAtual = 0;
+        fila.clear();
+        PausarRelogio();
         return Passo::Introducao;
     }
     e.LicaoAtual = qint16(e.LicaoAtual - 1);

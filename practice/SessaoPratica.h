@@ -91,17 +91,19 @@ public:
 
     // ---- keys --------------------------------------------------------------
     // A key press by key code, with the modifiers held. Modifier keys alone
-    // are ignored; during the block the key waits its turn. Every keystroke
-    // of a character is judged: a right one is a hit, a wrong one an error
-    // after which the character starts again from its first keystroke.
-    void TeclaProx(int& tecla, Modificadores m = {});
+    // are ignored, and so are the presses a key held down repeats (repetida);
+    // during the block the key waits its turn. Every keystroke of a
+    // character is judged: a right one is a hit, a wrong one an error after
+    // which the character starts again from its first keystroke.
+    void TeclaProx(int& tecla, Modificadores m = {}, bool repetida = false);
     // The keystroke expected now (of the first character of Licao); an
     // invalid one when nothing is to be typed or no key types it.
     Toque ToqueEsperado() const;
     void DigCerto(int tecla);
     // Error feedback: the sound and the red key (SoLimpar only clears it).
     void TeclaErro(int& tecla);
-    // Keys pressed during the block and not judged yet.
+    // Keys pressed during the block and not judged yet; they go whenever
+    // the lesson or the exercise changes other than by typing it.
     int TeclasEmEspera() const { return int(fila.size()); }
     static bool EhModificador(int tecla);
 

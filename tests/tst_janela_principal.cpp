@@ -96,6 +96,7 @@ private slots:
     void janelaDePausa_data();
     void janelaDePausa();
     void f1AbreAAjuda();
+    void teclasDeComandoERepetidasNaoContam();
 
     void fecharNaTelaDeUsuarioNaoGrava_data();
     void fecharNaTelaDeUsuarioNaoGrava();
@@ -601,6 +602,35 @@ void TstJanelaPrincipal::f1AbreAAjuda()
     ajuda->CmdNavegador->clicar();
     QCOMPARE(j.amb.dialogos.textos(), QStringList{QStringLiteral(
         "Não foi possível abrir a ajuda no navegador. Ela continua aqui, nesta janela.")});
+}
+
+// Keys sent straight to the key receiver, as they come when no window
+// manager made the window the active one (no shortcut reaches it then):
+// F1, F2 and Esc are commands, never typing, and the repeats of a key held
+// down are not judged.
+void TstJanelaPrincipal::teclasDeComandoERepetidasNaoContam()
+{
+    JanelaTeste j({QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<segredo")});
+    j.amb.escrever(QStringLiteral("Ajuda.html"), "<html></html>");
+    j.entrar(QStringLiteral("segredo"));
+    j.amb.dialogos.modais.clear();
+    const auto enviar = [&](int tecla, bool repetida) {
+        QKeyEvent ev(QEvent::KeyPress, tecla, Qt::NoModifier, QString(), repetida);
+        QApplication::sendEvent(j->PicSet, &ev);
+    };
+    // An Enter held from the password prompt leaves the introduction alone.
+    enviar(Qt::Key_Return, true);
+    QCOMPARE(Estado().LicaoAtual, qint16(0));
+    enviar(Qt::Key_Return, false);
+    QCOMPARE(Estado().LicaoAtual, qint16(1));
+    enviar(Qt::Key_F, true);
+    enviar(Qt::Key_F1, false);
+    QVERIFY(FrmAjuda::Aberta());
+    enviar(Qt::Key_F2, false);
+    enviar(Qt::Key_Escape, false);
+    enviar(Qt::Key_Escape, true);
+    QCOMPARE(j.amb.dialogos.modais, (QStringList{QStringLiteral("FrmProgresso"), QStringLiteral("FrmPausa")}));
+    QCOMPARE(Estado().TeclasDigitadas, qint16(0));
 }
 
 QTEST_MAIN(TstJanelaPrincipal)

@@ -65,6 +65,9 @@ private slots:
     void moduloAusenteEPeloNumeroSemZero();
     void navegacao();
     void teclasNaIntroducaoNaoContam();
+    void teclasEmEsperaSaemAoMudarDeLugar_data();
+    void teclasEmEsperaSaemAoMudarDeLugar();
+    void teclaRepetidaNaoConta();
 };
 
 void TstNucleoPratica::grupoDeCincoTeclas()
@@ -634,6 +637,70 @@ void TstNucleoPratica::teclasNaIntroducaoNaoContam()
     t->completarExercicio();
     QCOMPARE(s.Licao, licao);
     QCOMPARE(t->licoesTerminadas, 0);
+}
+
+void TstNucleoPratica::teclasEmEsperaSaemAoMudarDeLugar_data()
+{
+    QTest::addColumn<int>("mudanca");
+    QTest::newRow("exercicio seguinte") << 0;
+    QTest::newRow("exercicio anterior") << 1;
+    QTest::newRow("licao seguinte") << 2;
+    QTest::newRow("introducao") << 3;
+    QTest::newRow("logoff") << 4;
+}
+
+// Keys typed while the caps come back belong to the exercise on screen: a
+// move elsewhere drops them rather than judge them there.
+void TstNucleoPratica::teclasEmEsperaSaemAoMudarDeLugar()
+{
+    QFETCH(int, mudanca);
+    Perfil p;
+    p.exercicio = p.exercicioMaximo = 2;
+    p.livre = 1;
+    auto t = Com(p);
+    S& s = *t->sessao;
+    for (const ToqueDeTeste& k : ToquesDoTexto(s.Licao.left(5), 0))
+        t->tecla(k.codigo, k.m);
+    QVERIFY(s.TeclasBloqueadas);
+    t->tecla(49);
+    t->tecla(49);
+    QCOMPARE(s.TeclasEmEspera(), 2);
+    t->sons();
+    switch (mudanca) {
+    case 0: s.ProximoExercicio(true); break;
+    case 1: s.ExercicioAnterior(); break;
+    case 2: s.ProximaLicao(true); break;
+    case 3: s.LicaoAnterior(); break;
+    default: s.Fechar(); break;
+    }
+    QCOMPARE(s.TeclasEmEspera(), 0);
+    for (int tick = 0; tick < 5; ++tick)
+        s.TrmRepoem_Timer();
+    QCOMPARE(Estado().Erros, qint16(0));
+    QVERIFY(!t->sons().contains(QStringLiteral("erro")));
+}
+
+// A key held down is judged once: its repeats neither count, nor wait for
+// the caps, nor start the clock.
+void TstNucleoPratica::teclaRepetidaNaoConta()
+{
+    auto t = Com(2, {QStringLiteral("asdf")});
+    S& s = *t->sessao;
+    int a = 65;
+    s.TeclaProx(a, {}, true);
+    QCOMPARE(Atuais(), (Contadores{0, 0, 0, 0}));
+    QVERIFY(!s.TrmTpm.isActive());
+    t->digitar(QStringLiteral("asd"));
+    for (int i = 0; i < 20; ++i) {
+        int f = 70;
+        s.TeclaProx(f, {}, i > 0);
+    }
+    t->tecla(32);
+    QVERIFY(s.TeclasBloqueadas);
+    int espaco = 32;
+    s.TeclaProx(espaco, {}, true);
+    QCOMPARE(s.TeclasEmEspera(), 0);
+    QCOMPARE(Atuais(), (Contadores{5, 5, 0, 500}));
 }
 
 QTEST_GUILESS_MAIN(TstNucleoPratica)

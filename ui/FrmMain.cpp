@@ -756,12 +756,8 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
         altGrPressionado = false;
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
-        // F2 opens the Progresso window from either screen; during practice
-        // it is never judged as a key of the exercise.
-        if (k->key() == Qt::Key_F2 && (obj == PicSet || obj == TxtNome || obj == ListUsuario)) {
-            CmdProgresso_Click();
+        if ((obj == PicSet || obj == TxtNome || obj == ListUsuario) && teclaDeComando(k))
             return true;
-        }
         if (obj == PicSet) {
             const int codigo = codigoDaTecla(k);
             if (ehAltGr(k))
@@ -769,7 +765,7 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
             Qt::KeyboardModifiers m = k->modifiers();
             if (altGrPressionado)
                 m |= Qt::GroupSwitchModifier;
-            PicSet_KeyDown(codigo, m);
+            PicSet_KeyDown(codigo, m, k->isAutoRepeat());
             return true;
         }
         if ((obj == ListUsuario || obj == TxtNome) && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
@@ -788,14 +784,30 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
     return QWidget::eventFilter(obj, e);
 }
 
+// Help and the Progresso window are keys of their own, looked at before
+// any other use of the key: no shortcut is needed, which a window that no
+// window manager made active would never get.
+bool FrmMain::teclaDeComando(const QKeyEvent* k)
+{
+    if (k->key() != Qt::Key_F1 && k->key() != Qt::Key_F2)
+        return false;
+    if (k->isAutoRepeat())
+        return true;
+    if (k->key() == Qt::Key_F2)
+        CmdProgresso_Click();
+    else if (usuarios.Logado())
+        CmdAjuda_Click();
+    else
+        CmdAjuda2_Click();
+    return true;
+}
+
 void FrmMain::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_F2) {
-        CmdProgresso_Click();
+    if (teclaDeComando(e))
         return;
-    }
     if (usuarios.Logado()) {
-        Form_KeyDown(codigoDaTecla(e), e->modifiers());
+        Form_KeyDown(codigoDaTecla(e), e->modifiers(), e->isAutoRepeat());
         return;
     }
     QWidget::keyPressEvent(e);

@@ -316,7 +316,8 @@ void JanelaDeResultado::reject()
 
 void JanelaDeResultado::keyPressEvent(QKeyEvent* e)
 {
-    if (TeclasGuardadas())
+    // A key still held from the lesson chooses nothing either.
+    if (TeclasGuardadas() || e->isAutoRepeat())
         return;
     switch (e->key()) {
     case Qt::Key_Return:
