@@ -215,6 +215,22 @@ bool Historico::atualizarEsquema()
             && executar(QStringLiteral("UPDATE teclas SET esperado = char(10) WHERE esperado = '#'"))
             && executar(QStringLiteral("UPDATE trocas SET digitado = ' ' WHERE digitado = '/'"))
             && executar(QStringLiteral("UPDATE trocas SET digitado = char(10) WHERE digitado = '#'"));
+        // "Ç" and ";" named the keys right of L and right of the period on
+        // every keyboard; now a key is named by what it types there: on the
+        // BR keyboard ";" and "/", on the Portuguese one "ç" and "-".
+        const struct {
+            int teclado;
+            QChar antigo, novo;
+        } nomes[] = {{1, u';', u'/'}, {1, u'Ç', u';'}, {2, u';', u'-'}};
+        for (const auto& n : nomes) {
+            const QVariantList valores{QString(n.novo), QString(n.antigo), n.teclado};
+            ok = ok
+                && executar(QStringLiteral("UPDATE teclas SET esperado = ? WHERE esperado = ? AND teclado = ?"),
+                            valores)
+                && executar(QStringLiteral("UPDATE trocas SET digitado = ? WHERE digitado = ? AND tecla IN"
+                                           " (SELECT id FROM teclas WHERE teclado = ?)"),
+                            valores);
+        }
     }
     ok = ok && executar(QStringLiteral("PRAGMA user_version = %1").arg(VersaoEsquema));
     return concluir(db, ok, QStringLiteral("abrir"));

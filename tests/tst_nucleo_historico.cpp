@@ -241,12 +241,19 @@ void TstNucleoHistorico::excluirSemGravarNaoApagaNada()
 void TstNucleoHistorico::historicoAntigoChamaEspacoEEnterDeOutroJeito()
 {
     // The first schema named the space bar "/" and Enter "#"; those are the
-    // slash and the number sign now, so the counts move to " " and "\n".
+    // slash and the number sign now, so the counts move to " " and "\n". It
+    // named the keys right of L and of the period "Ç" and ";" on every
+    // keyboard: on BR and Portugal they move to what those keys type.
     QTemporaryDir dir;
     const QString caminho = dir.filePath(QStringLiteral("historico.db"));
+    MapaTeclas pontuacao;
+    Registrar(pontuacao, u'Ç', QStringLiteral(";"), false, 100);
+    Registrar(pontuacao, u';', QStringLiteral("Ç"), false, 100);
     {
         Historico novo(caminho);
         QVERIFY(novo.GravarExercicio(QStringLiteral("Ana"), QDateTime::currentDateTime(), 1, 1, 0, Contagens()));
+        for (int teclado : {0, 1, 2})
+            QVERIFY(novo.GravarExercicio(QStringLiteral("Bia"), QDateTime::currentDateTime(), 1, 1, teclado, pontuacao));
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("antigo"));
@@ -267,6 +274,14 @@ void TstNucleoHistorico::historicoAntigoChamaEspacoEEnterDeOutroJeito()
     QCOMPARE(m.value(u'\n').acertos, 3);
     QCOMPARE(m.value(u'K').trocas.value(QStringLiteral("\n")), 1);
     QVERIFY(!m.contains(u'/') && !m.contains(u'#'));
+    const QList<QPair<int, QString>> nomes = {{0, QStringLiteral("Ç;")}, {1, QStringLiteral(";/")},
+                                              {2, QStringLiteral("Ç-")}};
+    for (const auto& [teclado, par] : nomes) {
+        const MapaTeclas b = h.Teclas(QStringLiteral("Bia"), teclado);
+        QCOMPARE(b.size(), 2);
+        QCOMPARE(b.value(par.at(0)).trocas.value(QString(par.at(1))), 1);
+        QCOMPARE(b.value(par.at(1)).trocas.value(QString(par.at(0))), 1);
+    }
 }
 
 void TstNucleoHistorico::agregacao()
