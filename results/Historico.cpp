@@ -1,5 +1,7 @@
 #include "results/Historico.h"
 
+#include "keyboard/GradeTeclado.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -418,7 +420,6 @@ bool Historico::Apagar(const QString& usuario)
 QString Historico::Csv(const QString& usuario)
 {
     QString s = QStringLiteral("Data;Lição;Exercícios;TPM;Acertos;Erros;% Acertos;% Erros;Nota;Aprovado;Teclado\r\n");
-    static const char* teclados[] = {"ABNT2", "BR", "Portugal"};
     for (const LicaoGravada& l : Licoes(usuario)) {
         s += QStringLiteral("%1;%2;%3;%4;%5;%6;%7;%8;%9;%10;%11\r\n")
                  .arg(l.momento.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
@@ -431,7 +432,7 @@ QString Historico::Csv(const QString& usuario)
                  .arg(l.porcErros)
                  .arg(l.nota)
                  .arg(l.aprovado ? QStringLiteral("sim") : QStringLiteral("não"))
-                 .arg(QString::fromLatin1(teclados[qBound(0, l.teclado, 2)]));
+                 .arg(QString::fromLatin1(Layout::Nome(l.teclado)));
     }
     return s;
 }

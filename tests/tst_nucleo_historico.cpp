@@ -78,6 +78,9 @@ void TstNucleoHistorico::gravaLeRenomeiaEApaga()
         QVERIFY(h.GravarLicao(Licao(QStringLiteral("Ana"), 3, 120, 8, 2)));
         QVERIFY(h.GravarLicao(Licao(QStringLiteral("Ana"), 2, 100, 5, 1)));
         QVERIFY(h.GravarLicao(Licao(QStringLiteral("Bia"), 1, 90, 4, 1)));
+        LicaoGravada semTeclado = Licao(QStringLiteral("Caio"), 1, 90, 4, 1);
+        semTeclado.teclado = 7; // a setting out of range practised on ABNT2
+        QVERIFY(h.GravarLicao(semTeclado));
         QVERIFY(h.GravarExercicio(QStringLiteral("Ana"), QDateTime::currentDateTime(), 3, 1, 2, Contagens()));
         QVERIFY(h.GravarExercicio(QStringLiteral("Ana"), QDateTime::currentDateTime(), 3, 2, 0, Contagens()));
         QVERIFY(h.GravarExercicio(QStringLiteral("Bia"), QDateTime::currentDateTime(), 1, 1, 0, Contagens()));
@@ -103,6 +106,7 @@ void TstNucleoHistorico::gravaLeRenomeiaEApaga()
     QVERIFY(h.Csv(QStringLiteral("Ana")).startsWith(QStringLiteral("Data;Lição;")));
     QCOMPARE(h.Csv(QStringLiteral("Ana")).count(QStringLiteral("\r\n")), 3);
     QVERIFY(h.Csv(QStringLiteral("Ana")).contains(QStringLiteral("2024-03-02 10:00:00;3;12;120;90;10;90;10;8;sim;Portugal")));
+    QVERIFY(h.Csv(QStringLiteral("Caio")).endsWith(QStringLiteral(";ABNT2\r\n")));
 
     QVERIFY(h.Renomear(QStringLiteral("Ana"), QStringLiteral("Ana Maria")));
     QVERIFY(h.Licoes(QStringLiteral("Ana")).isEmpty());
