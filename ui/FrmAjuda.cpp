@@ -48,7 +48,9 @@ qsizetype FimDoBloco(const QString& t, qsizetype abre)
 // The page's style in the subset the text engine reads (it drops the whole
 // sheet at the first rule it cannot parse): custom properties
 // (":root { --name: value }") written out where var(--name) uses them,
-// gradients as their first colour, no @media blocks.
+// gradients as their first colour, sizes in rem (which it does not know,
+// and so left the sub-headings smaller than the text) in pixels of a 16 px
+// root, no @media blocks.
 QString AdaptarEstilo(const QString& html)
 {
     static const QRegularExpression raiz(QStringLiteral(":root\\s*\\{([^}]*)\\}"));
@@ -100,6 +102,17 @@ QString AdaptarEstilo(const QString& html)
         const QString cor = fimFuncao >= 0 ? parada.left(fimFuncao + 1) : parada.section(QLatin1Char(' '), 0, 0);
         r.replace(i, fecha + 1 - i, cor);
     }
+    static const QRegularExpression rem(QStringLiteral("(\\d*\\.?\\d+)rem\\b"));
+    const qsizetype fimDoEstilo = r.indexOf(QLatin1String("</style>"));
+    QString comPixels;
+    qsizetype ate = 0;
+    for (const auto& m : rem.globalMatch(QStringView(r).left(qMax<qsizetype>(fimDoEstilo, 0)))) {
+        comPixels += QStringView(r).mid(ate, m.capturedStart() - ate);
+        comPixels += QString::number(qRound(m.captured(1).toDouble() * 16)) + QStringLiteral("px");
+        ate = m.capturedEnd();
+    }
+    comPixels += QStringView(r).mid(ate);
+    r = comPixels;
     for (qsizetype i = r.indexOf(QLatin1String("@media")); i >= 0 && i < r.indexOf(QLatin1String("</style>"));
          i = r.indexOf(QLatin1String("@media"), i)) {
         const qsizetype abre = r.indexOf(QLatin1Char('{'), i);
@@ -332,6 +345,13 @@ bool FrmAjuda::Carregar(const QString& caminhoArquivo)
 
     QTextDocument* doc = Texto->document();
     doc->clear();
+    // The text engine sizes headings from the document's own font, never
+    // from the style sheet: that font takes the page's body size, so the
+    // sub-headings stand above the text as in a browser.
+    static const QRegularExpression corpo(QStringLiteral("body\\s*\\{[^}]*?font-size\\s*:\\s*(\\d+)px"));
+    QFont base = doc->defaultFont();
+    base.setPixelSize(qMax(1, corpo.match(html).hasMatch() ? corpo.match(html).captured(1).toInt() : 16));
+    doc->setDefaultFont(base);
     figuras.clear();
 
     // Each inline figure becomes an image the text engine can show.

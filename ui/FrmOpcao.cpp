@@ -446,7 +446,7 @@ void FrmOpcao::desenharFundo(QPainter& p)
     // The frame on the window's blue.
     p.setPen(QPen(Estilo::AzulEscuro(), 1));
     p.setBrush(Estilo::AzulFundo());
-    p.drawRoundedRect(fora, 8, 8);
+    p.drawRoundedRect(fora, Estilo::RaioJanela, Estilo::RaioJanela);
 
     // Title strip: product name and the window's subject.
     const QRectF faixa(fora.left() + 1, fora.top() + 1, fora.width() - 2, AlturaTitulo - 2);

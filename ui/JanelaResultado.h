@@ -121,7 +121,9 @@ private:
 // The push buttons drawn on the program's secondary windows: the face as the
 // background draws it, and a lit face laid over it while the pointer is on it.
 namespace FaceBotao {
-enum class Aspecto { Normal, Realce, Desabilitado };
+// Realce: the chosen one of a pair (a yellow edge); SobOPonteiro: under the
+// pointer.
+enum class Aspecto { Normal, Realce, SobOPonteiro, Desabilitado };
 void Desenhar(QPainter& p, const QRect& r, const QString& texto, Aspecto aspecto);
 QPixmap Figura(QSize tamanho, const QString& texto, Aspecto aspecto);
 // Makes an image over a button behave like a button: placed on area, with an
