@@ -72,6 +72,11 @@ private slots:
         QTest::newRow("br") << "br" << "" << 0 << "pt_BR" << 0;
         QTest::newRow("br abnt2") << "br" << "abnt2" << 0 << "pt_BR" << 0;
         QTest::newRow("br(abnt2)") << "br(abnt2)" << "" << 0 << "pt_BR" << 0;
+        QTest::newRow("br nativo-us, a US keyboard") << "br" << "nativo-us" << 0 << "en_US" << 1;
+        QTest::newRow("br(nativo-us)") << "br(nativo-us)" << "" << 0 << "pt_BR" << 1;
+        QTest::newRow("pt nativo-us") << "pt" << "nativo-us" << 0 << "pt_PT" << 1;
+        QTest::newRow("br nativo, an ABNT2 keyboard") << "br" << "nativo" << 0 << "pt_BR" << 0;
+        QTest::newRow("second group br nativo-us") << "us,br" << ",nativo-us" << 1 << "en_US" << 1;
         QTest::newRow("de") << "de" << "" << 0 << "pt_BR" << 0;
         QTest::newRow("second group pt") << "br,pt" << "abnt2," << 1 << "pt_BR" << 2;
         QTest::newRow("second group us") << "br,us" << ",intl" << 1 << "pt_BR" << 1;

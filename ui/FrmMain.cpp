@@ -13,6 +13,7 @@
 #include "ui/CamadaImagens.h"
 #include "ui/Estilo.h"
 #include "ui/FrmAdd.h"
+#include "ui/FrmAjuda.h"
 #include "ui/FrmOpcao.h"
 #include "ui/Imagem.h"
 #include "ui/LinhaTexto.h"
@@ -567,17 +568,10 @@ void FrmMain::Form_Load()
         showFullScreen();
     }
     FindTheardlanguage();
-    if (const std::optional<int> tela = LerConfiguracaoNumero(ChaveTela)) {
-        Estado().ModoTela = qint16(*tela);
-        if (Estado().ModoTela == 1)
-            Twips::SetPos(PicInter, 0, 0);
-    }
-    bool invalido = false;
-    const std::optional<int> teclado = LerConfiguracaoNumero(ChaveTeclado, &invalido);
-    if (teclado)
-        Estado().TipoTeclado = qint16(*teclado);
-    else if (!invalido)
-        Estado().TipoTeclado = Estado().TecladoSistema;
+    Estado().ModoTela = qint16(TelaAoIniciar());
+    if (Estado().ModoTela == 1)
+        Twips::SetPos(PicInter, 0, 0);
+    Estado().TipoTeclado = qint16(TecladoAoIniciar(Estado().TecladoSistema));
     ConstruirTeclado(Estado().TipoTeclado);
     Form_Activate();
     TxtNome->setFocus();
@@ -687,8 +681,14 @@ void FrmMain::PicMenu_MouseMove() { BotBranco(); }
 
 void FrmMain::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+    if (e->type() == QEvent::ActivationChange) {
+        // Where the learner cannot type, the speed clock stops (until his
+        // next key): another window took the keyboard.
+        if (isActiveWindow())
+            Form_Activate();
+        else
+            pratica.PausarRelogio();
+    }
     QWidget::changeEvent(e);
 }
 
@@ -756,12 +756,8 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
         altGrPressionado = false;
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
-        // F2 opens the Progresso window from either screen; during practice
-        // it is never judged as a key of the exercise.
-        if (k->key() == Qt::Key_F2 && (obj == PicSet || obj == TxtNome || obj == ListUsuario)) {
-            CmdProgresso_Click();
+        if ((obj == PicSet || obj == TxtNome || obj == ListUsuario) && teclaDeComando(k))
             return true;
-        }
         if (obj == PicSet) {
             const int codigo = codigoDaTecla(k);
             if (ehAltGr(k))
@@ -769,7 +765,7 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
             Qt::KeyboardModifiers m = k->modifiers();
             if (altGrPressionado)
                 m |= Qt::GroupSwitchModifier;
-            PicSet_KeyDown(codigo, m);
+            PicSet_KeyDown(codigo, m, k->isAutoRepeat());
             return true;
         }
         if ((obj == ListUsuario || obj == TxtNome) && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
@@ -788,14 +784,30 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
     return QWidget::eventFilter(obj, e);
 }
 
+// Help and the Progresso window are keys of their own, looked at before
+// any other use of the key: no shortcut is needed, which a window that no
+// window manager made active would never get.
+bool FrmMain::teclaDeComando(const QKeyEvent* k)
+{
+    if (k->key() != Qt::Key_F1 && k->key() != Qt::Key_F2)
+        return false;
+    if (k->isAutoRepeat())
+        return true;
+    if (k->key() == Qt::Key_F2)
+        CmdProgresso_Click();
+    else if (usuarios.Logado())
+        CmdAjuda_Click();
+    else
+        CmdAjuda2_Click();
+    return true;
+}
+
 void FrmMain::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_F2) {
-        CmdProgresso_Click();
+    if (teclaDeComando(e))
         return;
-    }
     if (usuarios.Logado()) {
-        Form_KeyDown(codigoDaTecla(e), e->modifiers());
+        Form_KeyDown(codigoDaTecla(e), e->modifiers(), e->isAutoRepeat());
         return;
     }
     QWidget::keyPressEvent(e);
@@ -817,13 +829,15 @@ void FrmMain::CmdSom_Click()
 
 void FrmMain::CmdAjuda_Click()
 {
+    pratica.PausarRelogio();
     TocarSom(QStringLiteral("bip"));
     if (CmdAjuda)
         CmdAjuda->setPicture(aBranco);
+    // The manual opens in the program's own window; from there a button
+    // hands it to the browser.
     const QString caminho = CaminhoRecurso(QStringLiteral("Ajuda.html"));
     if (QFileInfo::exists(caminho)) {
-        if (auto* d = Plataforma().documentos)
-            d->Abrir(caminho);
+        FrmAjuda::Mostrar(caminho);
         return;
     }
     if (auto* d = Plataforma().dialogos)
@@ -838,8 +852,7 @@ void FrmMain::CmdAjuda2_Click()
 {
     TocarSom(QStringLiteral("bip"));
     CmdAjuda2->setPicture(aBranco);
-    if (auto* d = Plataforma().documentos)
-        d->Abrir(CaminhoRecurso(QStringLiteral("Ajuda.html")));
+    FrmAjuda::Mostrar(CaminhoRecurso(QStringLiteral("Ajuda.html")));
 }
 
 void FrmMain::PicUsuario_MouseMove()

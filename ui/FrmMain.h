@@ -89,8 +89,9 @@ public:
     void TrmUnder_Timer();
 
     // ---- keystroke evaluation ----------------------------------------------
-    void PicSet_KeyDown(int tecla, Qt::KeyboardModifiers shift = Qt::NoModifier);
-    void Form_KeyDown(int tecla, Qt::KeyboardModifiers shift = Qt::NoModifier);
+    // repetida: a press repeated by a key held down, never judged.
+    void PicSet_KeyDown(int tecla, Qt::KeyboardModifiers shift = Qt::NoModifier, bool repetida = false);
+    void Form_KeyDown(int tecla, Qt::KeyboardModifiers shift = Qt::NoModifier, bool repetida = false);
 
     // ---- keyboard guide ------------------------------------------------------
     void ABNT_ABNT2();
@@ -265,6 +266,9 @@ private:
     void mostrarUsuario(int linha);
     void mostrarLista();
     int codigoDaTecla(QKeyEvent* e) const;
+    // F1 (help) and F2 (the Progresso window) on either screen; true when
+    // the key was one of them (then it is never judged as typing).
+    bool teclaDeComando(const QKeyEvent* k);
     // The yellow image of a key, drawn for the layout in use when first lit.
     ImagemCamada* amarelaDaTecla(int codigo);
     void darFocoPicSet();

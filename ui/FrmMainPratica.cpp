@@ -19,9 +19,7 @@
 #include "ui/Twips.h"
 
 #include <QCoreApplication>
-#include <QKeySequence>
 #include <QLabel>
-#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -38,15 +36,6 @@ void FrmMain::ligarModelos()
     connect(&usuarios, &CadastroUsuarios::aviso, this, &FrmMain::Avisar);
     connect(&pratica, &SessaoPratica::aviso, this, &FrmMain::Avisar);
     connect(&progresso, &RegistroProgresso::aviso, this, &FrmMain::Avisar);
-
-    // The keyboard reaches everything: F1 opens help on either screen.
-    auto* ajuda = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(ajuda, &QShortcut::activated, this, [this] {
-        if (usuarios.Logado())
-            CmdAjuda_Click();
-        else
-            CmdAjuda2_Click();
-    });
 }
 
 void FrmMain::descarregarDepoisDoQuadro()
@@ -66,6 +55,10 @@ bool FrmMain::event(QEvent* e)
         progresso.Descarregar();
         return true;
     }
+    // A window over the practice (a message, the pause, the Progresso
+    // window...) stops the speed clock; the next key starts it again.
+    if (e->type() == QEvent::WindowBlocked)
+        pratica.PausarRelogio();
     return QWidget::event(e);
 }
 
@@ -228,33 +221,32 @@ void FrmMain::mostrarResultado()
 // ---------------------------------------------------------------------------
 // Keys
 
-void FrmMain::PicSet_KeyDown(int tecla, Qt::KeyboardModifiers m)
+void FrmMain::PicSet_KeyDown(int tecla, Qt::KeyboardModifiers m, bool repetida)
 {
     Label1->setText(QString::number(tecla));
     // A key wakes the arrow and the cursor.
     ultimaTecla.start();
     if (!Seta->isActive() || !TrmUnder->isActive())
         atualizarAnimacoes();
-    Form_KeyDown(tecla, m);
+    Form_KeyDown(tecla, m, repetida);
 }
 
-void FrmMain::Form_KeyDown(int tecla, Qt::KeyboardModifiers m)
+void FrmMain::Form_KeyDown(int tecla, Qt::KeyboardModifiers m, bool repetida)
 {
-    // Esc is no typing: it pauses.
-    if (tecla == 27) {
-        PausarPratica();
-        return;
-    }
-    // On the introduction Enter or the space bar starts lesson 1.
-    if (Estado().LicaoAtual == 0 && (tecla == 13 || tecla == 32)) {
-        CmdProx2_Click();
+    // Esc is no typing: it pauses. On the introduction Enter or the space
+    // bar starts lesson 1. A key held down does either once: an Enter held
+    // from the password prompt does not run into lesson 1.
+    if (tecla == 27 || (Estado().LicaoAtual == 0 && (tecla == 13 || tecla == 32))) {
+        if (!repetida)
+            tecla == 27 ? PausarPratica() : CmdProx2_Click();
         return;
     }
     // Tab is judged like any key and never moves the focus off the receiver.
     if (tecla == 9)
         PicSet->setFocus(Qt::TabFocusReason);
     // Alt Gr comes as the group switch: X11 reports no modifier of its own.
-    pratica.TeclaProx(tecla, Modificadores{m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::GroupSwitchModifier)});
+    pratica.TeclaProx(tecla, Modificadores{m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::GroupSwitchModifier)},
+                      repetida);
 }
 
 // ---------------------------------------------------------------------------
@@ -311,6 +303,7 @@ void FrmMain::CmdAntExe_Click()
 
 void FrmMain::PausarPratica()
 {
+    pratica.PausarRelogio();
     using A = FrmPausa::Acao;
     switch (FrmPausa::Escolher(this, Estado().SomLigado)) {
     case A::Continuar: break;

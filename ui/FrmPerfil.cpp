@@ -571,11 +571,8 @@ void FrmPerfil::CmdOk_Click()
         return;
     }
 
-    if (TxtSenha->text().trimmed() != TxtSenhaConfirma->text().trimmed()) {
-        avisar(QStringLiteral("Senha não confere, digite as senhas novamente!"), IconeMensagem::Exclamacao);
-        TxtSenha->setFocus();
+    if (!FrmAdd::SenhasConferem(this, TxtSenha, TxtSenhaConfirma))
         return;
-    }
 
     // A name that another user already bears (in any letter case) would make
     // two accounts that the list and the log-in cannot tell apart.
