@@ -26,6 +26,9 @@
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -552,6 +555,41 @@ void FrmMain::ligarEventosPratica()
 // ---------------------------------------------------------------------------
 // Start-up and lifecycle
 
+void FrmMain::ReduzirPainel(double fator)
+{
+    if (vistaReduzida || fator <= 0 || fator >= 1)
+        return;
+    // Qt draws widgets no finer than a device pixel per logical pixel: the
+    // panel is drawn whole and a graphics view scales it down. The key
+    // receiver stays on the window, so typing does not pass through it.
+    vistaReduzida = new QGraphicsView(this);
+    vistaReduzida->setObjectName(QStringLiteral("VistaReduzida"));
+    vistaReduzida->setFrameShape(QFrame::NoFrame);
+    vistaReduzida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    vistaReduzida->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    vistaReduzida->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    vistaReduzida->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform
+                                  | QPainter::TextAntialiasing);
+    vistaReduzida->setAccessibleName(PicInter->accessibleName());
+    auto* cena = new QGraphicsScene(vistaReduzida);
+    PicInter->setParent(nullptr);
+    PicInter->move(0, 0);
+    QGraphicsProxyWidget* proxy = cena->addWidget(PicInter);
+    proxy->setScale(fator);
+    const QSizeF tamanho = QSizeF(PicInter->size()) * fator;
+    cena->setSceneRect(QRectF(QPointF(0, 0), tamanho));
+    vistaReduzida->setScene(cena);
+    vistaReduzida->resize(tamanho.toSize());
+    setMinimumSize(vistaReduzida->size());
+    vistaReduzida->stackUnder(PicSet);
+    Twips::SetPos(vistaReduzida, 105, 75);
+}
+
+QWidget* FrmMain::painelNaJanela() const
+{
+    return vistaReduzida ? static_cast<QWidget*>(vistaReduzida) : PicInter;
+}
+
 void FrmMain::Form_Load()
 {
     // Every step runs even when an earlier one failed.
@@ -570,7 +608,7 @@ void FrmMain::Form_Load()
     if (const std::optional<int> tela = LerConfiguracaoNumero(ChaveTela)) {
         Estado().ModoTela = qint16(*tela);
         if (Estado().ModoTela == 1)
-            Twips::SetPos(PicInter, 0, 0);
+            Twips::SetPos(painelNaJanela(), 0, 0);
     }
     bool invalido = false;
     const std::optional<int> teclado = LerConfiguracaoNumero(ChaveTeclado, &invalido);
@@ -588,13 +626,14 @@ void FrmMain::Form_Load()
 void FrmMain::Form_Activate()
 {
     PicFundo->setGeometry(rect());
-    const double topo = PicFundo->height() / 2.0 - PicInter->height() / 2.0;
-    const double esquerda = PicFundo->width() / 2.0 - PicInter->width() / 2.0;
+    QWidget* painel = painelNaJanela();
+    const double topo = PicFundo->height() / 2.0 - painel->height() / 2.0;
+    const double esquerda = PicFundo->width() / 2.0 - painel->width() / 2.0;
     // On a screen smaller than the panel its top-left corner stays on screen,
     // so the caption line and the first controls are never cut off.
-    Twips::SetPos(PicInter, int(std::max(0.0, esquerda) * Twips::PorPixel), int(std::max(0.0, topo) * Twips::PorPixel));
+    Twips::SetPos(painel, int(std::max(0.0, esquerda) * Twips::PorPixel), int(std::max(0.0, topo) * Twips::PorPixel));
     if (Estado().ModoTela == 1)
-        Twips::SetPos(PicInter, 0, 0);
+        Twips::SetPos(painel, 0, 0);
 }
 
 void FrmMain::Interface()

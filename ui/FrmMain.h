@@ -18,6 +18,7 @@
 #include <array>
 
 class QCheckBox;
+class QGraphicsView;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -45,6 +46,9 @@ public:
     RegistroProgresso progresso{pratica, usuarios};
 
     // ---- start-up and lifecycle ------------------------------------------
+    // On a screen that holds less than the 800 x 600 panel, the panel is
+    // shown reduced by that factor (below 1). Called before Form_Load.
+    void ReduzirPainel(double fator);
     void Form_Load();
     void Form_Activate();
     void Interface();
@@ -268,6 +272,11 @@ private:
     // The yellow image of a key, drawn for the layout in use when first lit.
     ImagemCamada* amarelaDaTecla(int codigo);
     void darFocoPicSet();
+
+    // The panel as it lies on the window: PicInter, or the view that shows
+    // it reduced.
+    QWidget* painelNaJanela() const;
+    QGraphicsView* vistaReduzida = nullptr;
 
     bool descarregado = false;
     // The layout the keyboard pictures are drawn in (-1 none yet), and the
