@@ -6,6 +6,7 @@
 // models; what they report comes back here to be drawn.
 #include "practice/SessaoPratica.h"
 #include "results/RegistroProgresso.h"
+#include "ui/ReceptorTeclas.h"
 #include "users/CadastroUsuarios.h"
 
 #include <QElapsedTimer>
@@ -140,7 +141,7 @@ public:
     QWidget* Picture2 = nullptr;
     PainelDesenhado* PicMenu = nullptr;
     ImagemCamada* PicSeta = nullptr; // lies on PicInter
-    QWidget* PicSet = nullptr;
+    ReceptorTeclas* PicSet = nullptr;
     QLabel* Label1 = nullptr;
 
     // Practice screen.
@@ -272,6 +273,17 @@ private:
     // The yellow image of a key, drawn for the layout in use when first lit.
     ImagemCamada* amarelaDaTecla(int codigo);
     void darFocoPicSet();
+    // The exercise as assistive technologies read it, and what is said to
+    // them as the practice goes (only while one listens).
+    ReceptorTeclas::Leitura leituraPratica() const;
+    void anotarAnuncio(SessaoPratica::Mudancas o);
+    void anunciarPratica();
+    struct {
+        QString erro;              // the wrong key, since the last announcement
+        bool exercicioFeito = false;
+        bool novoExercicio = false;
+        bool agendado = false;
+    } aAnunciar;
 
     // The panel as it lies on the window: PicInter, or the view that shows
     // it reduced.
