@@ -12,6 +12,7 @@
 namespace {
 const char* const PropriedadePapel = "teclomaticPapel";
 const char* const PropriedadeDecorativo = "teclomaticDecorativo";
+bool ouvinteSimulado = false;
 
 // A control whose role is chosen by the program (read when asked: the
 // description may be made before the role is set).
@@ -189,7 +190,7 @@ QAccessibleInterface* fabrica(const QString& classe, QObject* objeto)
         return new AcessivelLinha(static_cast<LinhaTexto*>(w));
     if (classe == QLatin1String("ReceptorTeclas"))
         return new AcessivelReceptor(static_cast<ReceptorTeclas*>(w));
-    if (w->property(PropriedadePapel).isValid())
+    if (w->property(PropriedadePapel).isValid() || w->property(PropriedadeDecorativo).isValid())
         return new ComPapel(w, QAccessible::Client);
     if (classe == QLatin1String("PainelDesenhado"))
         return new ComPapel(w, QAccessible::Pane);
@@ -205,12 +206,29 @@ void Acessibilidade::Instalar()
     QAccessible::installFactory(fabrica);
 }
 
+namespace {
+// A description made before the role was set (an assistive technology
+// listening as the control was built) is made again.
+void descreverDeNovo(QWidget* w)
+{
+    if (QAccessible::isActive())
+        if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+}
+}
+
 void Acessibilidade::DefinirPapel(QWidget* w, QAccessible::Role papel)
 {
     w->setProperty(PropriedadePapel, int(papel));
+    descreverDeNovo(w);
 }
 
 void Acessibilidade::Decorativo(QWidget* w)
 {
     w->setProperty(PropriedadeDecorativo, true);
+    descreverDeNovo(w);
 }
+
+bool Acessibilidade::Ouvindo() { return ouvinteSimulado || QAccessible::isActive(); }
+
+void Acessibilidade::SimularOuvinte(bool sim) { ouvinteSimulado = sim; }

@@ -17,4 +17,8 @@ void Instalar();
 void DefinirPapel(QWidget* w, QAccessible::Role papel);
 // A picture that only decorates: left out of what is read.
 void Decorativo(QWidget* w);
+// An assistive technology listens: only then is anything said to it.
+bool Ouvindo();
+// For tests: as if one listened (the offscreen platform has none).
+void SimularOuvinte(bool sim);
 }

@@ -8,6 +8,7 @@
 #include "app/Servicos.h"
 #include "course/TextoExercicio.h"
 #include "keyboard/LeituraTeclas.h"
+#include "ui/Acessibilidade.h"
 #include "ui/CamadaImagens.h"
 #include "ui/Estilo.h"
 #include "ui/FrmBox.h"
@@ -21,7 +22,6 @@
 #include "ui/Twips.h"
 #include "ui/art/ArteJanelas.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -45,7 +45,7 @@ void FrmMain::ligarModelos()
     // What a screen reader is told besides the next key: a wrong key, the
     // end of an exercise.
     connect(&pratica, &SessaoPratica::teclaJulgada, this, [this](QChar, const QString& digitado, bool acerto) {
-        if (acerto || !QAccessible::isActive())
+        if (acerto || !Acessibilidade::Ouvindo())
             return;
         const Toque t = digitado.isEmpty() ? Toque() : ToqueDoNome(digitado.at(0), Estado().TipoTeclado);
         aAnunciar.erro = t.valido() ? QStringLiteral("Tecla errada: ") + NomeFalado(t, Estado().TipoTeclado) + u'.'
@@ -53,7 +53,7 @@ void FrmMain::ligarModelos()
         anotarAnuncio(SessaoPratica::Proxima);
     });
     connect(&pratica, &SessaoPratica::exercicioTerminado, this, [this] {
-        if (QAccessible::isActive())
+        if (Acessibilidade::Ouvindo())
             aAnunciar.exercicioFeito = true;
     });
 
@@ -203,7 +203,7 @@ ReceptorTeclas::Leitura FrmMain::leituraPratica() const
 void FrmMain::anotarAnuncio(SessaoPratica::Mudancas o)
 {
     using S = SessaoPratica;
-    if (!(o & (S::LicaoAberta | S::Exercicio | S::Proxima | S::Texto)) || !PraticaPronta() || !QAccessible::isActive())
+    if (!(o & (S::LicaoAberta | S::Exercicio | S::Proxima | S::Texto)) || !PraticaPronta() || !Acessibilidade::Ouvindo())
         return;
     if (o & S::Texto)
         PicSet->moverPosicao(leituraPratica().posicao);

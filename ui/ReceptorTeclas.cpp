@@ -1,5 +1,7 @@
 #include "ui/ReceptorTeclas.h"
 
+#include "ui/Acessibilidade.h"
+
 #include <QAccessible>
 
 ReceptorTeclas::ReceptorTeclas(QWidget* pai, const QString& nome)
@@ -10,7 +12,7 @@ ReceptorTeclas::ReceptorTeclas(QWidget* pai, const QString& nome)
 
 void ReceptorTeclas::anunciar(const QString& nova)
 {
-    if (!QAccessible::isActive()) {
+    if (!Acessibilidade::Ouvindo()) {
         frase.clear();
         return;
     }
@@ -23,7 +25,7 @@ void ReceptorTeclas::anunciar(const QString& nova)
 
 void ReceptorTeclas::moverPosicao(int posicao)
 {
-    if (!QAccessible::isActive())
+    if (!Acessibilidade::Ouvindo())
         return;
     QAccessibleTextCursorEvent e(this, posicao);
     QAccessible::updateAccessibility(&e);
