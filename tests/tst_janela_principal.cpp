@@ -12,6 +12,7 @@
 #include "ui/PainelDesenhado.h"
 #include "ui/Twips.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -82,6 +83,7 @@ private slots:
     void arquivoDeUsuariosIlegivelEAvisado();
     void modoTela_data();
     void modoTela();
+    void painelReduzidoNumaTelaPequena();
     void tecladoDaConfiguracao_data();
     void tecladoDaConfiguracao();
     void modoDeVideoDevolvidoAoFechar_data();
@@ -193,6 +195,34 @@ void TstJanelaPrincipal::modoTela()
     Estado().ModoTela = noCanto ? 0 : 1;
     j->Form_Activate();
     QCOMPARE(PosicaoTwips(j->PicInter), noCanto ? Centrado(j->size()) : QPoint(0, 0));
+}
+
+// A screen that holds less than the panel (1024 x 576): the panel is shown
+// reduced, whole and centred, and works as ever: the user screen takes
+// typing and clicks, the practice its keys.
+void TstJanelaPrincipal::painelReduzidoNumaTelaPequena()
+{
+    JanelaTeste j({AnaLicao3}, true);
+    j->ReduzirPainel(0.875);
+    Redimensionar(j.w(), QSize(1024, 576));
+    auto* vista = j->findChild<QAbstractScrollArea*>(QStringLiteral("VistaReduzida"));
+    QVERIFY(vista && j->PicInter->graphicsProxyWidget());
+    QCOMPARE(vista->geometry(), QRect(162, 25, 700, 525));
+    QCOMPARE(j->PicInter->size(), QSize(800, 600));
+    j->Form_Activate();
+    QCOMPARE(vista->pos(), QPoint(162, 25));
+
+    // Clicked through the view: Novo Usuário's caption opens its window.
+    j.amb.dialogos.respostas << [](QDialog* d) { d->reject(); };
+    const QPoint legenda = j->CmdAdd->mapTo(j->PicInter, j->CmdAdd->rect().center()) * 0.875;
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, legenda);
+    QCOMPARE(j.amb.dialogos.modais, QStringList({QStringLiteral("FrmAdd")}));
+
+    j.entrar(QStringLiteral("segredo"));
+    QCOMPARE(Estado().LicaoAtual, qint16(3));
+    j.completarExercicio();
+    QCOMPARE(Estado().Erros, qint16(0));
+    QCOMPARE(j->pratica.ExercicioNaTela(), 2);
 }
 
 void TstJanelaPrincipal::tecladoDaConfiguracao_data()

@@ -271,6 +271,7 @@ FrmAjuda::FrmAjuda(QWidget* pai)
 
     Texto = new QTextBrowser(this);
     Texto->setObjectName(QStringLiteral("Texto"));
+    Texto->setAccessibleName(QStringLiteral("Texto da ajuda"));
     Texto->setOpenLinks(false);
     Texto->setOpenExternalLinks(false);
     Texto->setFrameShape(QFrame::NoFrame);

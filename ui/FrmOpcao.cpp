@@ -4,6 +4,7 @@
 #include "app/Servicos.h"
 #include "keyboard/gui/ArteTeclado.h"
 #include "options/Configuracoes.h"
+#include "ui/Acessibilidade.h"
 #include "ui/Estilo.h"
 #include "ui/FrmMain.h"
 #include "ui/Imagem.h"
@@ -263,6 +264,8 @@ FrmOpcao::FrmOpcao(QWidget* pai)
     // Screen mode: the preview on the left, the list on the right of the bar.
     Picture1 = new QWidget(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Acessibilidade::DefinirPapel(Picture1, QAccessible::Grouping);
+    Picture1->setAccessibleName(QStringLiteral("Modo de exibição"));
     Picture1->setGeometry(Margem, TopoSecao2, LarguraPrevia, AlturaPrevia);
     ImgNormal = new Imagem(Picture1, QStringLiteral("ImgNormal"));
     ImgNormal->setGeometry(0, 0, LarguraPrevia, AlturaPrevia);
@@ -275,6 +278,7 @@ FrmOpcao::FrmOpcao(QWidget* pai)
     ImgFull->hide();
 
     Image1 = new Imagem(this, QStringLiteral("Image1"));
+    Acessibilidade::Decorativo(Image1);
     Image1->setGeometry(208, TopoSecao2 + 4, 4, AlturaPrevia - 8);
     Image1->setPicture(Estilo::Renderizar(Image1->size(), [](QPainter& p) {
         QLinearGradient g(0, 0, 0, AlturaPrevia - 8);

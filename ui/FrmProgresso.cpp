@@ -102,6 +102,7 @@ FrmProgresso::FrmProgresso(QWidget* pai, const QString& nome, Historico* h, int 
     LblTeclado->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,58,128); background: transparent; }"));
 
     PicCalor = new PainelDesenhado(this, QStringLiteral("PicCalor"));
+    PicCalor->setAccessibleName(QStringLiteral("Mapa do teclado por erros ou por tempo"));
     PicCalor->setGeometry(AreaCalor);
     PicCalor->setDesenho([this](QPainter& p, const QRect& r) {
         // By errors the scale runs up to the worst key's rate (at least

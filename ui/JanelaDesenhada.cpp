@@ -1,6 +1,7 @@
 #include "ui/JanelaDesenhada.h"
 
 #include "app/Servicos.h"
+#include "ui/Acessibilidade.h"
 #include "ui/Estilo.h"
 #include "ui/FrmMain.h"
 #include "ui/Imagem.h"
@@ -17,6 +18,7 @@ JanelaDesenhada::JanelaDesenhada(QWidget* pai, const QString& nome, const QStrin
     : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint)
     , titulo(legenda)
 {
+    Acessibilidade::Instalar();
     setObjectName(nome);
     setWindowTitle(legenda);
     setAttribute(Qt::WA_DeleteOnClose, false);

@@ -163,6 +163,7 @@ JanelaDeResultado::JanelaDeResultado(QWidget* pai, const QString& nome, const QS
     ProxD->hide();
 
     BarMove = new Imagem(this, QStringLiteral("BarMove"));
+    BarMove->setAccessibleName(QStringLiteral("Barra de título"));
     BarMove->setGeometry(0, 0, Largura, AlturaTitulo);
     connect(BarMove, &Imagem::mouseMovido, this,
             [this](Qt::MouseButtons botoes, QPoint) { BarMove_MouseMove(botoes); });
