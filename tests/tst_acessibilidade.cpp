@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QSet>
 #include <QtTest>
 
 #include <functional>
@@ -46,6 +47,7 @@ void ConferirJanela(QWidget* janela)
     QList<QWidget*> controles = janela->findChildren<QWidget*>();
     controles.prepend(janela);
     int conferidos = 0;
+    QSet<QPair<QObject*, QString>> botoes;
     for (QWidget* w : controles) {
         if ((w != janela && !w->isVisibleTo(janela)) || dentroDeControleDoQt(w, janela))
             continue;
@@ -58,6 +60,10 @@ void ConferirJanela(QWidget* janela)
         QVERIFY2(i->role() != QAccessible::Client && i->role() != QAccessible::NoRole, qPrintable(quem));
         QVERIFY2(!i->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(quem));
         if (i->role() == QAccessible::Button) {
+            // One button is read once, not once per picture that presses it.
+            const QPair<QObject*, QString> chave{w->parent(), i->text(QAccessible::Name)};
+            QVERIFY2(!botoes.contains(chave), qPrintable(quem));
+            botoes.insert(chave);
             QAccessibleActionInterface* a = i->actionInterface();
             QVERIFY2(a && a->actionNames().contains(QAccessibleActionInterface::pressAction()), qPrintable(quem));
         }

@@ -1,5 +1,6 @@
 #include "ui/Imagem.h"
 
+#include "ui/Acessibilidade.h"
 #include "ui/Estilo.h"
 
 #include <QKeyEvent>
@@ -38,6 +39,9 @@ void Imagem::tornarParceiro(const QString& nomeAcessivel)
 {
     tornarBotao(nomeAcessivel);
     setFocusPolicy(Qt::NoFocus);
+    // The button it stands beside is the one a screen reader names: the
+    // same button twice in a tool bar would be read twice.
+    Acessibilidade::Decorativo(this);
 }
 
 void Imagem::paintEvent(QPaintEvent*)

@@ -20,7 +20,8 @@ public:
     // technologies.
     void tornarBotao(const QString& nomeAcessivel, const QString& dica = QString());
     // The same for the disc beside a button's caption, which does what the
-    // caption does: no stop of its own in the Tab chain.
+    // caption does: no stop of its own in the Tab chain, and left out of
+    // what a screen reader reads (the caption is the button it names).
     void tornarParceiro(const QString& nomeAcessivel);
     bool ehBotao() const { return botao; }
 
