@@ -45,6 +45,30 @@ qsizetype FimDoBloco(const QString& t, qsizetype abre)
     return -1;
 }
 
+// The text engine draws no box behind a block that holds blocks: the
+// page's header band would show as a strip behind each line of its title.
+// It becomes a one-cell table of the band's colour, its lines in white.
+QString FaixaDoCabecalho(const QString& html)
+{
+    static const QRegularExpression cabecalho(QStringLiteral("<header>(.*?)</header>"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression azul(QStringLiteral("--azul-escuro\\s*:\\s*([^;]+);"));
+    const QRegularExpressionMatch m = cabecalho.match(html);
+    if (!m.hasMatch())
+        return html;
+    const QRegularExpressionMatch cor = azul.match(html);
+    QString dentro = m.captured(1);
+    dentro.replace(QLatin1String("<h1>"), QLatin1String("<h1 style=\"color: #ffffff; margin: 0;\">"));
+    dentro.replace(QLatin1String("<p>"), QLatin1String("<p style=\"color: #ffffff; margin: 6px 0 0 0;\">"));
+    QString r = html;
+    r.replace(m.capturedStart(), m.capturedLength(),
+              QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"24\" bgcolor=\"%1\""
+                             " style=\"background-color: %1; border: none; margin: 0;\"><tr><td bgcolor=\"%1\""
+                             " style=\"background-color: %1; border: none; padding: 24px;\">%2</td></tr></table>")
+                  .arg(cor.hasMatch() ? cor.captured(1).trimmed() : QStringLiteral("rgb(0, 97, 187)"), dentro));
+    return r;
+}
+
 // The page's style in the subset the text engine reads (it drops the whole
 // sheet at the first rule it cannot parse): custom properties
 // (":root { --name: value }") written out where var(--name) uses them,
@@ -340,7 +364,7 @@ bool FrmAjuda::Carregar(const QString& caminhoArquivo)
         return false;
     caminho = caminhoArquivo;
     const QString original = QString::fromUtf8(f.readAll());
-    const QString html = AdaptarEstilo(original);
+    const QString html = FaixaDoCabecalho(AdaptarEstilo(original));
     const QHash<QString, QString> estilo = EstiloDasFiguras(html);
     const qreal dpr = std::max<qreal>(devicePixelRatioF(), Estilo::Dpr());
 
