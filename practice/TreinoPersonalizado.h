@@ -1,0 +1,71 @@
+#pragma once
+// Practice made for one learner, as pure functions:
+// - "Treino das minhas teclas": the weak keys chosen from the learner's
+//   history, and a run of real words from the course rich in them, with
+//   short drills of the keys they are confused with;
+// - "Meu texto": a text of the learner's own, cleaned into lines the panel
+//   shows and the keyboard types.
+#include "course/Vocabulario.h"
+#include "results/EstatisticaTeclas.h"
+
+#include <QByteArray>
+#include <functional>
+
+struct TeclaFraca {
+    QChar tecla;   // the keystroke, by what it types (Toque::nome)
+    ContagemTecla contagem;
+    QChar troca;   // the keystroke most often typed instead; null for none
+};
+
+// A key is judged only after this many keystrokes.
+constexpr int MinimoToquesTeclaFraca = 20;
+
+// The 3 to `maximo` weakest keys among those taught: the keys with errors,
+// highest error rate first (ties: the slower first, then by character);
+// when fewer than three have errors, the slowest of the others make up
+// three. Keys typed fewer than `minimoToques` times, not taught yet, the
+// space bar and Enter are left out.
+QList<TeclaFraca> EscolherTeclasFracas(const MapaTeclas& historico, const QSet<QChar>& ensinados,
+                                       int minimoToques = MinimoToquesTeclaFraca, int maximo = 5);
+
+struct TreinoDeTeclas {
+    QStringList linhas;
+    QList<TeclaFraca> teclas;
+    int palavras = 0;          // words in the run
+    int palavrasComFracas = 0; // of them, those with a weak key
+};
+
+// Keystrokes for about two and a half minutes at a speed (keystrokes per
+// minute), between 150 and 600.
+int ToquesParaTreino(int tpm);
+
+// A run of about `toquesAlvo` keystrokes, in lines of at most
+// `maximoCaracteres`: words the learner can type (every keystroke taught),
+// about two in three of them holding a weak key (weighted by how often the
+// course uses them, and by how many weak keystrokes they hold), the others
+// common words; every few words a short drill of a weak key and the key it
+// is confused with ("kl lk kkl llk"). The same seed gives the same run.
+TreinoDeTeclas MontarTreino(const Vocabulario& vocabulario, const QList<TeclaFraca>& fracas, int tipoTeclado,
+                            int toquesAlvo, quint32 semente, int maximoCaracteres = 52);
+
+// Whether a word holds one of the keystrokes (by name) on a keyboard.
+bool TemToque(const QString& palavra, const QSet<QChar>& toques, int tipoTeclado);
+
+struct TextoLimpo {
+    QStringList linhas;
+    QString removidos;        // each character dropped, once, in order
+    int quantosRemovidos = 0; // how many were dropped in all
+    bool cortado = false;     // longer than MaximoLinhasTexto lines: the rest left out
+};
+constexpr int MaximoLinhasTexto = 60;
+
+// A plain text file's bytes: UTF-8 (a byte order mark skipped) when they
+// are valid UTF-8, otherwise Windows-1252.
+QString DecodificarTexto(const QByteArray& bytes);
+
+// A learner's text made practicable on a keyboard: typographic quotes,
+// apostrophes, dashes, the ellipsis and odd spaces become what the keyboard
+// types; a paragraph's lines are joined and wrapped again into lines that
+// `cabe` accepts (the panel's width); characters no key types (and "#",
+// which a lesson reads as Enter) are dropped and reported.
+TextoLimpo LimparTexto(const QString& texto, int tipoTeclado, const std::function<bool(const QString&)>& cabe);
