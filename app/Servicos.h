@@ -69,8 +69,8 @@ public:
 class ServicoDocumentos {
 public:
     virtual ~ServicoDocumentos() = default;
-    // Opens a document with the desktop's viewer; returns at once. False when
-    // nothing could show it.
+    // Opens a document with the desktop's viewer (a web page in its
+    // browser); returns at once. False when nothing could show it.
     virtual bool Abrir(const QString& caminhoArquivo) = 0;
 };
 

@@ -36,14 +36,18 @@ install(CODE "
       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/teclomatic\")
   endif()")
 
-# The modules (sound player, local socket), in the program's own library
-# folder; found from the executable the same two ways as the data.
+# The modules (sound player, local socket, Wayland keymap), in the program's
+# own library folder; found from the executable the same two ways as the data.
 set(TECLOMATIC_LIBEXECDIR ${CMAKE_INSTALL_LIBDIR}/teclomatic)
 file(RELATIVE_PATH _modulos_relativo ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/teclomatic)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/app/platform/ServicosReais.cpp APPEND PROPERTY COMPILE_DEFINITIONS
   TECLOMATIC_MODULOS="${CMAKE_INSTALL_FULL_LIBDIR}/teclomatic"
   TECLOMATIC_MODULOS_RELATIVO="${_modulos_relativo}")
-foreach(_modulo teclomatic_som teclomatic_instancia)
+set(_modulos teclomatic_som teclomatic_instancia)
+if(TARGET teclomatic_wayland)
+  list(APPEND _modulos teclomatic_wayland)
+endif()
+foreach(_modulo ${_modulos})
   install(TARGETS ${_modulo} LIBRARY DESTINATION ${TECLOMATIC_LIBEXECDIR})
   install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)

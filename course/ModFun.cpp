@@ -134,8 +134,14 @@ Progresso lerLinhasLimitado(QIODevice& origem, QStringList& alvo, bool plano, qi
         if (plano) {
             alvo.append(DecodificarWindows1252(bruta));
         } else {
+            // A blank line of a module (one edited by hand) is no exercise:
+            // kept, it would turn a drill into a running text, or be an
+            // exercise whose first key is an error.
             int chave = ChaveModulo(Estado().LicaoAtual);
-            alvo.append(DecodificarWindows1252(DecifrarBytes(bruta, chave)));
+            const QByteArray plana = DecifrarBytes(bruta, chave);
+            if (plana.isEmpty())
+                return true;
+            alvo.append(DecodificarWindows1252(plana));
         }
         ++p.lidas;
         return true;

@@ -71,7 +71,8 @@ QString Cifrar(const QString& linha, int& chave);
 // ends at CR LF or at a lone CR, while a lone LF stays inside the line; a
 // terminator at the very end adds no empty line. With plano false every
 // line is unscrambled with ChaveModulo(Estado().LicaoAtual), computed anew
-// for each line; with plano true the lines go in exactly as they are.
+// for each line, and a line left blank (nothing, or only spaces) is skipped:
+// it is no exercise. With plano true the lines go in exactly as they are.
 // Only a regular file is opened (a folder, FIFO or device counts as not
 // there), and opening never waits. Returns false when the file cannot be
 // opened (alvo is left as it was), or when reading stops early on a read

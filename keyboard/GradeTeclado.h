@@ -15,6 +15,15 @@ namespace Layout {
 constexpr int ABNT2 = 0;
 constexpr int BR = 1;     // no Ç key (US arrangement)
 constexpr int Portugues = 2;
+// The layout a number stands for: any number but 1 and 2 is ABNT2, as the
+// key grid takes it.
+constexpr int Valido(int tipo) { return tipo == BR || tipo == Portugues ? tipo : ABNT2; }
+// "ABNT2", "BR" or "Portugal".
+inline const char* Nome(int tipo)
+{
+    static const char* nomes[] = {"ABNT2", "BR", "Portugal"};
+    return nomes[Valido(tipo)];
+}
 }
 
 constexpr int TwipsPorPixel = 15;

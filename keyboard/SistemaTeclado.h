@@ -12,7 +12,9 @@ int TecladoDoHandle(qint32 handle);
 // From the XKB rules names: `layouts` and `variants` are the comma-separated
 // lists ("br,us", "abnt2,"), `grupoAtivo` picks the entry in use (the first
 // when out of range) and `localeName` is the system locale ("pt_BR"). The
-// keyboard of Portugal gives 2, a US-arrangement keyboard under Brazilian
-// Portuguese 1, everything else (the Brazilian ABNT2 one included) 0.
+// keyboard of Portugal gives 2; a US-arrangement keyboard 1: "us" under
+// Brazilian Portuguese, and the Nativo layouts for US keyboards
+// (br(nativo-us), pt(nativo-us)) under any locale; everything else (the
+// Brazilian ABNT2 one and its other variants included) 0.
 int PropostaXkb(const QString& layouts, const QString& variants, int grupoAtivo,
                 const QString& localeName);

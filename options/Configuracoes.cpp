@@ -22,12 +22,19 @@ std::optional<int> LerConfiguracaoNumero(const QString& chave, bool* invalido)
     return v;
 }
 
-int LerIndiceOpcao(const QString& chave, int itens)
+int TecladoAoIniciar(int tecladoSistema)
 {
-    const std::optional<int> v = LerConfiguracaoNumero(chave);
-    if (!v || *v < 0 || *v >= itens)
-        return 0;
-    return *v;
+    bool invalido = false;
+    const std::optional<int> v = LerConfiguracaoNumero(ChaveTeclado, &invalido);
+    if (!v)
+        return invalido ? 0 : tecladoSistema;
+    return *v >= 0 && *v <= 2 ? *v : 0;
+}
+
+int TelaAoIniciar()
+{
+    const std::optional<int> v = LerConfiguracaoNumero(ChaveTela);
+    return v == 1 ? 1 : 0;
 }
 
 bool GravarConfiguracaoNumero(const QString& chave, int valor)

@@ -10,9 +10,13 @@ inline const QString ChaveTela = QStringLiteral("SelTela");
 // The stored value as a 16-bit integer: nullopt when the key is missing,
 // and also nullopt (with *invalido set) when the text is not a number.
 std::optional<int> LerConfiguracaoNumero(const QString& chave, bool* invalido = nullptr);
-// A list index for the options window: missing, non-numeric or outside
-// 0..(itens-1) gives 0.
-int LerIndiceOpcao(const QString& chave, int itens);
+// The settings the program starts with. The layout: the stored one, the
+// system's proposal when none is stored, ABNT2 when what is stored is not
+// one of the three (text, or a number out of 0..2), so the practice, the
+// pictures, the options window and the history all name the same keyboard.
+// The screen mode: the stored one, 0 when missing or not 0 or 1.
+int TecladoAoIniciar(int tecladoSistema);
+int TelaAoIniciar();
 // Stores the value as decimal text; false when the settings store could not
 // be written (or there is none).
 bool GravarConfiguracaoNumero(const QString& chave, int valor);

@@ -161,7 +161,8 @@ void SessaoPratica::zerarNoPrimeiroExercicio()
 
 // What both start routines share once the exercise text is built: the
 // counters of a lesson started at its first exercise, the empty bar, the
-// arrow over the first cap, the speed clock, the caps and no red key.
+// arrow over the first cap, the speed clock waiting for the first key, the
+// caps and no red key.
 void SessaoPratica::iniciarComum(bool mostrarCapas)
 {
     zerarNoPrimeiroExercicio();
@@ -169,7 +170,8 @@ void SessaoPratica::iniciarComum(bool mostrarCapas)
     TrmProg.stop();
     SetaLeft = SetaInicio;
     SetaVisivel = true;
-    TrmTpm.start();
+    TrmTpm.stop();
+    msNoSegundo = 0;
     CapasVisiveis.fill(mostrarCapas);
     TrmRepoem.stop();
     TeclasBloqueadas = false;
@@ -234,17 +236,21 @@ bool SessaoPratica::EhModificador(int tecla)
     }
 }
 
-void SessaoPratica::TeclaProx(int& tecla, Modificadores m)
+void SessaoPratica::TeclaProx(int& tecla, Modificadores m, bool repetida)
 {
     // A modifier pressed alone writes nothing: a capital may be typed with
-    // Shift or without it, and neither way is a mistake.
-    if (EhModificador(tecla))
+    // Shift or without it, and neither way is a mistake. A key held down
+    // past the repeat delay was pressed once.
+    if (EhModificador(tecla) || repetida)
         return;
     // The introduction has nothing to type, and neither has a lesson that is
     // over: no key there may count, sound or open a result window.
     if (Estado().LicaoAtual == 0 || Modulo.ListCount() == 0)
         return;
     const qint64 agora = Relogio ? Relogio() : 0;
+    // Reading the text before the first key, or a pause, is no typing time.
+    if (!TrmTpm.isActive())
+        ligarRelogio(agora);
     // While the caps come back a key waits its turn: dropping it would turn
     // the next right keys of a fluent typist into errors.
     if (TeclasBloqueadas || !fila.isEmpty()) {
@@ -264,7 +270,7 @@ Toque SessaoPratica::ToqueEsperado() const
 
 void SessaoPratica::julgarFila()
 {
-    while (!TeclasBloqueadas && !fila.isEmpty() && Modulo.ListCount() > 0) {
+    while (!TeclasBloqueadas && !fila.isEmpty() && Modulo.ListCount() > 0 && Estado().LicaoAtual != 0) {
         const TeclaEmEspera k = fila.takeFirst();
         avaliar(k.tecla, k.m, k.momento);
     }
@@ -484,7 +490,11 @@ SessaoPratica::Passo SessaoPratica::LicaoAnterior()
         return Passo::Nenhum;
     TocarSom(QStringLiteral("bip"));
     if (e.LicaoAtual == 1) {
+        // The introduction has nothing to type: keys waiting for the caps
+        // are dropped, and the clock stops.
         e.LicaoAtual = 0;
+        fila.clear();
+        PausarRelogio();
         return Passo::Introducao;
     }
     e.LicaoAtual = qint16(e.LicaoAtual - 1);
@@ -495,8 +505,28 @@ SessaoPratica::Passo SessaoPratica::LicaoAnterior()
 // ---------------------------------------------------------------------------
 // Timers
 
+void SessaoPratica::ligarRelogio(qint64 agora)
+{
+    // The second a pause cut short is completed first.
+    inicioSegundo = agora - msNoSegundo;
+    TrmTpm.start(int(1000 - msNoSegundo));
+}
+
+void SessaoPratica::PausarRelogio()
+{
+    if (!TrmTpm.isActive())
+        return;
+    const qint64 agora = Relogio ? Relogio() : 0;
+    msNoSegundo = qBound(qint64(0), agora - inicioSegundo, qint64(999));
+    TrmTpm.stop();
+}
+
 void SessaoPratica::TrmTpm_Timer()
 {
+    inicioSegundo = Relogio ? Relogio() : 0;
+    msNoSegundo = 0;
+    if (TrmTpm.isActive() && TrmTpm.interval() != 1000)
+        TrmTpm.start(1000);
     EstadoCurso& e = Estado();
     Contador::Mudar(e.Segundos, 1);
     const double v = e.Segundos > 0 ? double(e.TeclasDigitadas) / double(e.Segundos) * 60.0 : 0.0;

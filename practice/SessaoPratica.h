@@ -91,17 +91,19 @@ public:
 
     // ---- keys --------------------------------------------------------------
     // A key press by key code, with the modifiers held. Modifier keys alone
-    // are ignored; during the block the key waits its turn. Every keystroke
-    // of a character is judged: a right one is a hit, a wrong one an error
-    // after which the character starts again from its first keystroke.
-    void TeclaProx(int& tecla, Modificadores m = {});
+    // are ignored, and so are the presses a key held down repeats (repetida);
+    // during the block the key waits its turn. Every keystroke of a
+    // character is judged: a right one is a hit, a wrong one an error after
+    // which the character starts again from its first keystroke.
+    void TeclaProx(int& tecla, Modificadores m = {}, bool repetida = false);
     // The keystroke expected now (of the first character of Licao); an
     // invalid one when nothing is to be typed or no key types it.
     Toque ToqueEsperado() const;
     void DigCerto(int tecla);
     // Error feedback: the sound and the red key (SoLimpar only clears it).
     void TeclaErro(int& tecla);
-    // Keys pressed during the block and not judged yet.
+    // Keys pressed during the block and not judged yet; they go whenever
+    // the lesson or the exercise changes other than by typing it.
     int TeclasEmEspera() const { return int(fila.size()); }
     static bool EhModificador(int tecla);
 
@@ -120,6 +122,12 @@ public:
     static QString MensagemExercicioNaoConcluido();
 
     // ---- timers ------------------------------------------------------------
+    // The speed clock counts only the time in which the learner can type:
+    // a lesson run (opening, resuming) starts with it stopped, and the first
+    // key starts it; a window over the practice (pause, help, progress,
+    // options, a message) stops it with PausarRelogio, and the next key
+    // starts it again. The part of a second counted before a pause is kept.
+    void PausarRelogio();
     QTimer TrmTpm;    // 1 s: the speed clock
     QTimer TrmProg;   // 30 ms: drains the rhythm bar
     QTimer TrmRepoem; // 30 ms: brings the caps back after a group
@@ -183,6 +191,7 @@ private:
     void zerarContadores();
     void zerarNoPrimeiroExercicio();
     void julgarFila();
+    void ligarRelogio(qint64 agora);
 
     CadastroUsuarios& usuarios;
     // Keys waiting during the block, each with its modifiers and the moment
@@ -197,6 +206,10 @@ private:
     int toqueAtual = 0;
     QElapsedTimer cronometro;
     qint64 ultimoMomento = -1;
+    // The speed clock: when its current second began, and how much of a
+    // second it had counted when it was stopped.
+    qint64 inicioSegundo = 0;
+    qint64 msNoSegundo = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(SessaoPratica::Mudancas)

@@ -179,5 +179,15 @@ ResultadoLicao AvaliarLicao(qint16 acertos, qint16 erros, qint16 velocidade,
     r.passa = r.passaPrecisao && r.passaVelocidade;
     r.conselho = TextoConselho(r.passaPrecisao, r.passaVelocidade, velocidade,
                                NumeroDoTexto(txtVelo));
+    if (r.passa)
+        r.cabecalho = QStringLiteral("Lição concluída");
+    else if (!r.passaPrecisao && !r.passaVelocidade)
+        r.cabecalho = QStringLiteral("Precisão e velocidade abaixo do mínimo");
+    else if (!r.passaPrecisao)
+        r.cabecalho = QStringLiteral("Precisão abaixo do mínimo: %1% de %2%")
+                          .arg(r.porcentagens.acertos).arg(NumeroDoTexto(txtPre));
+    else
+        r.cabecalho = QStringLiteral("Velocidade abaixo do mínimo: %1 de %2 TPM")
+                          .arg(velocidade).arg(NumeroDoTexto(txtVelo));
     return r;
 }

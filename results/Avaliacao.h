@@ -78,6 +78,9 @@ struct ResultadoLicao {
     bool passaVelocidade = false;
     bool passa = false;     // both: the next-lesson button is offered
     QString conselho;       // LblCom
+    // The title line: "Lição concluída", or which minimum was missed
+    // ("Velocidade abaixo do mínimo: 82 de 100 TPM").
+    QString cabecalho;
 };
 
 ResultadoLicao AvaliarLicao(qint16 acertos, qint16 erros, qint16 velocidade,

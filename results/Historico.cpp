@@ -1,5 +1,7 @@
 #include "results/Historico.h"
 
+#include "keyboard/GradeTeclado.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -215,6 +217,22 @@ bool Historico::atualizarEsquema()
             && executar(QStringLiteral("UPDATE teclas SET esperado = char(10) WHERE esperado = '#'"))
             && executar(QStringLiteral("UPDATE trocas SET digitado = ' ' WHERE digitado = '/'"))
             && executar(QStringLiteral("UPDATE trocas SET digitado = char(10) WHERE digitado = '#'"));
+        // "Ç" and ";" named the keys right of L and right of the period on
+        // every keyboard; now a key is named by what it types there: on the
+        // BR keyboard ";" and "/", on the Portuguese one "ç" and "-".
+        const struct {
+            int teclado;
+            QChar antigo, novo;
+        } nomes[] = {{1, u';', u'/'}, {1, u'Ç', u';'}, {2, u';', u'-'}};
+        for (const auto& n : nomes) {
+            const QVariantList valores{QString(n.novo), QString(n.antigo), n.teclado};
+            ok = ok
+                && executar(QStringLiteral("UPDATE teclas SET esperado = ? WHERE esperado = ? AND teclado = ?"),
+                            valores)
+                && executar(QStringLiteral("UPDATE trocas SET digitado = ? WHERE digitado = ? AND tecla IN"
+                                           " (SELECT id FROM teclas WHERE teclado = ?)"),
+                            valores);
+        }
     }
     ok = ok && executar(QStringLiteral("PRAGMA user_version = %1").arg(VersaoEsquema));
     return concluir(db, ok, QStringLiteral("abrir"));
@@ -303,16 +321,34 @@ QList<LicaoGravada> Historico::Licoes(const QString& usuario)
 
 MapaTeclas Historico::Teclas(const QString& usuario, std::optional<int> teclado)
 {
+    if (teclado)
+        return teclasOnde(QStringLiteral("k.usuario = ? AND k.teclado = ?"), {usuario, *teclado});
+    return teclasOnde(QStringLiteral("k.usuario = ?"), {usuario});
+}
+
+MapaTeclas Historico::TeclasAntesDaRetomada(const QString& usuario, int licao, int exercicio,
+                                            const QDateTime& retomada)
+{
+    const QString ate = Momento(retomada);
+    return teclasOnde(
+        QStringLiteral("k.usuario = ? AND k.licao = ? AND k.exercicio < ? AND k.momento < ?"
+                       " AND k.momento > COALESCE((SELECT MAX(l.momento) FROM licoes l"
+                       " WHERE l.usuario = k.usuario AND l.licao = k.licao), '')"
+                       " AND k.momento = (SELECT MAX(m.momento) FROM teclas m WHERE m.usuario = k.usuario"
+                       " AND m.licao = k.licao AND m.exercicio = k.exercicio AND m.momento < ?)"),
+        {usuario, licao, exercicio, ate, ate});
+}
+
+MapaTeclas Historico::teclasOnde(const QString& condicao, const QVariantList& valores)
+{
     MapaTeclas m;
     bool ok = false;
     if (Abrir()) {
-        const QString filtro = teclado ? QStringLiteral(" AND teclado = ?") : QString();
         QSqlQuery q(banco(conexao));
-        q.prepare(QStringLiteral("SELECT esperado, SUM(acertos), SUM(erros), SUM(ms_total), SUM(ms_amostras)"
-                                 " FROM teclas WHERE usuario = ?%1 GROUP BY esperado").arg(filtro));
-        q.addBindValue(usuario);
-        if (teclado)
-            q.addBindValue(*teclado);
+        q.prepare(QStringLiteral("SELECT k.esperado, SUM(k.acertos), SUM(k.erros), SUM(k.ms_total),"
+                                 " SUM(k.ms_amostras) FROM teclas k WHERE %1 GROUP BY k.esperado").arg(condicao));
+        for (const QVariant& v : valores)
+            q.addBindValue(v);
         if (q.exec()) {
             while (q.next()) {
                 const QString c = q.value(0).toString();
@@ -326,12 +362,10 @@ MapaTeclas Historico::Teclas(const QString& usuario, std::optional<int> teclado)
             }
         }
         QSqlQuery t(banco(conexao));
-        t.prepare(QStringLiteral("SELECT k.esperado, r.digitado, SUM(r.vezes) FROM trocas r JOIN teclas k ON k.id = r.tecla"
-                                 " WHERE k.usuario = ?%1 GROUP BY k.esperado, r.digitado").arg(
-                      teclado ? QStringLiteral(" AND k.teclado = ?") : QString()));
-        t.addBindValue(usuario);
-        if (teclado)
-            t.addBindValue(*teclado);
+        t.prepare(QStringLiteral("SELECT k.esperado, r.digitado, SUM(r.vezes) FROM trocas r JOIN teclas k"
+                                 " ON k.id = r.tecla WHERE %1 GROUP BY k.esperado, r.digitado").arg(condicao));
+        for (const QVariant& v : valores)
+            t.addBindValue(v);
         if (leuTudo(q) && t.exec()) {
             while (t.next()) {
                 const QString c = t.value(0).toString();
@@ -386,7 +420,6 @@ bool Historico::Apagar(const QString& usuario)
 QString Historico::Csv(const QString& usuario)
 {
     QString s = QStringLiteral("Data;Lição;Exercícios;TPM;Acertos;Erros;% Acertos;% Erros;Nota;Aprovado;Teclado\r\n");
-    static const char* teclados[] = {"ABNT2", "BR", "Portugal"};
     for (const LicaoGravada& l : Licoes(usuario)) {
         s += QStringLiteral("%1;%2;%3;%4;%5;%6;%7;%8;%9;%10;%11\r\n")
                  .arg(l.momento.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
@@ -399,7 +432,7 @@ QString Historico::Csv(const QString& usuario)
                  .arg(l.porcErros)
                  .arg(l.nota)
                  .arg(l.aprovado ? QStringLiteral("sim") : QStringLiteral("não"))
-                 .arg(QString::fromLatin1(teclados[qBound(0, l.teclado, 2)]));
+                 .arg(QString::fromLatin1(Layout::Nome(l.teclado)));
     }
     return s;
 }

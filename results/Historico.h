@@ -57,6 +57,10 @@ public:
     // A learner's per-key counts over all exercises, or those typed with
     // one layout.
     MapaTeclas Teclas(const QString& usuario, std::optional<int> teclado = std::nullopt);
+    // The per-key counts of the exercises before `exercicio` of a lesson
+    // resumed there at `retomada`: of each, the last time it was finished
+    // before then and since the learner last finished the lesson.
+    MapaTeclas TeclasAntesDaRetomada(const QString& usuario, int licao, int exercicio, const QDateTime& retomada);
 
     // The history follows a renamed learner and goes with a deleted one.
     bool Renomear(const QString& antigo, const QString& novo);
@@ -83,6 +87,8 @@ private:
     // the file aside when damage ended it.
     bool fimDaLeitura(bool ok);
     bool executar(const QString& sql, const QVariantList& valores = {});
+    // The per-key counts of the rows of `teclas` (as k) that meet condicao.
+    MapaTeclas teclasOnde(const QString& condicao, const QVariantList& valores);
     // Runs two statements on the lessons and the key counts of a learner
     // as one transaction: both or neither.
     bool emTransacao(const QString& sqlLicoes, const QString& sqlTeclas, const QVariantList& valores);

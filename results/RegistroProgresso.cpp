@@ -85,6 +85,10 @@ void RegistroProgresso::mudou(SessaoPratica::Mudancas o)
         if (sessao.ExercicioNaTela() == 1 || chave != chaveLicao) {
             licao.clear();
             exerciciosFeitos = 0;
+            // The exercises before it were typed in an earlier run: the
+            // history has their keys, read when the lesson ends.
+            retomadaNoExercicio = sessao.ExercicioNaTela() > 1 ? sessao.ExercicioNaTela() : 0;
+            retomadaEm = Agora();
         }
         chaveLicao = chave;
     }
@@ -129,6 +133,14 @@ void RegistroProgresso::licaoTerminada()
     // The counters still hold the run's counts: the result window turns
     // them into percentages only after this.
     const EstadoCurso& e = Estado();
+    // The counters of a resumed lesson come from the user record and cover
+    // it from its first exercise: so do its keys and its count of exercises.
+    if (retomadaNoExercicio > 1) {
+        if (Historico* h = Banco())
+            Somar(licao, h->TeclasAntesDaRetomada(e.NomeUsuario, e.LicaoAtual, retomadaNoExercicio, retomadaEm));
+        exerciciosFeitos += retomadaNoExercicio - 1;
+        retomadaNoExercicio = 0;
+    }
     const RegistroUsuario& perfil = usuarios.Carregado();
     const ResultadoLicao r = AvaliarLicao(e.Acertos, e.Erros, e.Velocidade, perfil.precisaoMinima,
                                           perfil.velocidadeMinima,

@@ -43,7 +43,10 @@ public:
     void Descarregar();
     QString Caminho() const;
 
-    // The keys of the lesson being typed, or of the one just finished.
+    // The keys of the lesson being typed, or of the one just finished. A
+    // lesson resumed at a later exercise (after a log-in) ends with the
+    // keys of its earlier exercises read back from the history, so they
+    // cover what the counters of the user record cover.
     const MapaTeclas& TeclasDaLicao() const { return licao; }
 
     // The clock that dates what is recorded; tests set their own.
@@ -73,6 +76,10 @@ private:
     MapaTeclas licao;
     QString chaveLicao;
     int exerciciosFeitos = 0;
+    // The exercise a resumed lesson went on from (0: begun at the first),
+    // and when.
+    int retomadaNoExercicio = 0;
+    QDateTime retomadaEm;
     bool avisado = false;
     QString separadoAvisado;
     bool adiar = false;

@@ -34,7 +34,9 @@ for f in bip login logoff erro fim; do
 done
 [ -s "$dados/Ajuda.html" ] || falha "share/teclomatic/Ajuda.html missing"
 # The modules, found from the executable through its library folder.
-for m in teclomatic_som teclomatic_instancia; do
+modulos="teclomatic_som teclomatic_instancia"
+[ -e "$build/app/teclomatic_wayland.so" ] && modulos="$modulos teclomatic_wayland"
+for m in $modulos; do
   [ -n "$(find "$raiz"/lib* -path "*/teclomatic/$m.so" 2>/dev/null)" ] \
     || falha "$m.so missing from the library folder"
 done

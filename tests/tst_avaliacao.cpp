@@ -99,6 +99,28 @@ private slots:
         QCOMPARE(r.conselho, Calma);
     }
 
+    // The title line says which minimum was missed.
+    void cabecalho_data()
+    {
+        QTest::addColumn<int>("acertos");
+        QTest::addColumn<int>("velocidade");
+        QTest::addColumn<QString>("cabecalho");
+        QTest::newRow("aprovada") << 19 << 100 << QStringLiteral("Lição concluída");
+        QTest::newRow("lenta") << 19 << 82 << QStringLiteral("Velocidade abaixo do mínimo: 82 de 100 TPM");
+        QTest::newRow("imprecisa") << 17 << 120 << QStringLiteral("Precisão abaixo do mínimo: 85% de 95%");
+        QTest::newRow("as duas") << 17 << 82 << QStringLiteral("Precisão e velocidade abaixo do mínimo");
+    }
+
+    void cabecalho()
+    {
+        QFETCH(int, acertos);
+        QFETCH(int, velocidade);
+        QFETCH(QString, cabecalho);
+        const ResultadoLicao r = AvaliarLicao(qint16(acertos), qint16(20 - acertos), qint16(velocidade),
+                                              QStringLiteral("95"), QStringLiteral("100"), JanelaResultado::Com);
+        QCOMPARE(r.cabecalho, cabecalho);
+    }
+
     void pontosDeVelocidade_data()
     {
         QTest::addColumn<int>("velocidade");

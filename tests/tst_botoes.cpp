@@ -3,6 +3,8 @@
 // sound switch, silence while sounds are off, and the two help buttons.
 #include "app/EstadoCurso.h"
 #include "fakes/JanelaTeste.h"
+#include "ui/FrmAjuda.h"
+#include "ui/FrmPausa.h"
 #include "ui/Imagem.h"
 #include "ui/PainelDesenhado.h"
 
@@ -78,6 +80,7 @@ private slots:
     void hoverAcende_data();
     void hoverAcende();
     void barraNuaApagaABarra();
+    void botaoDesenhadoAcendeSoComOPonteiroAndando();
     void telaDeUsuarioNuaApagaOsCinco();
 
     void bolProxFazOQueCmdProx2Faz_data();
@@ -327,11 +330,12 @@ void TstBotoes::ajudaDaBarra()
 
     QCOMPARE(j.amb.som.nomes(), QStringList{QStringLiteral("bip")});
     QVERIFY(!j->CmdAjuda->temPicture());
+    // The manual opens in the program's own window, not the desktop's.
+    QVERIFY(j.amb.documentos.abertos.isEmpty());
+    QCOMPARE(FrmAjuda::Aberta() != nullptr, existe);
     if (existe) {
-        QCOMPARE(j.amb.documentos.abertos, QStringList{Ajuda(j)});
         QVERIFY(j.amb.dialogos.mensagens.isEmpty());
     } else {
-        QVERIFY(j.amb.documentos.abertos.isEmpty());
         QCOMPARE(j.amb.dialogos.mensagens.size(), 1);
         const MensagemRegistrada& m = j.amb.dialogos.mensagens.first();
         QCOMPARE(m.titulo, QStringLiteral("Ajuda do Windows"));
@@ -363,8 +367,29 @@ void TstBotoes::ajudaDaTelaDeUsuario()
 
     QCOMPARE(j.amb.som.nomes(), QStringList{QStringLiteral("bip")});
     QVERIFY(!j->CmdAjuda2->temPicture());
-    QCOMPARE(j.amb.documentos.abertos, QStringList{Ajuda(j)});
+    QVERIFY(j.amb.documentos.abertos.isEmpty());
+    QCOMPARE(FrmAjuda::Aberta() != nullptr, existe);
     QVERIFY(j.amb.dialogos.mensagens.isEmpty());
+}
+
+// A window that opens under a resting pointer lights no button (it would
+// pass for the focus); the pointer's first move over one does.
+void TstBotoes::botaoDesenhadoAcendeSoComOPonteiroAndando()
+{
+    JanelaTeste j;
+    FrmPausa pausa(&j.w(), true);
+    pausa.show();
+    Imagem* b = pausa.Botoes.at(4);
+    QEnterEvent entrada(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(b, &entrada);
+    QVERIFY(!b->temPicture());
+    QMouseEvent movimento(QEvent::MouseMove, QPointF(6, 5), QPointF(6, 5), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(b, &movimento);
+    QVERIFY(b->temPicture());
+    QEvent saida(QEvent::Leave);
+    QApplication::sendEvent(b, &saida);
+    QVERIFY(!b->temPicture());
 }
 
 QTEST_MAIN(TstBotoes)

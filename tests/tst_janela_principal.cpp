@@ -4,15 +4,21 @@
 // buttons, keys evaluated once and the interface colours.
 #include "app/EstadoCurso.h"
 #include "fakes/JanelaTeste.h"
+#include "ui/CaixaMensagem.h"
+#include "ui/FrmAjuda.h"
+#include "ui/FrmOpcao.h"
 #include "ui/FrmPausa.h"
 #include "ui/Imagem.h"
 #include "ui/PainelDesenhado.h"
 #include "ui/Twips.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -77,6 +83,7 @@ private slots:
     void arquivoDeUsuariosIlegivelEAvisado();
     void modoTela_data();
     void modoTela();
+    void painelReduzidoNumaTelaPequena();
     void tecladoDaConfiguracao_data();
     void tecladoDaConfiguracao();
     void modoDeVideoDevolvidoAoFechar_data();
@@ -91,6 +98,7 @@ private slots:
     void janelaDePausa_data();
     void janelaDePausa();
     void f1AbreAAjuda();
+    void teclasDeComandoERepetidasNaoContam();
 
     void fecharNaTelaDeUsuarioNaoGrava_data();
     void fecharNaTelaDeUsuarioNaoGrava();
@@ -162,6 +170,7 @@ void TstJanelaPrincipal::modoTela_data()
     QTest::newRow("SelTela 0") << Configuracao{{QStringLiteral("SelTela"), QStringLiteral("0")}} << false;
     QTest::newRow("SelTela ausente") << Configuracao{} << false;
     QTest::newRow("SelTela x") << Configuracao{{QStringLiteral("SelTela"), QStringLiteral("x")}} << false;
+    QTest::newRow("SelTela 2") << Configuracao{{QStringLiteral("SelTela"), QStringLiteral("2")}} << false;
 }
 
 void TstJanelaPrincipal::modoTela()
@@ -188,6 +197,34 @@ void TstJanelaPrincipal::modoTela()
     QCOMPARE(PosicaoTwips(j->PicInter), noCanto ? Centrado(j->size()) : QPoint(0, 0));
 }
 
+// A screen that holds less than the panel (1024 x 576): the panel is shown
+// reduced, whole and centred, and works as ever: the user screen takes
+// typing and clicks, the practice its keys.
+void TstJanelaPrincipal::painelReduzidoNumaTelaPequena()
+{
+    JanelaTeste j({AnaLicao3}, true);
+    j->ReduzirPainel(0.875);
+    Redimensionar(j.w(), QSize(1024, 576));
+    auto* vista = j->findChild<QAbstractScrollArea*>(QStringLiteral("VistaReduzida"));
+    QVERIFY(vista && j->PicInter->graphicsProxyWidget());
+    QCOMPARE(vista->geometry(), QRect(162, 25, 700, 525));
+    QCOMPARE(j->PicInter->size(), QSize(800, 600));
+    j->Form_Activate();
+    QCOMPARE(vista->pos(), QPoint(162, 25));
+
+    // Clicked through the view: Novo Usuário's caption opens its window.
+    j.amb.dialogos.respostas << [](QDialog* d) { d->reject(); };
+    const QPoint legenda = j->CmdAdd->mapTo(j->PicInter, j->CmdAdd->rect().center()) * 0.875;
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, legenda);
+    QCOMPARE(j.amb.dialogos.modais, QStringList({QStringLiteral("FrmAdd")}));
+
+    j.entrar(QStringLiteral("segredo"));
+    QCOMPARE(Estado().LicaoAtual, qint16(3));
+    j.completarExercicio();
+    QCOMPARE(Estado().Erros, qint16(0));
+    QCOMPARE(j->pratica.ExercicioNaTela(), 2);
+}
+
 void TstJanelaPrincipal::tecladoDaConfiguracao_data()
 {
     QTest::addColumn<QString>("selTeclado"); // empty: not stored
@@ -199,6 +236,7 @@ void TstJanelaPrincipal::tecladoDaConfiguracao_data()
     QTest::newRow("guardado vence o sistema") << QStringLiteral("2") << 1 << 2;
     QTest::newRow("guardado ABNT2") << QStringLiteral("0") << 1 << 0;
     QTest::newRow("não numérico fica em ABNT2") << QStringLiteral("abc") << 1 << 0;
+    QTest::newRow("fora da lista fica em ABNT2") << QStringLiteral("7") << 1 << 0;
 }
 
 void TstJanelaPrincipal::tecladoDaConfiguracao()
@@ -213,6 +251,12 @@ void TstJanelaPrincipal::tecladoDaConfiguracao()
 
     QCOMPARE(Estado().TecladoSistema, qint16(proposta));
     QCOMPARE(Estado().TipoTeclado, qint16(tipo));
+    // The options window opens on the keyboard in use, so OK keeps it.
+    {
+        FrmOpcao opcoes(&j.w());
+        opcoes.Form_Load();
+        QCOMPARE(opcoes.SelTeclado->currentIndex(), tipo);
+    }
     // The ABNT2 keyboard is drawn in the panel itself; the other two lie
     // over it as a picture (once the practice screen is built).
     j->PrepararPratica();
@@ -525,10 +569,14 @@ void TstJanelaPrincipal::janelaDePausa()
     JanelaTeste j({QStringLiteral("Ana<3<1<100<95<0<0<0<0<0<0<0<0<3<5<segredo")});
     j.entrar(QStringLiteral("segredo"));
     j.amb.dialogos.modais.clear();
+    j.digitar(j->pratica.Licao.left(1));
+    QVERIFY(j->pratica.TrmTpm.isActive());
     QStringList legendas;
+    bool relogioNaPausa = true;
     j.amb.dialogos.respostas << [&](QDialog* d) {
         auto* pausa = qobject_cast<FrmPausa*>(d);
         QVERIFY(pausa);
+        relogioNaPausa = j->pratica.TrmTpm.isActive();
         for (Imagem* b : pausa->Botoes)
             legendas << b->accessibleName();
         QTest::keyClick(pausa, Qt::Key_Home);
@@ -548,20 +596,71 @@ void TstJanelaPrincipal::janelaDePausa()
     QCOMPARE(j->pratica.Modulo.indice + 1, exercicio);
     QCOMPARE(Estado().Erros, qint16(0));
     QCOMPARE(QApplication::focusWidget() == j->PicSet || !j->isActiveWindow(), true);
+    // The speed clock stood still in the pause and stays so until a key.
+    QVERIFY(!relogioNaPausa);
+    QVERIFY(!j->pratica.TrmTpm.isActive());
+    j.digitar(j->pratica.Licao.left(1));
+    QVERIFY(j->pratica.TrmTpm.isActive());
+    // So it does under any window shown over the main window.
+    CaixaMensagem caixa(&j.w(), QStringLiteral("Teclomatic"), QStringLiteral("Aviso"), IconeMensagem::Nenhum);
+    caixa.show();
+    QVERIFY(!j->pratica.TrmTpm.isActive());
 }
 
+// Help opens in the program's own window on either screen; from there a
+// button hands the manual to the desktop's browser, and says when it cannot.
 void TstJanelaPrincipal::f1AbreAAjuda()
 {
     JanelaTeste j;
-    j.amb.escrever(QStringLiteral("Ajuda.html"), "<html></html>");
+    j.amb.escrever(QStringLiteral("Ajuda.html"), "<html><body><p>Manual</p></body></html>");
     Ativar(j.w());
     QTest::keyClick(j->TxtNome, Qt::Key_F1);
-    QCOMPARE(j.amb.documentos.abertos.size(), 1);
-    QVERIFY(j.amb.documentos.abertos.at(0).endsWith(QStringLiteral("Ajuda.html")));
+    FrmAjuda* ajuda = FrmAjuda::Aberta();
+    QVERIFY(ajuda);
+    QVERIFY(ajuda->Texto->toPlainText().contains(QStringLiteral("Manual")));
+    ajuda->close();
     j.entrar();
     QTest::keyClick(j->PicSet, Qt::Key_F1);
-    QCOMPARE(j.amb.documentos.abertos.size(), 2);
+    QCOMPARE(FrmAjuda::Aberta(), ajuda);
     QCOMPARE(Estado().Erros, qint16(0));
+    QVERIFY(j.amb.documentos.abertos.isEmpty());
+
+    ajuda->CmdNavegador->clicar();
+    QCOMPARE(j.amb.documentos.abertos, QStringList{j.amb.caminho(QStringLiteral("Ajuda.html"))});
+    QVERIFY(j.amb.dialogos.mensagens.isEmpty());
+    j.amb.documentos.recusar = true;
+    ajuda->CmdNavegador->clicar();
+    QCOMPARE(j.amb.dialogos.textos(), QStringList{QStringLiteral(
+        "Não foi possível abrir a ajuda no navegador. Ela continua aqui, nesta janela.")});
+}
+
+// Keys sent straight to the key receiver, as they come when no window
+// manager made the window the active one (no shortcut reaches it then):
+// F1, F2 and Esc are commands, never typing, and the repeats of a key held
+// down are not judged.
+void TstJanelaPrincipal::teclasDeComandoERepetidasNaoContam()
+{
+    JanelaTeste j({QStringLiteral("Ana<0<1<100<95<0<0<0<0<0<0<0<0<1<1<segredo")});
+    j.amb.escrever(QStringLiteral("Ajuda.html"), "<html></html>");
+    j.entrar(QStringLiteral("segredo"));
+    j.amb.dialogos.modais.clear();
+    const auto enviar = [&](int tecla, bool repetida) {
+        QKeyEvent ev(QEvent::KeyPress, tecla, Qt::NoModifier, QString(), repetida);
+        QApplication::sendEvent(j->PicSet, &ev);
+    };
+    // An Enter held from the password prompt leaves the introduction alone.
+    enviar(Qt::Key_Return, true);
+    QCOMPARE(Estado().LicaoAtual, qint16(0));
+    enviar(Qt::Key_Return, false);
+    QCOMPARE(Estado().LicaoAtual, qint16(1));
+    enviar(Qt::Key_F, true);
+    enviar(Qt::Key_F1, false);
+    QVERIFY(FrmAjuda::Aberta());
+    enviar(Qt::Key_F2, false);
+    enviar(Qt::Key_Escape, false);
+    enviar(Qt::Key_Escape, true);
+    QCOMPARE(j.amb.dialogos.modais, (QStringList{QStringLiteral("FrmProgresso"), QStringLiteral("FrmPausa")}));
+    QCOMPARE(Estado().TeclasDigitadas, qint16(0));
 }
 
 QTEST_MAIN(TstJanelaPrincipal)

@@ -301,6 +301,14 @@ void TstJanelasUsuario::add_senhasDiferemNaCaixa()
     QVERIFY(add.isVisible());
     QCOMPARE(c.main->usuarios.ListCount(), 1);
     QCOMPARE(c.linhasDoArquivo().size(), 1);
+    // Both boxes are emptied, the first ready: typing both again passes.
+    QCOMPARE(add.TxtSenha->text(), QString());
+    QCOMPARE(add.TxtSenhaConfirma->text(), QString());
+    QCOMPARE(add.focusWidget(), add.TxtSenha);
+    QTest::keyClicks(add.TxtSenha, QStringLiteral("abc"));
+    QTest::keyClicks(add.TxtSenhaConfirma, QStringLiteral("abc"));
+    add.CmdOk_Click();
+    QCOMPARE(c.main->usuarios.ListCount(), 2);
 }
 
 void TstJanelasUsuario::add_nomeRepetidoEmOutraCaixa()
@@ -653,6 +661,9 @@ void TstJanelasUsuario::perfil_recusas()
     perfil.CmdOk_Click();
     QCOMPARE(c.textos().last(), SenhaNaoConfere);
     QCOMPARE(c.ambiente.dialogos.mensagens.last().icone, IconeMensagem::Exclamacao);
+    QCOMPARE(perfil.TxtSenha->text(), QString());
+    QCOMPARE(perfil.TxtSenhaConfirma->text(), QString());
+    QCOMPARE(perfil.focusWidget(), perfil.TxtSenha);
 
     perfil.TxtNome->setText(QStringLiteral("Ana<1"));
     perfil.TxtSenhaConfirma->setText(QStringLiteral("a"));

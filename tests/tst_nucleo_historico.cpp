@@ -65,6 +65,7 @@ private slots:
     void excluirSemGravarNaoApagaNada();
     void agregacao();
     void praticaGravaNoHistorico();
+    void licaoRetomadaCobreALicaoInteira();
     void historicoIndisponivelNaoParaAPratica();
 };
 
@@ -77,6 +78,9 @@ void TstNucleoHistorico::gravaLeRenomeiaEApaga()
         QVERIFY(h.GravarLicao(Licao(QStringLiteral("Ana"), 3, 120, 8, 2)));
         QVERIFY(h.GravarLicao(Licao(QStringLiteral("Ana"), 2, 100, 5, 1)));
         QVERIFY(h.GravarLicao(Licao(QStringLiteral("Bia"), 1, 90, 4, 1)));
+        LicaoGravada semTeclado = Licao(QStringLiteral("Caio"), 1, 90, 4, 1);
+        semTeclado.teclado = 7; // a setting out of range practised on ABNT2
+        QVERIFY(h.GravarLicao(semTeclado));
         QVERIFY(h.GravarExercicio(QStringLiteral("Ana"), QDateTime::currentDateTime(), 3, 1, 2, Contagens()));
         QVERIFY(h.GravarExercicio(QStringLiteral("Ana"), QDateTime::currentDateTime(), 3, 2, 0, Contagens()));
         QVERIFY(h.GravarExercicio(QStringLiteral("Bia"), QDateTime::currentDateTime(), 1, 1, 0, Contagens()));
@@ -102,6 +106,7 @@ void TstNucleoHistorico::gravaLeRenomeiaEApaga()
     QVERIFY(h.Csv(QStringLiteral("Ana")).startsWith(QStringLiteral("Data;Lição;")));
     QCOMPARE(h.Csv(QStringLiteral("Ana")).count(QStringLiteral("\r\n")), 3);
     QVERIFY(h.Csv(QStringLiteral("Ana")).contains(QStringLiteral("2024-03-02 10:00:00;3;12;120;90;10;90;10;8;sim;Portugal")));
+    QVERIFY(h.Csv(QStringLiteral("Caio")).endsWith(QStringLiteral(";ABNT2\r\n")));
 
     QVERIFY(h.Renomear(QStringLiteral("Ana"), QStringLiteral("Ana Maria")));
     QVERIFY(h.Licoes(QStringLiteral("Ana")).isEmpty());
@@ -240,12 +245,19 @@ void TstNucleoHistorico::excluirSemGravarNaoApagaNada()
 void TstNucleoHistorico::historicoAntigoChamaEspacoEEnterDeOutroJeito()
 {
     // The first schema named the space bar "/" and Enter "#"; those are the
-    // slash and the number sign now, so the counts move to " " and "\n".
+    // slash and the number sign now, so the counts move to " " and "\n". It
+    // named the keys right of L and of the period "Ç" and ";" on every
+    // keyboard: on BR and Portugal they move to what those keys type.
     QTemporaryDir dir;
     const QString caminho = dir.filePath(QStringLiteral("historico.db"));
+    MapaTeclas pontuacao;
+    Registrar(pontuacao, u'Ç', QStringLiteral(";"), false, 100);
+    Registrar(pontuacao, u';', QStringLiteral("Ç"), false, 100);
     {
         Historico novo(caminho);
         QVERIFY(novo.GravarExercicio(QStringLiteral("Ana"), QDateTime::currentDateTime(), 1, 1, 0, Contagens()));
+        for (int teclado : {0, 1, 2})
+            QVERIFY(novo.GravarExercicio(QStringLiteral("Bia"), QDateTime::currentDateTime(), 1, 1, teclado, pontuacao));
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("antigo"));
@@ -266,6 +278,14 @@ void TstNucleoHistorico::historicoAntigoChamaEspacoEEnterDeOutroJeito()
     QCOMPARE(m.value(u'\n').acertos, 3);
     QCOMPARE(m.value(u'K').trocas.value(QStringLiteral("\n")), 1);
     QVERIFY(!m.contains(u'/') && !m.contains(u'#'));
+    const QList<QPair<int, QString>> nomes = {{0, QStringLiteral("Ç;")}, {1, QStringLiteral(";/")},
+                                              {2, QStringLiteral("Ç-")}};
+    for (const auto& [teclado, par] : nomes) {
+        const MapaTeclas b = h.Teclas(QStringLiteral("Bia"), teclado);
+        QCOMPARE(b.size(), 2);
+        QCOMPARE(b.value(par.at(0)).trocas.value(QString(par.at(1))), 1);
+        QCOMPARE(b.value(par.at(1)).trocas.value(QString(par.at(0))), 1);
+    }
 }
 
 void TstNucleoHistorico::agregacao()
@@ -360,6 +380,43 @@ void TstNucleoHistorico::praticaGravaNoHistorico()
     t.usuarios->Deletar();
     QVERIFY(h.Licoes(QStringLiteral("Ana Lúcia")).isEmpty());
     QVERIFY(h.Teclas(QStringLiteral("Ana Lúcia")).isEmpty());
+}
+
+// A lesson resumed in a later run of the program: its counters come from
+// the user record, so its keys and its count of exercises cover it whole.
+void TstNucleoHistorico::licaoRetomadaCobreALicaoInteira()
+{
+    Perfil p;
+    p.licao = p.licaoMaxima = 3;
+    Treino t({p.linha()});
+    t.escreverModulo(3, {QStringLiteral("jklç"), QStringLiteral("kkkk"), QStringLiteral("asdf")});
+    QDateTime agora(QDate(2024, 5, 1), QTime(9, 0));
+    const auto relogio = [&agora] { return agora = agora.addSecs(60); };
+    {
+        RegistroProgresso reg(*t.sessao, *t.usuarios);
+        reg.Agora = relogio;
+        t.entrar();
+        t.digitar(QStringLiteral("K")); // where J is expected
+        t.completarExercicio();
+        t.usuarios->SalvarUsuario(t.sessao->ExercicioNaTela());
+        t.usuarios->Sair();
+        t.sessao->Fechar();
+    }
+    RegistroProgresso reg(*t.sessao, *t.usuarios);
+    reg.Agora = relogio;
+    t.entrar();
+    QCOMPARE(t.sessao->ExercicioNaTela(), 2);
+    QCOMPARE(Estado().Erros, qint16(1));
+    t.digitar(QStringLiteral("J")); // where K is expected
+    t.completarExercicio();
+    t.completarExercicio();
+    QCOMPARE(t.licoesTerminadas, 1);
+    QCOMPARE(reg.TeclasDaLicao().value(u'J').erros, 1);
+    QCOMPARE(reg.TeclasDaLicao().value(u'K').erros, 1);
+    const QList<LicaoGravada> licoes = Historico(t.caminho(QStringLiteral("historico.db"))).Licoes(QStringLiteral("Ana"));
+    QCOMPARE(licoes.size(), 1);
+    QCOMPARE(licoes.at(0).exercicios, 3);
+    QCOMPARE(licoes.at(0).erros, 2);
 }
 
 void TstNucleoHistorico::historicoIndisponivelNaoParaAPratica()

@@ -53,6 +53,7 @@ private slots:
     void relogio_data();
     void relogio();
     void relogioNoLimite();
+    void relogioSoEnquantoSeDigita();
     void barraDeRitmo();
     void fimDeExercicio_data();
     void fimDeExercicio();
@@ -64,6 +65,9 @@ private slots:
     void moduloAusenteEPeloNumeroSemZero();
     void navegacao();
     void teclasNaIntroducaoNaoContam();
+    void teclasEmEsperaSaemAoMudarDeLugar_data();
+    void teclasEmEsperaSaemAoMudarDeLugar();
+    void teclaRepetidaNaoConta();
 };
 
 void TstNucleoPratica::grupoDeCincoTeclas()
@@ -317,7 +321,6 @@ void TstNucleoPratica::relogio()
     QFETCH(int, velocidade);
     auto t = Com(2, {QStringLiteral("asdf"), QStringLiteral("jklç")});
     S& s = *t->sessao;
-    QVERIFY(s.TrmTpm.isActive());
     QCOMPARE(s.PlacarTpm, QStringLiteral("0 TPM"));
     int digitadas = 0;
     for (int seg = 1; seg <= segundos; ++seg) {
@@ -334,7 +337,47 @@ void TstNucleoPratica::relogio()
     QCOMPARE(Estado().Segundos, qint16(segundos));
     QCOMPARE(s.PlacarTpm, texto);
     QCOMPARE(Estado().Velocidade, qint16(velocidade));
-    QVERIFY(s.TrmTpm.isActive()); // on across the exercises of the lesson
+    QCOMPARE(s.TrmTpm.isActive(), teclas > 0); // on across the exercises of the lesson
+}
+
+// The clock counts the time in which the learner can type: from the first
+// key of a lesson run, without the time a window stood over the practice.
+void TstNucleoPratica::relogioSoEnquantoSeDigita()
+{
+    auto t = Com(2, {QStringLiteral("asdf"), QStringLiteral("jklç")});
+    S& s = *t->sessao;
+    qint64 agora = 0;
+    s.Relogio = [&agora] { return agora; };
+    agora = 30000; // reading the first line is no typing
+    QVERIFY(!s.TrmTpm.isActive());
+    t->tecla(65);
+    QVERIFY(s.TrmTpm.isActive());
+    QCOMPARE(s.TrmTpm.interval(), 1000);
+    agora += 1000;
+    s.TrmTpm_Timer();
+    // A window 400 ms into the second stops it, however long it stays open;
+    // a modifier alone does not start it again, the next key does, with the
+    // 600 ms left of that second.
+    agora += 400;
+    s.PausarRelogio();
+    QVERIFY(!s.TrmTpm.isActive());
+    agora += 10000;
+    t->tecla(16);
+    QVERIFY(!s.TrmTpm.isActive());
+    t->tecla(83);
+    QVERIFY(s.TrmTpm.isActive());
+    QCOMPARE(s.TrmTpm.interval(), 600);
+    agora += 600;
+    s.TrmTpm_Timer();
+    QCOMPARE(s.TrmTpm.interval(), 1000);
+    QCOMPARE(Estado().Segundos, qint16(2));
+    QCOMPARE(s.PlacarTpm, QStringLiteral("60 TPM"));
+    // A lesson opened again waits for its first key, from a whole second.
+    s.PausarRelogio();
+    s.AbrirLicao(2);
+    QVERIFY(!s.TrmTpm.isActive());
+    t->tecla(65);
+    QCOMPARE(s.TrmTpm.interval(), 1000);
 }
 
 void TstNucleoPratica::relogioNoLimite()
@@ -594,6 +637,70 @@ void TstNucleoPratica::teclasNaIntroducaoNaoContam()
     t->completarExercicio();
     QCOMPARE(s.Licao, licao);
     QCOMPARE(t->licoesTerminadas, 0);
+}
+
+void TstNucleoPratica::teclasEmEsperaSaemAoMudarDeLugar_data()
+{
+    QTest::addColumn<int>("mudanca");
+    QTest::newRow("exercicio seguinte") << 0;
+    QTest::newRow("exercicio anterior") << 1;
+    QTest::newRow("licao seguinte") << 2;
+    QTest::newRow("introducao") << 3;
+    QTest::newRow("logoff") << 4;
+}
+
+// Keys typed while the caps come back belong to the exercise on screen: a
+// move elsewhere drops them rather than judge them there.
+void TstNucleoPratica::teclasEmEsperaSaemAoMudarDeLugar()
+{
+    QFETCH(int, mudanca);
+    Perfil p;
+    p.exercicio = p.exercicioMaximo = 2;
+    p.livre = 1;
+    auto t = Com(p);
+    S& s = *t->sessao;
+    for (const ToqueDeTeste& k : ToquesDoTexto(s.Licao.left(5), 0))
+        t->tecla(k.codigo, k.m);
+    QVERIFY(s.TeclasBloqueadas);
+    t->tecla(49);
+    t->tecla(49);
+    QCOMPARE(s.TeclasEmEspera(), 2);
+    t->sons();
+    switch (mudanca) {
+    case 0: s.ProximoExercicio(true); break;
+    case 1: s.ExercicioAnterior(); break;
+    case 2: s.ProximaLicao(true); break;
+    case 3: s.LicaoAnterior(); break;
+    default: s.Fechar(); break;
+    }
+    QCOMPARE(s.TeclasEmEspera(), 0);
+    for (int tick = 0; tick < 5; ++tick)
+        s.TrmRepoem_Timer();
+    QCOMPARE(Estado().Erros, qint16(0));
+    QVERIFY(!t->sons().contains(QStringLiteral("erro")));
+}
+
+// A key held down is judged once: its repeats neither count, nor wait for
+// the caps, nor start the clock.
+void TstNucleoPratica::teclaRepetidaNaoConta()
+{
+    auto t = Com(2, {QStringLiteral("asdf")});
+    S& s = *t->sessao;
+    int a = 65;
+    s.TeclaProx(a, {}, true);
+    QCOMPARE(Atuais(), (Contadores{0, 0, 0, 0}));
+    QVERIFY(!s.TrmTpm.isActive());
+    t->digitar(QStringLiteral("asd"));
+    for (int i = 0; i < 20; ++i) {
+        int f = 70;
+        s.TeclaProx(f, {}, i > 0);
+    }
+    t->tecla(32);
+    QVERIFY(s.TeclasBloqueadas);
+    int espaco = 32;
+    s.TeclaProx(espaco, {}, true);
+    QCOMPARE(s.TeclasEmEspera(), 0);
+    QCOMPARE(Atuais(), (Contadores{5, 5, 0, 500}));
 }
 
 QTEST_GUILESS_MAIN(TstNucleoPratica)

@@ -7,6 +7,7 @@
 
 #include "app/EstadoCurso.h"
 #include "keyboard/Digitacao.h"
+#include "keyboard/LeituraTeclas.h"
 #include "keyboard/MapaTeclas.h"
 #include "keyboard/TeclaFisica.h"
 
@@ -162,6 +163,63 @@ class TstNucleoTeclados : public QObject {
     Q_OBJECT
 private slots:
     void init() { Estado() = EstadoCurso(); }
+
+    // ---- the guide in words ------------------------------------------------------
+
+    // Each keystroke of a character, as a screen reader is told it.
+    void toquesEmPalavras_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QString>("caractere");
+        QTest::addColumn<QStringList>("frases");
+        const auto linha = [](int tipo, const char* c, QStringList frases) {
+            QTest::addRow("%s %s", NomeLayout(tipo), c) << tipo << QString::fromUtf8(c) << frases;
+        };
+        using L = QStringList;
+        linha(Layout::ABNT2, "f", L{"F, indicador esquerdo"});
+        linha(Layout::ABNT2, "F", L{"F maiúscula, indicador esquerdo, com Shift direito"});
+        linha(Layout::ABNT2, "j", L{"J, indicador direito"});
+        linha(Layout::ABNT2, " ", L{"espaço, polegar direito"});
+        linha(Layout::ABNT2, "\n", L{"Enter, mínimo direito"});
+        linha(Layout::ABNT2, "á", L{"´ (acento agudo), mínimo direito", "A, mínimo esquerdo"});
+        linha(Layout::ABNT2, "ã", L{"~ (til), mínimo direito", "A, mínimo esquerdo"});
+        linha(Layout::ABNT2, "Ê", L{"^ (acento circunflexo), mínimo direito, com Shift esquerdo",
+                                    "E maiúscula, médio esquerdo, com Shift direito"});
+        linha(Layout::ABNT2, ",", L{", (vírgula), médio direito"});
+        linha(Layout::ABNT2, "?", L{"? (ponto de interrogação), mínimo direito, com Shift esquerdo"});
+        linha(Layout::ABNT2, "1", L{"1, mínimo esquerdo"});
+        linha(Layout::ABNT2, "ç", L{"Ç, mínimo direito"});
+        linha(Layout::BR, "á", L{"' (acento agudo), mínimo direito", "A, mínimo esquerdo"});
+        linha(Layout::Portugues, "@", L{"@ (arroba), anelar esquerdo, com Alt Gr"});
+    }
+
+    void toquesEmPalavras()
+    {
+        QFETCH(int, tipo);
+        QFETCH(QString, caractere);
+        QFETCH(QStringList, frases);
+        const Sequencia s = SequenciaDe(caractere.at(0), tipo);
+        QStringList ditas;
+        for (int i = 0; i < s.tamanho; ++i)
+            ditas << DescreverToque(s[i], tipo);
+        QCOMPARE(ditas, frases);
+    }
+
+    void dedosEmPalavras()
+    {
+        QCOMPARE(NomeDoDedo(QStringLiteral("S2")), QStringLiteral("indicador esquerdo"));
+        QCOMPARE(NomeDoDedo(QStringLiteral("D1")), QStringLiteral("polegar direito"));
+        QCOMPARE(NomeDoDedo(QStringLiteral("X3")), QString());
+        QCOMPARE(DescreverToque(Toque(), Layout::ABNT2), QString());
+        // The introduction names every letter row key once, by the finger
+        // the guide lights for it.
+        const QString mapa = DedosEmPalavras();
+        QVERIFY2(mapa.startsWith(QStringLiteral("Mão esquerda: mínimo Q, A, Z; anelar W, S, X; médio E, D, C; "
+                                                "indicador R, T, F, G, V, B. Mão direita: indicador Y, U, H, J, N, M;")),
+                 qPrintable(mapa));
+        QVERIFY2(mapa.endsWith(QStringLiteral("mínimo P, Ç, ponto e vírgula. Polegar direito: barra de espaço.")),
+                 qPrintable(mapa));
+    }
 
     // ---- the tables ------------------------------------------------------------
 

@@ -85,10 +85,11 @@ void TstOpcoes::abreComOPadrao()
 
     // Width and button places in twips; the window's blue.
     QCOMPARE(w.width(), 421);
-    QCOMPARE(Twips::Left(w.CmdOk), 4250);
-    QCOMPARE(Twips::Left(w.CmdCancelar), 2300);
-    QCOMPARE(w.CmdOk->x(), 283);
-    QCOMPARE(w.CmdCancelar->x(), 153);
+    // OK before Cancelar, as in the other windows.
+    QCOMPARE(Twips::Left(w.CmdOk), 2300);
+    QCOMPARE(Twips::Left(w.CmdCancelar), 4250);
+    QCOMPARE(w.CmdOk->x(), 153);
+    QCOMPARE(w.CmdCancelar->x(), 283);
     QCOMPARE(w.palette().color(QPalette::Window), QColor(0, 113, 207));
 
     // Nothing stored: ABNT2 and Normal, with their pictures.
@@ -239,6 +240,7 @@ void TstOpcoes::configuracaoInvalida()
     Cenario c;
     c.configuracao().insert(QStringLiteral("SelTeclado"), teclado);
     c.configuracao().insert(QStringLiteral("SelTela"), tela);
+    c.janela.reiniciar(); // read as the program starts
 
     FrmOpcao w(FrmMain::Instancia());
     w.Form_Load();

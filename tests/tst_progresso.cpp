@@ -8,12 +8,14 @@
 #include "ui/FrmProgresso.h"
 #include "ui/Imagem.h"
 #include "ui/TeclasErradas.h"
+#include "ui/art/ArteProgresso.h"
 #include "Treino.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QStandardPaths>
 #include <QTableWidget>
+
 #include <QtTest>
 
 namespace {
@@ -51,6 +53,7 @@ private slots:
     void janelaSobreHistoricoPreparado();
     void f2NaPraticaETeclasDoResultado();
     void historicoDanificadoNaoEhMostrado();
+    void escalaDeNumerosRedondos();
 };
 
 void TstProgresso::janelaSobreHistoricoPreparado()
@@ -144,6 +147,15 @@ void TstProgresso::historicoDanificadoNaoEhMostrado()
     j->CmdProgresso->clicar();
     QCOMPARE(vistas, 0);
     QCOMPARE(j.amb.dialogos.mensagens.size(), 1);
+}
+
+void TstProgresso::escalaDeNumerosRedondos()
+{
+    // (the fastest lesson or minimum, with its 10 % headroom) -> the step
+    const QList<QPair<int, int>> casos{{0, 5}, {55, 15}, {110, 30}, {125, 40}, {200, 50},
+                                       {262, 75}, {1155, 300}, {3000, 750}};
+    for (const auto& [maior, passo] : casos)
+        QCOMPARE(ArteProgresso::PassoEscala(maior), passo);
 }
 
 QTEST_MAIN(TstProgresso)

@@ -3,6 +3,7 @@
 #include "app/platform/TecladoSistemaX11.h"
 #include "keyboard/GradeTeclado.h"
 #include "keyboard/MapaTeclas.h"
+#include "keyboard/MapaXkb.h"
 #include "keyboard/SistemaTeclado.h"
 #include "keyboard/TeclaFisica.h"
 
@@ -72,6 +73,11 @@ private slots:
         QTest::newRow("br") << "br" << "" << 0 << "pt_BR" << 0;
         QTest::newRow("br abnt2") << "br" << "abnt2" << 0 << "pt_BR" << 0;
         QTest::newRow("br(abnt2)") << "br(abnt2)" << "" << 0 << "pt_BR" << 0;
+        QTest::newRow("br nativo-us, a US keyboard") << "br" << "nativo-us" << 0 << "en_US" << 1;
+        QTest::newRow("br(nativo-us)") << "br(nativo-us)" << "" << 0 << "pt_BR" << 1;
+        QTest::newRow("pt nativo-us") << "pt" << "nativo-us" << 0 << "pt_PT" << 1;
+        QTest::newRow("br nativo, an ABNT2 keyboard") << "br" << "nativo" << 0 << "pt_BR" << 0;
+        QTest::newRow("second group br nativo-us") << "us,br" << ",nativo-us" << 1 << "en_US" << 1;
         QTest::newRow("de") << "de" << "" << 0 << "pt_BR" << 0;
         QTest::newRow("second group pt") << "br,pt" << "abnt2," << 1 << "pt_BR" << 2;
         QTest::newRow("second group us") << "br,us" << ",intl" << 1 << "pt_BR" << 1;
@@ -88,6 +94,49 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(int, proposta);
         QCOMPARE(PropostaXkb(layouts, variants, grupo, locale), proposta);
+    }
+
+    // The keymap a Wayland compositor sends: the layouts it was made of, by
+    // group, and what they propose under Brazilian Portuguese.
+    void layoutsDoMapaWayland_data()
+    {
+        QTest::addColumn<QString>("mapa");
+        QTest::addColumn<QString>("layouts");
+        QTest::addColumn<QString>("variantes");
+        QTest::addColumn<int>("proposta");
+        const auto simbolos = [](const char* nome) {
+            return QStringLiteral("xkb_keymap {\nxkb_keycodes \"evdev+aliases(qwerty)\" {\n};\nxkb_symbols \"")
+                + QLatin1String(nome) + QStringLiteral("\" {\n\tname[Group1]=\"English (US)\";\n};\n};\n");
+        };
+        const auto grupos = [](const char* g1, const char* g2 = nullptr) {
+            QString m = QStringLiteral("xkb_symbols \"(unnamed)\" {\n\tname[Group1]=\"") + QLatin1String(g1) + u'"' + u';';
+            if (g2)
+                m += QStringLiteral("\n\tname[Group2]=\"") + QLatin1String(g2) + QStringLiteral("\";");
+            return m + QStringLiteral("\n\tkey <AE01> { [ 1, exclam ] };\n};");
+        };
+        QTest::newRow("br") << simbolos("pc+br+inet(evdev)") << "br" << "" << 0;
+        QTest::newRow("br(abnt2)") << simbolos("pc+br(abnt2)+inet(evdev)") << "br" << "abnt2" << 0;
+        QTest::newRow("pt") << simbolos("pc+pt+inet(evdev)+group(alt_shift_toggle)") << "pt" << "" << 2;
+        QTest::newRow("us(intl)") << simbolos("pc+us(intl)+inet(evdev)") << "us" << "intl" << 1;
+        QTest::newRow("two groups, the first in use") << simbolos("pc+br+us(intl):2+inet(evdev)") << "br,us" << ",intl" << 0;
+        QTest::newRow("second group only named") << simbolos("pc+pt:2+inet(evdev)") << ",pt" << "," << 0;
+        QTest::newRow("from a device: Portuguese") << grupos("Portuguese") << "pt" << "" << 2;
+        QTest::newRow("from a device: Brazil") << grupos("Portuguese (Brazil)", "English (US)") << "br,us" << "," << 0;
+        QTest::newRow("from a device: US intl") << grupos("English (US, intl., with dead keys)") << "us" << "intl" << 1;
+        QTest::newRow("from a device: German") << grupos("German") << "german" << "" << 0;
+        QTest::newRow("no keymap") << QString() << "" << "" << 0;
+    }
+
+    void layoutsDoMapaWayland()
+    {
+        QFETCH(QString, mapa);
+        QFETCH(QString, layouts);
+        QFETCH(QString, variantes);
+        QFETCH(int, proposta);
+        const LayoutsXkb l = LayoutsDoMapaXkb(mapa);
+        QCOMPARE(l.layouts, layouts);
+        QCOMPARE(l.variantes, variantes);
+        QCOMPARE(PropostaXkb(l.layouts, l.variantes, 0, QStringLiteral("pt_BR")), proposta);
     }
 
     void semDisplayX11PropoeAbnt2()

@@ -98,39 +98,8 @@ CaixaMensagem::CaixaMensagem(QWidget* dono, const QString& titulo, const QString
     setTabOrder(CmdNao, CmdOk);
 }
 
-void CaixaMensagem::centralizar()
-{
-    QWidget* dono = parentWidget() ? parentWidget()->window() : nullptr;
-    QScreen* tela = dono ? dono->screen() : nullptr;
-    if (!tela)
-        tela = QGuiApplication::primaryScreen();
-    QRect area;
-    if (dono && dono->isVisible())
-        area = dono->frameGeometry();
-    else if (tela)
-        area = tela->availableGeometry();
-    if (area.isEmpty())
-        return;
-    QRect r(QPoint(0, 0), frameGeometry().size());
-    r.moveCenter(area.center());
-    // Wholly on the owner's screen, even when the owner is partly off it.
-    if (tela) {
-        const QRect limite = tela->availableGeometry();
-        if (r.right() > limite.right())
-            r.moveRight(limite.right());
-        if (r.bottom() > limite.bottom())
-            r.moveBottom(limite.bottom());
-        if (r.left() < limite.left())
-            r.moveLeft(limite.left());
-        if (r.top() < limite.top())
-            r.moveTop(limite.top());
-    }
-    move(r.topLeft());
-}
-
 void CaixaMensagem::showEvent(QShowEvent* e)
 {
-    centralizar();
     JanelaDesenhada::showEvent(e);
     (CmdNao ? CmdNao : CmdOk)->setFocus(Qt::OtherFocusReason);
 }

@@ -35,8 +35,6 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void centralizar();
-
     QString texto;
     IconeMensagem icone;
     QRect areaIcone;

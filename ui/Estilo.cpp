@@ -114,7 +114,7 @@ QRect Estilo::DesenharJanela(QPainter& p, const QRect& r, const QString& titulo)
     g.setColorAt(1, AzulFundo());
     p.setPen(QPen(AzulEscuro(), 1));
     p.setBrush(g);
-    p.drawRoundedRect(fora, 8, 8);
+    p.drawRoundedRect(fora, RaioJanela, RaioJanela);
 
     // Title strip.
     const QRectF faixa(fora.left() + 1, fora.top() + 1, fora.width() - 2, 30);

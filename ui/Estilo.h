@@ -21,6 +21,8 @@ inline QColor AzulEscuro() { return QColor(0, 58, 128); }  // frames, shadows
 inline QColor AzulNoite() { return QColor(6, 32, 74); }    // behind the panel
 inline QColor Amarelo() { return QColor(255, 214, 10); }   // hover captions
 inline QColor CinzaTexto() { return QColor(192, 192, 192); }
+// The radius of a secondary window's rounded corners.
+constexpr int RaioJanela = 8;
 inline QColor Painel() { return QColor(238, 244, 252); }   // light panel surfaces
 
 // "Liberation Sans", metric-compatible with Arial, shipped with the program.

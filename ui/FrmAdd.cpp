@@ -103,6 +103,17 @@ QString FrmAdd::MensagemNomeExistente(const QString& nomeExistente)
         + QStringLiteral("'. Digite um nome diferente.");
 }
 
+bool FrmAdd::SenhasConferem(JanelaDesenhada* janela, QLineEdit* senha, QLineEdit* confirma)
+{
+    if (senha->text().trimmed() == confirma->text().trimmed())
+        return true;
+    janela->avisar(QStringLiteral("Senha não confere, digite as senhas novamente!"), IconeMensagem::Exclamacao);
+    senha->clear();
+    confirma->clear();
+    senha->setFocus();
+    return false;
+}
+
 void FrmAdd::CmdOk_Click()
 {
     CadastroUsuarios* u = CadastroUsuarios::Instancia();
@@ -122,11 +133,8 @@ void FrmAdd::CmdOk_Click()
     }
 
     const QString senha = TxtSenha->text().trimmed();
-    if (senha != TxtSenhaConfirma->text().trimmed()) {
-        avisar(QStringLiteral("Senha não confere, digite as senhas novamente!"), IconeMensagem::Exclamacao);
-        TxtSenha->setFocus();
+    if (!SenhasConferem(this, TxtSenha, TxtSenhaConfirma))
         return;
-    }
 
     if (!u)
         return;

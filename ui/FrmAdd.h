@@ -40,6 +40,10 @@ public:
     static QString MensagemCaractereProibido(const QString& caractere);
     // The refusal of a name another user already has.
     static QString MensagemNomeExistente(const QString& nomeExistente);
+    // Whether the two password boxes agree (trimmed, letter case counts).
+    // When they do not, janela says so and both boxes are emptied, the
+    // first with the focus, so the learner types both again.
+    static bool SenhasConferem(JanelaDesenhada* janela, QLineEdit* senha, QLineEdit* confirma);
 
     QLineEdit* TxtNovoUsuario = nullptr;
     QLineEdit* TxtSenha = nullptr;

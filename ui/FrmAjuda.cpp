@@ -3,6 +3,7 @@
 #include "app/Servicos.h"
 #include "ui/Estilo.h"
 #include "ui/Imagem.h"
+#include "ui/JanelaResultado.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -23,6 +24,8 @@
 namespace {
 constexpr int FaixaTitulo = 32;  // the drawn title strip
 constexpr int Borda = 6;         // the edge band that resizes the window
+const QSize TamanhoNavegador(150, 22);
+QPointer<FrmAjuda> janelaAjuda;
 const QSize Padrao(900, 700);
 const QSize Minimo(420, 300);
 
@@ -45,7 +48,9 @@ qsizetype FimDoBloco(const QString& t, qsizetype abre)
 // The page's style in the subset the text engine reads (it drops the whole
 // sheet at the first rule it cannot parse): custom properties
 // (":root { --name: value }") written out where var(--name) uses them,
-// gradients as their first colour, no @media blocks.
+// gradients as their first colour, sizes in rem (which it does not know,
+// and so left the sub-headings smaller than the text) in pixels of a 16 px
+// root, no @media blocks.
 QString AdaptarEstilo(const QString& html)
 {
     static const QRegularExpression raiz(QStringLiteral(":root\\s*\\{([^}]*)\\}"));
@@ -97,6 +102,17 @@ QString AdaptarEstilo(const QString& html)
         const QString cor = fimFuncao >= 0 ? parada.left(fimFuncao + 1) : parada.section(QLatin1Char(' '), 0, 0);
         r.replace(i, fecha + 1 - i, cor);
     }
+    static const QRegularExpression rem(QStringLiteral("(\\d*\\.?\\d+)rem\\b"));
+    const qsizetype fimDoEstilo = r.indexOf(QLatin1String("</style>"));
+    QString comPixels;
+    qsizetype ate = 0;
+    for (const auto& m : rem.globalMatch(QStringView(r).left(qMax<qsizetype>(fimDoEstilo, 0)))) {
+        comPixels += QStringView(r).mid(ate, m.capturedStart() - ate);
+        comPixels += QString::number(qRound(m.captured(1).toDouble() * 16)) + QStringLiteral("px");
+        ate = m.capturedEnd();
+    }
+    comPixels += QStringView(r).mid(ate);
+    r = comPixels;
     for (qsizetype i = r.indexOf(QLatin1String("@media")); i >= 0 && i < r.indexOf(QLatin1String("</style>"));
          i = r.indexOf(QLatin1String("@media"), i)) {
         const qsizetype abre = r.indexOf(QLatin1Char('{'), i);
@@ -255,6 +271,7 @@ FrmAjuda::FrmAjuda(QWidget* pai)
 
     Texto = new QTextBrowser(this);
     Texto->setObjectName(QStringLiteral("Texto"));
+    Texto->setAccessibleName(QStringLiteral("Texto da ajuda"));
     Texto->setOpenLinks(false);
     Texto->setOpenExternalLinks(false);
     Texto->setFrameShape(QFrame::NoFrame);
@@ -266,6 +283,12 @@ FrmAjuda::FrmAjuda(QWidget* pai)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, FaixaTitulo + 8, 10, 10);
     layout->addWidget(Texto);
+
+    CmdNavegador = new Imagem(this, QStringLiteral("CmdNavegador"));
+    FaceBotao::Preparar(CmdNavegador, QRect(QPoint(0, 0), TamanhoNavegador), QStringLiteral("Abrir no navegador"),
+                        QStringLiteral("Abrir a ajuda no navegador"), true);
+    CmdNavegador->setFocusPolicy(Qt::NoFocus);
+    connect(CmdNavegador, &Imagem::clicado, this, &FrmAjuda::CmdNavegador_Click);
 
     CmdFechar = new Imagem(this, QStringLiteral("CmdFechar"));
     CmdFechar->tornarBotao(QStringLiteral("Fechar"), QStringLiteral("Fechar (Esc)"));
@@ -285,9 +308,9 @@ FrmAjuda::FrmAjuda(QWidget* pai)
 
 FrmAjuda* FrmAjuda::Mostrar(const QString& caminhoArquivo)
 {
-    static QPointer<FrmAjuda> janela;
-    if (!janela)
-        janela = new FrmAjuda(PaiOuPrincipal(nullptr));
+    if (!janelaAjuda)
+        janelaAjuda = new FrmAjuda(PaiOuPrincipal(nullptr));
+    FrmAjuda* janela = janelaAjuda;
     if (!janela->Carregar(caminhoArquivo))
         return nullptr;
     janela->show();
@@ -297,11 +320,25 @@ FrmAjuda* FrmAjuda::Mostrar(const QString& caminhoArquivo)
     return janela;
 }
 
+FrmAjuda* FrmAjuda::Aberta()
+{
+    return janelaAjuda && janelaAjuda->isVisible() ? janelaAjuda.data() : nullptr;
+}
+
+void FrmAjuda::CmdNavegador_Click()
+{
+    auto* d = Plataforma().documentos;
+    if (!d || !d->Abrir(caminho))
+        avisar(QStringLiteral("Não foi possível abrir a ajuda no navegador. Ela continua aqui, nesta janela."),
+               IconeMensagem::Exclamacao);
+}
+
 bool FrmAjuda::Carregar(const QString& caminhoArquivo)
 {
     QFile f(caminhoArquivo);
     if (!f.open(QIODevice::ReadOnly))
         return false;
+    caminho = caminhoArquivo;
     const QString original = QString::fromUtf8(f.readAll());
     const QString html = AdaptarEstilo(original);
     const QHash<QString, QString> estilo = EstiloDasFiguras(html);
@@ -309,6 +346,13 @@ bool FrmAjuda::Carregar(const QString& caminhoArquivo)
 
     QTextDocument* doc = Texto->document();
     doc->clear();
+    // The text engine sizes headings from the document's own font, never
+    // from the style sheet: that font takes the page's body size, so the
+    // sub-headings stand above the text as in a browser.
+    static const QRegularExpression corpo(QStringLiteral("body\\s*\\{[^}]*?font-size\\s*:\\s*(\\d+)px"));
+    QFont base = doc->defaultFont();
+    base.setPixelSize(qMax(1, corpo.match(html).hasMatch() ? corpo.match(html).captured(1).toInt() : 16));
+    doc->setDefaultFont(base);
     figuras.clear();
 
     // Each inline figure becomes an image the text engine can show.
@@ -456,9 +500,11 @@ void FrmAjuda::mouseReleaseEvent(QMouseEvent* e)
 void FrmAjuda::resizeEvent(QResizeEvent* e)
 {
     JanelaDesenhada::resizeEvent(e);
-    // The close button at the right of the title strip.
+    // The close button at the right of the title strip, the browser's
+    // button before it.
     const QSize lado(22, 22);
     CmdFechar->setGeometry(QRect(QPoint(width() - lado.width() - 8, (FaixaTitulo - lado.height()) / 2 + 1), lado));
+    CmdNavegador->move(CmdFechar->x() - TamanhoNavegador.width() - 10, CmdFechar->y());
     CmdFechar->setPicture(Estilo::Renderizar(lado, [&](QPainter& p) {
         const QRectF r(QPointF(0, 0), QSizeF(lado));
         p.setPen(QPen(QColor(255, 255, 255, 110), 1));

@@ -1,9 +1,10 @@
 #pragma once
-// The manual in the program's own window, for desktops that cannot open a
-// web page: a drawn frame and title, the page rendered with its figures
-// (inline SVG drawn to images), links inside the page followed, resizable
-// by its edges and moved by its title strip; Esc or the close button hides
-// it. One window is kept and reused.
+// The manual in the program's own window (help opens here, whatever the
+// desktop offers): a drawn frame and title, the page rendered with its
+// figures (inline SVG drawn to images), links inside the page followed,
+// resizable by its edges and moved by its title strip; a button hands the
+// page to the desktop's browser; Esc or the close button hides it. One
+// window is kept and reused.
 #include "ui/JanelaDesenhada.h"
 
 #include <QStringList>
@@ -20,6 +21,8 @@ public:
     // Loads the page into the window (one per program, over the main
     // window) and shows it; nullptr when the page cannot be read.
     static FrmAjuda* Mostrar(const QString& caminhoArquivo);
+    // The window, when it is shown.
+    static FrmAjuda* Aberta();
 
     // Reads and renders the page; false when it cannot be read.
     bool Carregar(const QString& caminhoArquivo);
@@ -28,8 +31,11 @@ public:
     // Follows a link: an anchor of the page scrolls to it; a web or mail
     // address goes to the desktop; anything else does nothing.
     void IrPara(const QUrl& link);
+    // Opens the page in the desktop's browser; says so when it cannot.
+    void CmdNavegador_Click();
 
     QTextBrowser* Texto = nullptr;
+    Imagem* CmdNavegador = nullptr;
     Imagem* CmdFechar = nullptr;
 
 protected:
@@ -41,6 +47,7 @@ protected:
 private:
     Qt::Edges bordasEm(QPoint pos) const;
 
+    QString caminho;
     QStringList figuras;
     // A resize by hand, where the window manager does not offer one.
     Qt::Edges redimensionando;

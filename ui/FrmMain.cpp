@@ -6,17 +6,21 @@
 #include "app/Som.h"
 #include "course/ModFun.h"
 #include "keyboard/GradeTeclado.h"
+#include "keyboard/LeituraTeclas.h"
 #include "keyboard/TeclaFisica.h"
 #include "keyboard/gui/ArteTeclado.h"
 #include "options/Configuracoes.h"
 #include "options/Display.h"
+#include "ui/Acessibilidade.h"
 #include "ui/CamadaImagens.h"
 #include "ui/Estilo.h"
 #include "ui/FrmAdd.h"
+#include "ui/FrmAjuda.h"
 #include "ui/FrmOpcao.h"
 #include "ui/Imagem.h"
 #include "ui/LinhaTexto.h"
 #include "ui/PainelDesenhado.h"
+#include "ui/ReceptorTeclas.h"
 #include "ui/Rotulo.h"
 #include "ui/Twips.h"
 #include "ui/art/ArteJanelas.h"
@@ -26,6 +30,9 @@
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -60,6 +67,16 @@ QLineEdit* caixa(QWidget* pai, const QString& nome, bool somenteLeitura)
     return t;
 }
 
+// A check box that shows a value changed elsewhere: Space and assistive
+// technologies cannot tick it.
+class CaixaSoLeitura : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override {}
+};
+
 QTimer* temporizador(QObject* pai, const QString& nome, int ms, bool ligado)
 {
     auto* t = new QTimer(pai);
@@ -77,6 +94,8 @@ FrmMain::FrmMain(QWidget* pai)
     : QWidget(pai)
 {
     instancia = this;
+    Acessibilidade::Instalar();
+    Acessibilidade::DefinirPapel(this, QAccessible::Window);
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Teclomatic"));
     setWindowFlag(Qt::FramelessWindowHint);
@@ -126,6 +145,7 @@ void FrmMain::criarControles()
     fundo->setAttribute(Qt::WA_TransparentForMouseEvents);
     fundo->setSemCache(true);
     fundo->setOpaco(true);
+    Acessibilidade::Decorativo(fundo);
     PicFundo = fundo;
 
     // The panel's own background is the practice screen's: it is drawn
@@ -133,14 +153,16 @@ void FrmMain::criarControles()
     PicInter = new PainelDesenhado(this, QStringLiteral("PicInter"));
     Twips::SetGeometry(PicInter, 105, 75, 12000, 9000);
     PicInter->setOpaco(true);
+    PicInter->setAccessibleName(QStringLiteral("Prática"));
 
     criarTelaUsuario();
     // The first frame is the user screen; what waits for it is drawn after.
     PicUsuario->installEventFilter(this);
 
     // Hidden holder of the state controls, and the key receiver.
-    PicSet = new QWidget(this);
-    PicSet->setObjectName(QStringLiteral("PicSet"));
+    PicSet = new ReceptorTeclas(this, QStringLiteral("PicSet"));
+    PicSet->setAccessibleName(QStringLiteral("Exercício"));
+    PicSet->setLeitor([this] { return leituraPratica(); });
     Twips::SetGeometry(PicSet, -5000, 12330, 255, 330);
     // Focus comes to it from the program, never by Tab: on the user screen
     // it would take the focus out of sight.
@@ -150,6 +172,7 @@ void FrmMain::criarControles()
 
     Label1 = rotulo(this, QStringLiteral("Label1"), QStringLiteral("000"));
     Twips::SetPos(Label1, -5000, 12000);
+    Label1->setAccessibleName(QStringLiteral("Código da última tecla"));
 
     TrmUnder = temporizador(this, QStringLiteral("TrmUnder"), 350, false);
     Seta = temporizador(this, QStringLiteral("Seta"), 20, false);
@@ -174,6 +197,8 @@ void FrmMain::PrepararPratica()
     // The introduction picture is drawn when it first shows.
     PicDedos = new Imagem(PicInter, QStringLiteral("PicDedos"));
     PicDedos->setGeometry(0, 0, 800, 507);
+    PicDedos->setAccessibleName(ArteJanelas::TituloIntroducao());
+    PicDedos->setAccessibleDescription(ArteJanelas::TextoIntroducao() + u' ' + DedosEmPalavras());
     PicDedos->hide();
 
     // Controls made after the panel is on screen show when told to.
@@ -232,10 +257,14 @@ void FrmMain::criarTelaPratica()
     Twips::SetGeometry(FrameTexto, 90, 540, 11820, 3075);
     FrameTexto->setDesenho([](QPainter& p, const QRect& r) { ArteJanelas::DesenharPainelTexto(p, r); });
     FrameTexto->hide();
+    FrameTexto->setAccessibleName(QStringLiteral("Quadro do texto"));
     LblLicao = new LinhaTexto(FrameTexto, QStringLiteral("LblLicao"));
+    LblLicao->setAccessibleName(QStringLiteral("Texto do exercício"));
 
     Picture2 = new QWidget(PicInter);
     Picture2->setObjectName(QStringLiteral("Picture2"));
+    Acessibilidade::DefinirPapel(Picture2, QAccessible::ProgressBar);
+    Picture2->setAccessibleName(QStringLiteral("Ritmo"));
     // Inside the figures strip, clear of its border.
     Twips::SetGeometry(Picture2, 3735, 3705, 1500, 375);
     Prog = new Imagem(Picture2, QStringLiteral("Prog"));
@@ -244,21 +273,24 @@ void FrmMain::criarTelaPratica()
     Image2 = new Imagem(Picture2, QStringLiteral("Image2"));
     Twips::SetGeometry(Image2, 0, 0, 1500, 375);
     Image2->setPicture(ArteJanelas::MolduraRitmo(dpr));
+    Acessibilidade::Decorativo(Prog);
+    Acessibilidade::Decorativo(Image2);
 
     // The figures change under every key: each paints the panel under
     // itself, so the panel is not repainted beneath it.
-    auto figura = [&](const QString& nome, int left, const QString& texto) {
+    auto figura = [&](const QString& nome, int left, const QString& texto, const QString& legenda) {
         Rotulo* l = rotulo<Rotulo>(PicInter, nome, texto);
+        l->setLegenda(legenda);
         Twips::SetPos(l, left, 3750);
         l->resize(nome == QLatin1String("Tpm") ? 90 : 64, 20);
         l->setFont(Estilo::Fonte(11, true));
         l->setFundo([this, l](QPainter& p, const QRegion& r) { PicInter->pintarFundoSob(p, l, r); });
         return l;
     };
-    Tpm = figura(QStringLiteral("Tpm"), 1470, QStringLiteral("0 CPM"));
-    LblAcertos = figura(QStringLiteral("LblAcertos"), 6465, QStringLiteral("0"));
-    LblErros = figura(QStringLiteral("LblErros"), 8505, QStringLiteral("0"));
-    LblPontos = figura(QStringLiteral("LblPontos"), 10605, QStringLiteral("0"));
+    Tpm = figura(QStringLiteral("Tpm"), 1470, QStringLiteral("0 CPM"), QStringLiteral("Velocidade"));
+    LblAcertos = figura(QStringLiteral("LblAcertos"), 6465, QStringLiteral("0"), QStringLiteral("Acertos"));
+    LblErros = figura(QStringLiteral("LblErros"), 8505, QStringLiteral("0"), QStringLiteral("Erros"));
+    LblPontos = figura(QStringLiteral("LblPontos"), 10605, QStringLiteral("0"), QStringLiteral("Pontos"));
 
     // The running text paints the panel and the card under itself and says
     // it is opaque: a key repaints the line alone, not the two under it.
@@ -304,6 +336,8 @@ void FrmMain::criarBarra()
 {
     PicMenu = new PainelDesenhado(PicInter, QStringLiteral("PicMenu"));
     Twips::SetGeometry(PicMenu, 0, 7605, 12000, 1395);
+    Acessibilidade::DefinirPapel(PicMenu, QAccessible::ToolBar);
+    PicMenu->setAccessibleName(QStringLiteral("Barra da prática"));
     const QList<ArteJanelas::BotaoBarra> botoes = ArteJanelas::BotoesPratica();
     PicMenu->setDesenho([](QPainter& p, const QRect& r) {
         ArteJanelas::DesenharBarra(p, r, ArteJanelas::BotoesPratica(Estado().SomLigado));
@@ -317,9 +351,7 @@ void FrmMain::criarBarra()
         cmd->tornarBotao(acessivel);
         bol = new Imagem(PicMenu, nomeBol);
         bol->setGeometry(b.disco);
-        bol->setCursor(Qt::PointingHandCursor);
-        bol->setAccessibleName(acessivel);
-        bol->setToolTip(acessivel);
+        bol->tornarParceiro(acessivel);
     };
     CmdAntExe = new Imagem(PicMenu, QStringLiteral("CmdAntExe"));
     CmdAntExe->setGeometry(botoes.at(0).disco);
@@ -346,6 +378,7 @@ void FrmMain::criarTelaUsuario()
         ArteJanelas::DesenharBarra(p, QRect(0, 507, 800, 93), botoes);
     });
     PicUsuario->setOpaco(true);
+    PicUsuario->setAccessibleName(QStringLiteral("Usuários"));
     // The largest picture of the first frame is drawn while the controls
     // over it are built.
     PicUsuario->prepararEmParalelo(dpr);
@@ -375,6 +408,7 @@ void FrmMain::criarTelaUsuario()
     PicIcon = new Imagem(PicUsuario, QStringLiteral("PicIcon"));
     PicIcon->setGeometry(398, 112, 64, 64);
     PicIcon->setPicture(ArteJanelas::Avatar(dpr));
+    Acessibilidade::Decorativo(PicIcon);
 
     LblUser = rotulo(PicUsuario, QStringLiteral("LblUser"), QStringLiteral("Usuário Padrão"));
     LblUser->setGeometry(476, 118, 284, 30);
@@ -405,13 +439,15 @@ void FrmMain::criarTelaUsuario()
     TxtVelo->setAccessibleName(QStringLiteral("Velocidade mínima"));
     TxtPrePor->setAccessibleName(QStringLiteral("Precisão mínima"));
 
-    Livre = new QCheckBox(QStringLiteral("Curso Livre"), PicUsuario);
+    Livre = new CaixaSoLeitura(QStringLiteral("Curso Livre"), PicUsuario);
     Livre->setObjectName(QStringLiteral("Livre"));
     Livre->setGeometry(400, 392, 200, 24);
     Livre->setFont(Estilo::Fonte(10, true));
     Livre->setStyleSheet(QStringLiteral("QCheckBox { color: rgb(70,92,124); }"));
+    // It shows the learner's choice, which the profile changes: reached by
+    // Tab, so a screen reader reads it, but never changed here.
     Livre->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Livre->setFocusPolicy(Qt::NoFocus);
+    Livre->setFocusPolicy(Qt::TabFocus);
 
     CmdPerfil = new Imagem(PicUsuario, QStringLiteral("CmdPerfil"));
     CmdPerfil->setGeometry(398, 440, 170, 32);
@@ -434,9 +470,7 @@ void FrmMain::criarTelaUsuario()
         cmd->tornarBotao(acessivel);
         bol = new Imagem(PicUsuario, nomeBol);
         bol->setGeometry(b.disco.translated(0, 507));
-        bol->setCursor(Qt::PointingHandCursor);
-        bol->setAccessibleName(acessivel);
-        bol->setToolTip(acessivel);
+        bol->tornarParceiro(acessivel);
     };
     par(0, CmdEntrar, BolEntrar2, QStringLiteral("CmdEntrar"), QStringLiteral("BolEntrar2"), QStringLiteral("Entrar"));
     par(1, CmdAdd, BolAdd2, QStringLiteral("CmdAdd"), QStringLiteral("BolAdd2"), QStringLiteral("Novo Usuário"));
@@ -552,6 +586,41 @@ void FrmMain::ligarEventosPratica()
 // ---------------------------------------------------------------------------
 // Start-up and lifecycle
 
+void FrmMain::ReduzirPainel(double fator)
+{
+    if (vistaReduzida || fator <= 0 || fator >= 1)
+        return;
+    // Qt draws widgets no finer than a device pixel per logical pixel: the
+    // panel is drawn whole and a graphics view scales it down. The key
+    // receiver stays on the window, so typing does not pass through it.
+    vistaReduzida = new QGraphicsView(this);
+    vistaReduzida->setObjectName(QStringLiteral("VistaReduzida"));
+    vistaReduzida->setFrameShape(QFrame::NoFrame);
+    vistaReduzida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    vistaReduzida->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    vistaReduzida->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    vistaReduzida->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform
+                                  | QPainter::TextAntialiasing);
+    vistaReduzida->setAccessibleName(PicInter->accessibleName());
+    auto* cena = new QGraphicsScene(vistaReduzida);
+    PicInter->setParent(nullptr);
+    PicInter->move(0, 0);
+    QGraphicsProxyWidget* proxy = cena->addWidget(PicInter);
+    proxy->setScale(fator);
+    const QSizeF tamanho = QSizeF(PicInter->size()) * fator;
+    cena->setSceneRect(QRectF(QPointF(0, 0), tamanho));
+    vistaReduzida->setScene(cena);
+    vistaReduzida->resize(tamanho.toSize());
+    setMinimumSize(vistaReduzida->size());
+    vistaReduzida->stackUnder(PicSet);
+    Twips::SetPos(vistaReduzida, 105, 75);
+}
+
+QWidget* FrmMain::painelNaJanela() const
+{
+    return vistaReduzida ? static_cast<QWidget*>(vistaReduzida) : PicInter;
+}
+
 void FrmMain::Form_Load()
 {
     // Every step runs even when an earlier one failed.
@@ -567,17 +636,10 @@ void FrmMain::Form_Load()
         showFullScreen();
     }
     FindTheardlanguage();
-    if (const std::optional<int> tela = LerConfiguracaoNumero(ChaveTela)) {
-        Estado().ModoTela = qint16(*tela);
-        if (Estado().ModoTela == 1)
-            Twips::SetPos(PicInter, 0, 0);
-    }
-    bool invalido = false;
-    const std::optional<int> teclado = LerConfiguracaoNumero(ChaveTeclado, &invalido);
-    if (teclado)
-        Estado().TipoTeclado = qint16(*teclado);
-    else if (!invalido)
-        Estado().TipoTeclado = Estado().TecladoSistema;
+    Estado().ModoTela = qint16(TelaAoIniciar());
+    if (Estado().ModoTela == 1)
+        Twips::SetPos(painelNaJanela(), 0, 0);
+    Estado().TipoTeclado = qint16(TecladoAoIniciar(Estado().TecladoSistema));
     ConstruirTeclado(Estado().TipoTeclado);
     Form_Activate();
     TxtNome->setFocus();
@@ -588,13 +650,14 @@ void FrmMain::Form_Load()
 void FrmMain::Form_Activate()
 {
     PicFundo->setGeometry(rect());
-    const double topo = PicFundo->height() / 2.0 - PicInter->height() / 2.0;
-    const double esquerda = PicFundo->width() / 2.0 - PicInter->width() / 2.0;
+    QWidget* painel = painelNaJanela();
+    const double topo = PicFundo->height() / 2.0 - painel->height() / 2.0;
+    const double esquerda = PicFundo->width() / 2.0 - painel->width() / 2.0;
     // On a screen smaller than the panel its top-left corner stays on screen,
     // so the caption line and the first controls are never cut off.
-    Twips::SetPos(PicInter, int(std::max(0.0, esquerda) * Twips::PorPixel), int(std::max(0.0, topo) * Twips::PorPixel));
+    Twips::SetPos(painel, int(std::max(0.0, esquerda) * Twips::PorPixel), int(std::max(0.0, topo) * Twips::PorPixel));
     if (Estado().ModoTela == 1)
-        Twips::SetPos(PicInter, 0, 0);
+        Twips::SetPos(painel, 0, 0);
 }
 
 void FrmMain::Interface()
@@ -687,8 +750,14 @@ void FrmMain::PicMenu_MouseMove() { BotBranco(); }
 
 void FrmMain::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+    if (e->type() == QEvent::ActivationChange) {
+        // Where the learner cannot type, the speed clock stops (until his
+        // next key): another window took the keyboard.
+        if (isActiveWindow())
+            Form_Activate();
+        else
+            pratica.PausarRelogio();
+    }
     QWidget::changeEvent(e);
 }
 
@@ -756,12 +825,8 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
         altGrPressionado = false;
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
-        // F2 opens the Progresso window from either screen; during practice
-        // it is never judged as a key of the exercise.
-        if (k->key() == Qt::Key_F2 && (obj == PicSet || obj == TxtNome || obj == ListUsuario)) {
-            CmdProgresso_Click();
+        if ((obj == PicSet || obj == TxtNome || obj == ListUsuario) && teclaDeComando(k))
             return true;
-        }
         if (obj == PicSet) {
             const int codigo = codigoDaTecla(k);
             if (ehAltGr(k))
@@ -769,7 +834,7 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
             Qt::KeyboardModifiers m = k->modifiers();
             if (altGrPressionado)
                 m |= Qt::GroupSwitchModifier;
-            PicSet_KeyDown(codigo, m);
+            PicSet_KeyDown(codigo, m, k->isAutoRepeat());
             return true;
         }
         if ((obj == ListUsuario || obj == TxtNome) && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
@@ -788,14 +853,30 @@ bool FrmMain::eventFilter(QObject* obj, QEvent* e)
     return QWidget::eventFilter(obj, e);
 }
 
+// Help and the Progresso window are keys of their own, looked at before
+// any other use of the key: no shortcut is needed, which a window that no
+// window manager made active would never get.
+bool FrmMain::teclaDeComando(const QKeyEvent* k)
+{
+    if (k->key() != Qt::Key_F1 && k->key() != Qt::Key_F2)
+        return false;
+    if (k->isAutoRepeat())
+        return true;
+    if (k->key() == Qt::Key_F2)
+        CmdProgresso_Click();
+    else if (usuarios.Logado())
+        CmdAjuda_Click();
+    else
+        CmdAjuda2_Click();
+    return true;
+}
+
 void FrmMain::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_F2) {
-        CmdProgresso_Click();
+    if (teclaDeComando(e))
         return;
-    }
     if (usuarios.Logado()) {
-        Form_KeyDown(codigoDaTecla(e), e->modifiers());
+        Form_KeyDown(codigoDaTecla(e), e->modifiers(), e->isAutoRepeat());
         return;
     }
     QWidget::keyPressEvent(e);
@@ -817,13 +898,15 @@ void FrmMain::CmdSom_Click()
 
 void FrmMain::CmdAjuda_Click()
 {
+    pratica.PausarRelogio();
     TocarSom(QStringLiteral("bip"));
     if (CmdAjuda)
         CmdAjuda->setPicture(aBranco);
+    // The manual opens in the program's own window; from there a button
+    // hands it to the browser.
     const QString caminho = CaminhoRecurso(QStringLiteral("Ajuda.html"));
     if (QFileInfo::exists(caminho)) {
-        if (auto* d = Plataforma().documentos)
-            d->Abrir(caminho);
+        FrmAjuda::Mostrar(caminho);
         return;
     }
     if (auto* d = Plataforma().dialogos)
@@ -838,8 +921,7 @@ void FrmMain::CmdAjuda2_Click()
 {
     TocarSom(QStringLiteral("bip"));
     CmdAjuda2->setPicture(aBranco);
-    if (auto* d = Plataforma().documentos)
-        d->Abrir(CaminhoRecurso(QStringLiteral("Ajuda.html")));
+    FrmAjuda::Mostrar(CaminhoRecurso(QStringLiteral("Ajuda.html")));
 }
 
 void FrmMain::PicUsuario_MouseMove()

@@ -6,6 +6,7 @@
 // models; what they report comes back here to be drawn.
 #include "practice/SessaoPratica.h"
 #include "results/RegistroProgresso.h"
+#include "ui/ReceptorTeclas.h"
 #include "users/CadastroUsuarios.h"
 
 #include <QElapsedTimer>
@@ -18,6 +19,7 @@
 #include <array>
 
 class QCheckBox;
+class QGraphicsView;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -45,6 +47,9 @@ public:
     RegistroProgresso progresso{pratica, usuarios};
 
     // ---- start-up and lifecycle ------------------------------------------
+    // On a screen that holds less than the 800 x 600 panel, the panel is
+    // shown reduced by that factor (below 1). Called before Form_Load.
+    void ReduzirPainel(double fator);
     void Form_Load();
     void Form_Activate();
     void Interface();
@@ -89,8 +94,9 @@ public:
     void TrmUnder_Timer();
 
     // ---- keystroke evaluation ----------------------------------------------
-    void PicSet_KeyDown(int tecla, Qt::KeyboardModifiers shift = Qt::NoModifier);
-    void Form_KeyDown(int tecla, Qt::KeyboardModifiers shift = Qt::NoModifier);
+    // repetida: a press repeated by a key held down, never judged.
+    void PicSet_KeyDown(int tecla, Qt::KeyboardModifiers shift = Qt::NoModifier, bool repetida = false);
+    void Form_KeyDown(int tecla, Qt::KeyboardModifiers shift = Qt::NoModifier, bool repetida = false);
 
     // ---- keyboard guide ------------------------------------------------------
     void ABNT_ABNT2();
@@ -136,7 +142,7 @@ public:
     QWidget* Picture2 = nullptr;
     PainelDesenhado* PicMenu = nullptr;
     ImagemCamada* PicSeta = nullptr; // lies on PicInter
-    QWidget* PicSet = nullptr;
+    ReceptorTeclas* PicSet = nullptr;
     QLabel* Label1 = nullptr;
 
     // Practice screen.
@@ -265,9 +271,28 @@ private:
     void mostrarUsuario(int linha);
     void mostrarLista();
     int codigoDaTecla(QKeyEvent* e) const;
+    // F1 (help) and F2 (the Progresso window) on either screen; true when
+    // the key was one of them (then it is never judged as typing).
+    bool teclaDeComando(const QKeyEvent* k);
     // The yellow image of a key, drawn for the layout in use when first lit.
     ImagemCamada* amarelaDaTecla(int codigo);
     void darFocoPicSet();
+    // The exercise as assistive technologies read it, and what is said to
+    // them as the practice goes (only while one listens).
+    ReceptorTeclas::Leitura leituraPratica() const;
+    void anotarAnuncio(SessaoPratica::Mudancas o);
+    void anunciarPratica();
+    struct {
+        QString erro;              // the wrong key, since the last announcement
+        bool exercicioFeito = false;
+        bool novoExercicio = false;
+        bool agendado = false;
+    } aAnunciar;
+
+    // The panel as it lies on the window: PicInter, or the view that shows
+    // it reduced.
+    QWidget* painelNaJanela() const;
+    QGraphicsView* vistaReduzida = nullptr;
 
     bool descarregado = false;
     // The layout the keyboard pictures are drawn in (-1 none yet), and the

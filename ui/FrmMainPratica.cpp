@@ -6,6 +6,9 @@
 
 #include "app/EstadoCurso.h"
 #include "app/Servicos.h"
+#include "course/TextoExercicio.h"
+#include "keyboard/LeituraTeclas.h"
+#include "ui/Acessibilidade.h"
 #include "ui/CamadaImagens.h"
 #include "ui/Estilo.h"
 #include "ui/FrmBox.h"
@@ -17,11 +20,10 @@
 #include "ui/LinhaTexto.h"
 #include "ui/PainelDesenhado.h"
 #include "ui/Twips.h"
+#include "ui/art/ArteJanelas.h"
 
 #include <QCoreApplication>
-#include <QKeySequence>
 #include <QLabel>
-#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -38,14 +40,19 @@ void FrmMain::ligarModelos()
     connect(&usuarios, &CadastroUsuarios::aviso, this, &FrmMain::Avisar);
     connect(&pratica, &SessaoPratica::aviso, this, &FrmMain::Avisar);
     connect(&progresso, &RegistroProgresso::aviso, this, &FrmMain::Avisar);
-
-    // The keyboard reaches everything: F1 opens help on either screen.
-    auto* ajuda = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(ajuda, &QShortcut::activated, this, [this] {
-        if (usuarios.Logado())
-            CmdAjuda_Click();
-        else
-            CmdAjuda2_Click();
+    // What a screen reader is told besides the next key: a wrong key, the
+    // end of an exercise.
+    connect(&pratica, &SessaoPratica::teclaJulgada, this, [this](QChar, const QString& digitado, bool acerto) {
+        if (acerto || !Acessibilidade::Ouvindo())
+            return;
+        const Toque t = digitado.isEmpty() ? Toque() : ToqueDoNome(digitado.at(0), Estado().TipoTeclado);
+        aAnunciar.erro = t.valido() ? QStringLiteral("Tecla errada: ") + NomeFalado(t, Estado().TipoTeclado) + u'.'
+                                    : QStringLiteral("Tecla errada.");
+        anotarAnuncio(SessaoPratica::Proxima);
+    });
+    connect(&pratica, &SessaoPratica::exercicioTerminado, this, [this] {
+        if (Acessibilidade::Ouvindo())
+            aAnunciar.exercicioFeito = true;
     });
 }
 
@@ -66,6 +73,10 @@ bool FrmMain::event(QEvent* e)
         progresso.Descarregar();
         return true;
     }
+    // A window over the practice (a message, the pause, the Progresso
+    // window...) stops the speed clock; the next key starts it again.
+    if (e->type() == QEvent::WindowBlocked)
+        pratica.PausarRelogio();
     return QWidget::event(e);
 }
 
@@ -153,6 +164,71 @@ void FrmMain::Mostrar(SessaoPratica::Mudancas o)
         atualizarAnimacoes();
     if ((o & S::LicaoAberta) && pratica.Modulo.ListCount() > 0)
         darFocoPicSet();
+    anotarAnuncio(o);
+}
+
+// ---------------------------------------------------------------------------
+// For assistive technologies
+
+ReceptorTeclas::Leitura FrmMain::leituraPratica() const
+{
+    ReceptorTeclas::Leitura l;
+    if (!usuarios.Logado())
+        return l;
+    const EstadoCurso& e = Estado();
+    if (pratica.Modulo.ListCount() == 0) {
+        if (e.LicaoAtual == 0) {
+            l.titulo = ArteJanelas::TituloIntroducao();
+            l.texto = ArteJanelas::TextoIntroducao() + u'\n' + DedosEmPalavras();
+            l.proximo = QStringLiteral("Introdução. Aperte Enter para começar a lição 1.");
+        }
+        return l;
+    }
+    const QString linha = pratica.Modulo.Text();
+    l.texto = pratica.TipoExercicio() == 2 ? TextoCorrido(linha, e.TipoTeclado) : TextoTeclas(linha, e.TipoTeclado);
+    l.posicao = int(qMax<qsizetype>(0, l.texto.size() - pratica.Licao.size()));
+    if (const QString toque = DescreverToque(pratica.ToqueEsperado(), e.TipoTeclado); !toque.isEmpty())
+        l.proximo = QStringLiteral("Próxima tecla: ") + toque;
+    l.titulo = pratica.Caption();
+    return l;
+}
+
+void FrmMain::anotarAnuncio(SessaoPratica::Mudancas o)
+{
+    using S = SessaoPratica;
+    if (!(o & (S::LicaoAberta | S::Exercicio | S::Proxima | S::Texto)) || !PraticaPronta() || !Acessibilidade::Ouvindo())
+        return;
+    if (o & S::Texto)
+        PicSet->moverPosicao(leituraPratica().posicao);
+    if (o & (S::LicaoAberta | S::Exercicio))
+        aAnunciar.novoExercicio = true;
+    if (std::exchange(aAnunciar.agendado, true))
+        return;
+    // Said once the key (or the click) has been dealt with whole: an error,
+    // the end of the exercise and the next key in one phrase.
+    QMetaObject::invokeMethod(this, &FrmMain::anunciarPratica, Qt::QueuedConnection);
+}
+
+void FrmMain::anunciarPratica()
+{
+    if (!std::exchange(aAnunciar.agendado, false))
+        return;
+    QStringList partes;
+    if (!aAnunciar.erro.isEmpty())
+        partes << aAnunciar.erro;
+    if (aAnunciar.exercicioFeito)
+        partes << QStringLiteral("Exercício terminado.");
+    const ReceptorTeclas::Leitura l = leituraPratica();
+    if (aAnunciar.novoExercicio && pratica.Modulo.ListCount() > 0)
+        partes << QStringLiteral("Lição %1, exercício %2 de %3.")
+                      .arg(Estado().LicaoAtual)
+                      .arg(pratica.ExercicioNaTela())
+                      .arg(pratica.Modulo.ListCount());
+    if (!l.proximo.isEmpty())
+        partes << l.proximo;
+    aAnunciar = {};
+    if (!partes.isEmpty())
+        PicSet->anunciar(partes.join(u' '));
 }
 
 void FrmMain::AbrirLicao(int n)
@@ -219,6 +295,10 @@ void FrmMain::atualizarAnimacoes()
 
 void FrmMain::mostrarResultado()
 {
+    // Told before the result window takes the focus, which a screen reader
+    // then reads.
+    aAnunciar = {};
+    PicSet->anunciar(QStringLiteral("Lição terminada."));
     if (Estado().LicaoAtual == 52)
         FrmFim::Mostrar();
     else
@@ -228,33 +308,32 @@ void FrmMain::mostrarResultado()
 // ---------------------------------------------------------------------------
 // Keys
 
-void FrmMain::PicSet_KeyDown(int tecla, Qt::KeyboardModifiers m)
+void FrmMain::PicSet_KeyDown(int tecla, Qt::KeyboardModifiers m, bool repetida)
 {
     Label1->setText(QString::number(tecla));
     // A key wakes the arrow and the cursor.
     ultimaTecla.start();
     if (!Seta->isActive() || !TrmUnder->isActive())
         atualizarAnimacoes();
-    Form_KeyDown(tecla, m);
+    Form_KeyDown(tecla, m, repetida);
 }
 
-void FrmMain::Form_KeyDown(int tecla, Qt::KeyboardModifiers m)
+void FrmMain::Form_KeyDown(int tecla, Qt::KeyboardModifiers m, bool repetida)
 {
-    // Esc is no typing: it pauses.
-    if (tecla == 27) {
-        PausarPratica();
-        return;
-    }
-    // On the introduction Enter or the space bar starts lesson 1.
-    if (Estado().LicaoAtual == 0 && (tecla == 13 || tecla == 32)) {
-        CmdProx2_Click();
+    // Esc is no typing: it pauses. On the introduction Enter or the space
+    // bar starts lesson 1. A key held down does either once: an Enter held
+    // from the password prompt does not run into lesson 1.
+    if (tecla == 27 || (Estado().LicaoAtual == 0 && (tecla == 13 || tecla == 32))) {
+        if (!repetida)
+            tecla == 27 ? PausarPratica() : CmdProx2_Click();
         return;
     }
     // Tab is judged like any key and never moves the focus off the receiver.
     if (tecla == 9)
         PicSet->setFocus(Qt::TabFocusReason);
     // Alt Gr comes as the group switch: X11 reports no modifier of its own.
-    pratica.TeclaProx(tecla, Modificadores{m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::GroupSwitchModifier)});
+    pratica.TeclaProx(tecla, Modificadores{m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::GroupSwitchModifier)},
+                      repetida);
 }
 
 // ---------------------------------------------------------------------------
@@ -311,6 +390,7 @@ void FrmMain::CmdAntExe_Click()
 
 void FrmMain::PausarPratica()
 {
+    pratica.PausarRelogio();
     using A = FrmPausa::Acao;
     switch (FrmPausa::Escolher(this, Estado().SomLigado)) {
     case A::Continuar: break;

@@ -21,13 +21,11 @@ void FrmMain::CmdProgresso_Click()
     }
     TocarSom(QStringLiteral("bip"));
     const RegistroUsuario& r = usuarios.Carregado();
-    // The speed clock stands still while the learner looks at his history.
-    const bool relogio = pratica.TrmTpm.isActive();
-    pratica.TrmTpm.stop();
+    // The speed clock stands still while the learner looks at his history,
+    // until his next key.
+    pratica.PausarRelogio();
     FrmProgresso::Mostrar(this, nome, NumeroDoTexto(r.velocidadeMinima), NumeroDoTexto(r.precisaoMinima),
                           Estado().TipoTeclado);
-    if (relogio)
-        pratica.TrmTpm.start();
     if (praticando)
         darFocoPicSet();
 }

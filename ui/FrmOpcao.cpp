@@ -4,6 +4,7 @@
 #include "app/Servicos.h"
 #include "keyboard/gui/ArteTeclado.h"
 #include "options/Configuracoes.h"
+#include "ui/Acessibilidade.h"
 #include "ui/Estilo.h"
 #include "ui/FrmMain.h"
 #include "ui/Imagem.h"
@@ -23,10 +24,11 @@
 
 namespace {
 
-// Window width 6315 twips; the two buttons' left edges in twips.
+// Window width 6315 twips; the two buttons' left edges in twips: OK first,
+// as in every other window of the program.
 constexpr int LarguraTwips = 6315;
-constexpr int OkLeftTwips = 4250;
-constexpr int CancelarLeftTwips = 2300;
+constexpr int OkLeftTwips = 2300;
+constexpr int CancelarLeftTwips = 4250;
 
 constexpr int Altura = 486;
 constexpr int Margem = 20;
@@ -262,6 +264,8 @@ FrmOpcao::FrmOpcao(QWidget* pai)
     // Screen mode: the preview on the left, the list on the right of the bar.
     Picture1 = new QWidget(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Acessibilidade::DefinirPapel(Picture1, QAccessible::Grouping);
+    Picture1->setAccessibleName(QStringLiteral("Modo de exibição"));
     Picture1->setGeometry(Margem, TopoSecao2, LarguraPrevia, AlturaPrevia);
     ImgNormal = new Imagem(Picture1, QStringLiteral("ImgNormal"));
     ImgNormal->setGeometry(0, 0, LarguraPrevia, AlturaPrevia);
@@ -274,6 +278,7 @@ FrmOpcao::FrmOpcao(QWidget* pai)
     ImgFull->hide();
 
     Image1 = new Imagem(this, QStringLiteral("Image1"));
+    Acessibilidade::Decorativo(Image1);
     Image1->setGeometry(208, TopoSecao2 + 4, 4, AlturaPrevia - 8);
     Image1->setPicture(Estilo::Renderizar(Image1->size(), [](QPainter& p) {
         QLinearGradient g(0, 0, 0, AlturaPrevia - 8);
@@ -318,8 +323,8 @@ FrmOpcao::FrmOpcao(QWidget* pai)
     connect(CmdCancelar, &Imagem::clicado, this, &FrmOpcao::CmdCancelar_Click);
 
     setTabOrder(SelTeclado, SelTela);
-    setTabOrder(SelTela, CmdCancelar);
-    setTabOrder(CmdCancelar, CmdOk);
+    setTabOrder(SelTela, CmdOk);
+    setTabOrder(CmdOk, CmdCancelar);
 }
 
 void FrmOpcao::Mostrar()
@@ -338,10 +343,11 @@ void FrmOpcao::Form_Load()
     Twips::SetLeft(CmdOk, OkLeftTwips);
     Twips::SetLeft(CmdCancelar, CancelarLeftTwips);
 
-    // 2.-3. The stored choices; anything that is not one of the list's
-    // indexes selects the first item.
-    SelTeclado->setCurrentIndex(LerIndiceOpcao(ChaveTeclado, SelTeclado->count()));
-    SelTela->setCurrentIndex(LerIndiceOpcao(ChaveTela, SelTela->count()));
+    // 2.-3. The keyboard and the screen mode in use (as start-up read them,
+    // or as the last OK left them), so OK without a change changes nothing.
+    const auto indice = [](int valor, int itens) { return valor >= 0 && valor < itens ? valor : 0; };
+    SelTeclado->setCurrentIndex(indice(Estado().TipoTeclado, SelTeclado->count()));
+    SelTela->setCurrentIndex(indice(Estado().ModoTela, SelTela->count()));
 
     // 4.-5. Their pictures.
     SelTeclado_Click();
@@ -444,7 +450,7 @@ void FrmOpcao::desenharFundo(QPainter& p)
     // The frame on the window's blue.
     p.setPen(QPen(Estilo::AzulEscuro(), 1));
     p.setBrush(Estilo::AzulFundo());
-    p.drawRoundedRect(fora, 8, 8);
+    p.drawRoundedRect(fora, Estilo::RaioJanela, Estilo::RaioJanela);
 
     // Title strip: product name and the window's subject.
     const QRectF faixa(fora.left() + 1, fora.top() + 1, fora.width() - 2, AlturaTitulo - 2);

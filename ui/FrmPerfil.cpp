@@ -3,6 +3,7 @@
 #include "users/CadastroUsuarios.h"
 #include "app/EstadoCurso.h"
 #include "app/Servicos.h"
+#include "ui/Acessibilidade.h"
 #include "ui/Estilo.h"
 #include "ui/FrmAdd.h"
 #include "ui/FrmLogin.h"
@@ -193,6 +194,7 @@ PuxadorDeslizador::PuxadorDeslizador(QWidget* pai, const QString& nome, const QS
     : QWidget(pai)
 {
     setObjectName(nome);
+    Acessibilidade::DefinirPapel(this, QAccessible::Slider);
     setAccessibleName(nomeAcessivel);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::SizeHorCursor);
@@ -329,6 +331,7 @@ FrmPerfil::FrmPerfil(QWidget* pai)
                         Estilo::Fonte(9.5, true), branco);
     Twips::SetGeometry(Label3, 195, TopoLabel3, 5550, AlturaRotulo + 30);
     ImgVerde1 = new BarraVerde(this, QStringLiteral("ImgVerde1"));
+    Acessibilidade::Decorativo(ImgVerde1);
     PicBar = new PuxadorDeslizador(this, QStringLiteral("PicBar"), QStringLiteral("Velocidade mínima"));
     Twips::SetGeometry(PicBar, PosicaoMinimaDeslizador, TopoPuxador1, LarguraPuxador, AlturaPuxador);
     Twips::SetGeometry(ImgVerde1, EsquerdaBarra, TopoBarra1, LarguraBarra(PosicaoMinimaDeslizador), AlturaBarra);
@@ -348,6 +351,7 @@ FrmPerfil::FrmPerfil(QWidget* pai)
                         Estilo::Fonte(9.5, true), branco);
     Twips::SetGeometry(Label4, 195, TopoLabel4, 5550, AlturaRotulo + 30);
     ImgVerde2 = new BarraVerde(this, QStringLiteral("ImgVerde2"));
+    Acessibilidade::Decorativo(ImgVerde2);
     PicBar2 = new PuxadorDeslizador(this, QStringLiteral("PicBar2"), QStringLiteral("Precisão mínima"));
     Twips::SetGeometry(PicBar2, PosicaoMinimaDeslizador, TopoPuxador2, LarguraPuxador, AlturaPuxador);
     Twips::SetGeometry(ImgVerde2, EsquerdaBarra, TopoBarra2, LarguraBarra(PosicaoMinimaDeslizador), AlturaBarra);
@@ -571,11 +575,8 @@ void FrmPerfil::CmdOk_Click()
         return;
     }
 
-    if (TxtSenha->text().trimmed() != TxtSenhaConfirma->text().trimmed()) {
-        avisar(QStringLiteral("Senha não confere, digite as senhas novamente!"), IconeMensagem::Exclamacao);
-        TxtSenha->setFocus();
+    if (!FrmAdd::SenhasConferem(this, TxtSenha, TxtSenhaConfirma))
         return;
-    }
 
     // A name that another user already bears (in any letter case) would make
     // two accounts that the list and the log-in cannot tell apart.

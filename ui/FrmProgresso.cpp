@@ -3,6 +3,7 @@
 #include "app/GravacaoSegura.h"
 #include "app/Servicos.h"
 #include "app/Som.h"
+#include "keyboard/GradeTeclado.h"
 #include "results/Historico.h"
 #include "results/RegistroProgresso.h"
 #include "ui/Estilo.h"
@@ -32,7 +33,6 @@ const QRect BotaoErros(356, 258, 82, 26);
 const QRect BotaoTempo(444, 258, 82, 26);
 const QRect BotaoExportar(16, 502, 150, 30);
 const QRect BotaoFechar(646, 502, 118, 30);
-const QString NomesTeclado[] = {QStringLiteral("ABNT2"), QStringLiteral("BR"), QStringLiteral("Portugal")};
 
 QString Resultado(const LicaoGravada& l)
 {
@@ -58,7 +58,7 @@ FrmProgresso::FrmProgresso(QWidget* pai, const QString& nome, Historico* h, int 
     , historico(h)
     , minimoTpm(minTpm)
     , minimoPrecisao(minPrec)
-    , tipoTeclado(qBound(0, teclado, 2))
+    , tipoTeclado(Layout::Valido(teclado))
 {
     if (historico) {
         licoes = historico->Licoes(usuario);
@@ -102,6 +102,7 @@ FrmProgresso::FrmProgresso(QWidget* pai, const QString& nome, Historico* h, int 
     LblTeclado->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,58,128); background: transparent; }"));
 
     PicCalor = new PainelDesenhado(this, QStringLiteral("PicCalor"));
+    PicCalor->setAccessibleName(QStringLiteral("Mapa do teclado por erros ou por tempo"));
     PicCalor->setGeometry(AreaCalor);
     PicCalor->setDesenho([this](QPainter& p, const QRect& r) {
         // By errors the scale runs up to the worst key's rate (at least
@@ -256,7 +257,8 @@ void FrmProgresso::MostrarVista(VistaCalor v)
     CmdErros->setPicture(FaceBotao::Figura(BotaoErros.size(), QStringLiteral("Erros"), erros ? A::Realce : A::Normal));
     CmdTempo->setPicture(FaceBotao::Figura(BotaoTempo.size(), QStringLiteral("Tempo"), erros ? A::Normal : A::Realce));
     LblTeclado->setText(QStringLiteral("Mapa de %1 — teclado %2")
-                            .arg(erros ? QStringLiteral("erros") : QStringLiteral("tempo"), NomesTeclado[tipoTeclado]));
+                            .arg(erros ? QStringLiteral("erros") : QStringLiteral("tempo"),
+                                 QString::fromLatin1(Layout::Nome(tipoTeclado))));
     PicCalor->invalidarFundo();
     PicCalor->update();
     mostrarPiores();

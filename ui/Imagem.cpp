@@ -31,6 +31,13 @@ void Imagem::tornarBotao(const QString& nomeAcessivel, const QString& dica)
     setAccessibleName(nomeAcessivel);
     setToolTip(dica.isEmpty() ? nomeAcessivel : dica);
     setFocusPolicy(Qt::TabFocus);
+    botao = true;
+}
+
+void Imagem::tornarParceiro(const QString& nomeAcessivel)
+{
+    tornarBotao(nomeAcessivel);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void Imagem::paintEvent(QPaintEvent*)

@@ -15,8 +15,14 @@ public:
     bool temPicture() const { return !figura.isNull(); }
     // Sizes the control to its picture, as an image control does.
     void setAutoTamanho(bool sim) { autoTamanho = sim; }
-    // Makes the control a button: pointing-hand cursor, accessible name and tooltip.
+    // Makes the control a button: pointing-hand cursor, accessible name and
+    // tooltip, a stop of the Tab chain, a push button for assistive
+    // technologies.
     void tornarBotao(const QString& nomeAcessivel, const QString& dica = QString());
+    // The same for the disc beside a button's caption, which does what the
+    // caption does: no stop of its own in the Tab chain.
+    void tornarParceiro(const QString& nomeAcessivel);
+    bool ehBotao() const { return botao; }
 
     // For keyboard users and tests: acts as a click.
     void clicar() { emit clicado(); }
@@ -39,4 +45,5 @@ private:
     QPixmap figura;
     bool autoTamanho = false;
     bool pressionado = false;
+    bool botao = false;
 };

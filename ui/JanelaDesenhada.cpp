@@ -1,17 +1,24 @@
 #include "ui/JanelaDesenhada.h"
 
 #include "app/Servicos.h"
+#include "ui/Acessibilidade.h"
 #include "ui/Estilo.h"
 #include "ui/FrmMain.h"
 #include "ui/Imagem.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+
+#include <utility>
 
 JanelaDesenhada::JanelaDesenhada(QWidget* pai, const QString& nome, const QString& legenda, QSize tamanho)
     : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint)
     , titulo(legenda)
 {
+    Acessibilidade::Instalar();
     setObjectName(nome);
     setWindowTitle(legenda);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -50,8 +57,62 @@ void JanelaDesenhada::desenharFundo(QPainter& p)
 void JanelaDesenhada::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    // The corners the rounded frame leaves out are cut off the window; the
+    // few pixels of its edge that stay take the frame's colour, not the
+    // light grey of a window's background.
+    for (const QPoint canto : {rect().topLeft(), rect().topRight() - QPoint(Estilo::RaioJanela - 1, 0),
+                               rect().bottomLeft() - QPoint(0, Estilo::RaioJanela - 1),
+                               rect().bottomRight() - QPoint(Estilo::RaioJanela - 1, Estilo::RaioJanela - 1)})
+        p.fillRect(QRect(canto, QSize(Estilo::RaioJanela, Estilo::RaioJanela)), Estilo::AzulEscuro());
     p.setRenderHint(QPainter::Antialiasing);
     desenharFundo(p);
+}
+
+void JanelaDesenhada::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    // Outside the rounded frame the window is not there at all.
+    QPainterPath forma;
+    forma.addRoundedRect(QRectF(rect()), Estilo::RaioJanela, Estilo::RaioJanela);
+    setMask(QRegion(forma.toFillPolygon().toPolygon()));
+}
+
+void JanelaDesenhada::showEvent(QShowEvent* e)
+{
+    // A window shown again (the help window) stays where it was put.
+    if (!std::exchange(centrada, true))
+        centralizar();
+    QDialog::showEvent(e);
+}
+
+void JanelaDesenhada::centralizar()
+{
+    QWidget* dono = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* tela = dono ? dono->screen() : nullptr;
+    if (!tela)
+        tela = QGuiApplication::primaryScreen();
+    QRect area;
+    if (dono && dono->isVisible())
+        area = dono->frameGeometry();
+    else if (tela)
+        area = tela->availableGeometry();
+    if (area.isEmpty())
+        return;
+    QRect r(QPoint(0, 0), frameGeometry().size());
+    r.moveCenter(area.center());
+    // Wholly on the owner's screen, even when the owner is partly off it.
+    if (tela) {
+        const QRect limite = tela->availableGeometry();
+        if (r.right() > limite.right())
+            r.moveRight(limite.right());
+        if (r.bottom() > limite.bottom())
+            r.moveBottom(limite.bottom());
+        if (r.left() < limite.left())
+            r.moveLeft(limite.left());
+        if (r.top() < limite.top())
+            r.moveTop(limite.top());
+    }
+    move(r.topLeft());
 }
 
 void JanelaDesenhada::mouseMoveEvent(QMouseEvent* e)

@@ -1,7 +1,9 @@
 #pragma once
 // Base of the program's secondary windows: borderless, modal over the main
-// window, a background drawn by the window itself, dragged by its title
-// strip, and closed by the window manager as if Cancel had been pressed.
+// window, a background drawn by the window itself with rounded corners (the
+// window is cut to that shape), centred on its owner when it first shows,
+// dragged by its title strip, and closed by the window manager as if Cancel
+// had been pressed.
 #include "app/Servicos.h"
 
 #include <QDialog>
@@ -28,9 +30,15 @@ protected:
     virtual void desenharFundo(QPainter& p);
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    // Centres the window on its owner (on the screen when the owner is not
+    // shown), wholly on the owner's screen.
+    void centralizar();
 
     QString titulo;
 
 private:
     bool arrasteFundo = false;
+    bool centrada = false;
 };

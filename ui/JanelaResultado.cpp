@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
@@ -162,6 +163,7 @@ JanelaDeResultado::JanelaDeResultado(QWidget* pai, const QString& nome, const QS
     ProxD->hide();
 
     BarMove = new Imagem(this, QStringLiteral("BarMove"));
+    BarMove->setAccessibleName(QStringLiteral("Barra de título"));
     BarMove->setGeometry(0, 0, Largura, AlturaTitulo);
     connect(BarMove, &Imagem::mouseMovido, this,
             [this](Qt::MouseButtons botoes, QPoint) { BarMove_MouseMove(botoes); });
@@ -244,9 +246,11 @@ void JanelaDeResultado::Form_Load()
         CmdProx2->show();
     }
 
-    // 9. Advice.
+    // 9. Advice, and the title line that says what the run missed.
     LblCom->setText(r.conselho);
     aprovado = r.passa;
+    cabecalho = r.cabecalho;
+    setAccessibleDescription(cabecalho);
 
     // 10. Grade.
     LblNota->setText(r.textoNota);
@@ -313,7 +317,8 @@ void JanelaDeResultado::reject()
 
 void JanelaDeResultado::keyPressEvent(QKeyEvent* e)
 {
-    if (TeclasGuardadas())
+    // A key still held from the lesson chooses nothing either.
+    if (TeclasGuardadas() || e->isAutoRepeat())
         return;
     switch (e->key()) {
     case Qt::Key_Return:
@@ -382,10 +387,15 @@ void JanelaDeResultado::desenharFundo(QPainter& p)
     p.drawText(rProduto, Qt::AlignVCenter | Qt::AlignLeft, produto, &usado);
     p.setPen(QColor(255, 255, 255, 110));
     p.drawLine(QPointF(usado.right() + 10, 10), QPointF(usado.right() + 10, 22));
-    p.setFont(Estilo::Fonte(10, true));
+    // A longer reason takes a smaller type rather than leave the strip.
+    const QRectF rCabecalho(usado.right() + 20, 1, Largura - usado.right() - 30, 30);
+    QFont fonte = Estilo::Fonte(10, true);
+    if (QFontMetricsF(fonte).horizontalAdvance(cabecalho) > rCabecalho.width())
+        fonte = Estilo::Fonte(8.5, true);
+    p.setFont(fonte);
     p.setPen(Estilo::Amarelo());
-    p.drawText(QRectF(usado.right() + 20, 1, 250, 30), Qt::AlignVCenter | Qt::AlignLeft,
-               aprovado ? QStringLiteral("Lição concluída") : QStringLiteral("Lição não aprovada"));
+    p.drawText(rCabecalho, Qt::AlignVCenter | Qt::AlignLeft,
+               QFontMetricsF(fonte).elidedText(cabecalho, Qt::ElideRight, rCabecalho.width()));
 
     // A light table with striped rows; the grade row stands out.
     const auto painel = [&p](const QRect& r) {
@@ -454,7 +464,9 @@ void JanelaDeResultado::desenharFundo(QPainter& p)
 
 namespace {
 
-// Swaps the picture of an image over a drawn button while the pointer is on it.
+// Swaps the picture of an image over a drawn button while the pointer is on
+// it: from the pointer's first move over it, so a window that opens under a
+// resting pointer shows no button lit (which would pass for the focus).
 class RealceAoPassar : public QObject {
 public:
     RealceAoPassar(Imagem* botao, QString texto, bool comFigura)
@@ -472,9 +484,11 @@ protected:
     {
         if (obj == alvo) {
             switch (e->type()) {
-            case QEvent::Enter:
-                alvo->setPicture(FaceBotao::Figura(alvo->size(), legenda,
-                                                        FaceBotao::Aspecto::Realce));
+            case QEvent::MouseMove:
+                if (!aceso) {
+                    aceso = true;
+                    alvo->setPicture(FaceBotao::Figura(alvo->size(), legenda, FaceBotao::Aspecto::SobOPonteiro));
+                }
                 break;
             case QEvent::Leave:
             case QEvent::Hide:
@@ -490,6 +504,7 @@ protected:
 private:
     void repor()
     {
+        aceso = false;
         alvo->setPicture(figuraPropria ? FaceBotao::Figura(alvo->size(), legenda,
                                                                 FaceBotao::Aspecto::Normal)
                                        : QPixmap());
@@ -498,6 +513,7 @@ private:
     Imagem* alvo;
     QString legenda;
     bool figuraPropria;
+    bool aceso = false;
 };
 
 } // namespace
@@ -515,6 +531,16 @@ void FaceBotao::Desenhar(QPainter& p, const QRect& r, const QString& texto, Aspe
 
     Estilo::DesenharBotao(p, r, texto, aspecto != Aspecto::Desabilitado, true);
 
+    if (aspecto == Aspecto::SobOPonteiro) {
+        // Under the pointer: a lighter face with a blue edge, unlike the
+        // yellow of the focus and of a chosen view.
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Estilo::AzulClaro(), 1.6));
+        p.setBrush(QColor(255, 255, 255, 90));
+        p.drawRoundedRect(f.adjusted(1, 1, -1, -1), 5, 5);
+        p.restore();
+    }
     if (aspecto == Aspecto::Realce) {
         p.save();
         p.setRenderHint(QPainter::Antialiasing);

@@ -44,8 +44,9 @@ public:
     // Whether the learner may go on (the next button is offered).
     bool ProximaLiberada() const;
     // Whether the run passed (the header says "Lição concluída", otherwise
-    // "Lição não aprovada").
+    // which minimum was missed).
     bool Aprovado() const { return aprovado; }
+    QString Cabecalho() const { return cabecalho; }
 
     // For the first half second after the window opens every key is
     // ignored: a learner still typing the end of the lesson must not pick a
@@ -111,6 +112,7 @@ private:
     JanelaResultado tipo;
     int indiceErros = 0;
     bool aprovado = false;
+    QString cabecalho;
     bool acaoFeita = false;
     bool fechada = false;
     qint64 abertaEm = 0;
@@ -119,7 +121,9 @@ private:
 // The push buttons drawn on the program's secondary windows: the face as the
 // background draws it, and a lit face laid over it while the pointer is on it.
 namespace FaceBotao {
-enum class Aspecto { Normal, Realce, Desabilitado };
+// Realce: the chosen one of a pair (a yellow edge); SobOPonteiro: under the
+// pointer.
+enum class Aspecto { Normal, Realce, SobOPonteiro, Desabilitado };
 void Desenhar(QPainter& p, const QRect& r, const QString& texto, Aspecto aspecto);
 QPixmap Figura(QSize tamanho, const QString& texto, Aspecto aspecto);
 // Makes an image over a button behave like a button: placed on area, with an

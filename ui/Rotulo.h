@@ -16,6 +16,11 @@ class Rotulo : public QLabel {
 public:
     Rotulo(const QString& texto, QWidget* pai);
 
+    // The caption drawn beside the figure on the panel: assistive
+    // technologies read the figure as "caption: text".
+    void setLegenda(const QString& l) { legendaFigura = l; }
+    const QString& legenda() const { return legendaFigura; }
+
     // Paints what lies under the label (the region in the label's
     // coordinates) before the text: the label is then opaque, and what it
     // covers is not repainted under it when its text changes.
@@ -42,4 +47,5 @@ private:
     qreal ascendente = 0;
     QHash<QChar, Glifo> glifos;
     std::function<void(QPainter&, const QRegion&)> fundo;
+    QString legendaFigura;
 };

@@ -1,5 +1,6 @@
 #include "ui/TeclasErradas.h"
 
+#include "ui/Acessibilidade.h"
 #include "ui/Estilo.h"
 #include "ui/art/ArteProgresso.h"
 
@@ -9,6 +10,8 @@ TeclasErradas::TeclasErradas(QWidget* pai)
     : QWidget(pai)
 {
     setObjectName(QStringLiteral("PicTeclasErradas"));
+    Acessibilidade::DefinirPapel(this, QAccessible::StaticText);
+    setAccessibleName(QStringLiteral("Teclas com mais erros"));
     setAttribute(Qt::WA_TranslucentBackground);
 }
 

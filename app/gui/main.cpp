@@ -10,68 +10,12 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
-#include <QScreen>
-#include <cmath>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
 namespace {
-// The whole program lives on an 800 x 600 panel. It is drawn as large as
-// the screen allows: on a small screen (a netbook, a 1080p screen at 200 %)
-// no button is out of reach, on a large one the keyboard and the text fill
-// it. The scale is chosen from the screen before Qt starts and everything is
-// drawn at it, so it stays crisp. The factor asked for by the environment is
-// put back once Qt has read ours, so programs started from here (the help
-// viewer) do not inherit it.
-QByteArray escolherEscala()
-{
-    const QByteArray pedido = qgetenv("QT_SCALE_FACTOR");
-    if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
-        return pedido;
-    if (const std::optional<TelaInicial> tela = LerTelaInicial()) {
-        if (const double fator = FatorDoPainel(*tela); fator > 0)
-            qputenv("QT_SCALE_FACTOR", QByteArray::number(fator, 'f', 6));
-    }
-    return pedido;
-}
-
-// Where the screen could not be read before Qt started (Wayland), a screen
-// smaller than the panel still gets it whole: the program starts again once
-// at the scale that makes the panel fit.
-void ajustarEscalaATela(char** argv)
-{
-#ifdef Q_OS_UNIX
-    if (!qEnvironmentVariableIsEmpty("TECLOMATIC_ESCALA_AJUSTADA"))
-        return;
-    const QScreen* tela = QGuiApplication::primaryScreen();
-    if (!tela || QGuiApplication::platformName() != QLatin1String("wayland"))
-        return;
-    const QSize tamanho = tela->geometry().size();
-    const double fator = std::min(tamanho.width() / 800.0, tamanho.height() / 600.0);
-    if (fator >= 1.0 || fator <= 0.25)
-        return;
-    bool ok = false;
-    double atual = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
-    if (!ok || atual <= 0)
-        atual = 1.0;
-    const double razao = tela->devicePixelRatio();
-    const double alvo = std::floor(razao * fator * 8.0) / 8.0;
-    if (alvo <= 0)
-        return;
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(atual * alvo / razao, 'f', 6));
-    qputenv("TECLOMATIC_ESCALA_AJUSTADA", "1");
-    execv("/proc/self/exe", argv);
-    // If the program cannot start again it simply carries on unscaled.
-#else
-    Q_UNUSED(argv);
-#endif
-}
-
 // Another Teclomatic runs on the same learner file: it is asked to come to
 // the front; where it does not answer (another account's, on a shared
 // file) the learner is told. Nothing is read or written here.
@@ -89,15 +33,12 @@ int JaAberto(const QString& arquivoUsuarios)
 int main(int argc, char** argv)
 {
     FontesEmParalelo fontes;
-    const QByteArray escalaPedida = escolherEscala();
     QApplication app(argc, argv);
-    LiberarTelaInicial();
+    // The panel as large as the screen allows, before any window exists;
+    // nothing in the environment changes, so programs started from here
+    // (the help viewer) get the desktop's scale, not ours.
+    const EscalaDoPainel escala = AjustarEscalaDoPainel();
     fontes.Aguardar();
-    ajustarEscalaATela(argv);
-    if (escalaPedida.isNull())
-        qunsetenv("QT_SCALE_FACTOR");
-    else
-        qputenv("QT_SCALE_FACTOR", escalaPedida);
     // No display name: windows carry exactly their own titles.
     QApplication::setApplicationName(QStringLiteral("Teclomatic"));
     // Ties the window to the installed menu entry (Wayland app id) and gives
@@ -113,6 +54,7 @@ int main(int argc, char** argv)
 
     ServicosReais servicos;
     FrmMain janela;
+    janela.ReduzirPainel(escala.reducao);
     janela.usuarios.UsarSessao(std::move(sessao));
     InstanciaUnica instancia(janela.usuarios.Arquivo());
     QObject::connect(&instancia, &InstanciaUnica::mostrarPedido, &janela, &FrmMain::TrazerParaFrente);

@@ -1,22 +1,11 @@
 #pragma once
-// The size of the screen the program starts on, read before the application
-// object exists, so the scale of the whole program can be chosen in time.
-#include <optional>
+// Applies the panel's scale (app/EscalaPainel) to the running Qt: called
+// once the application object exists and before any window is made. The
+// primary screen is read as Qt reports it, on X11 and Wayland alike.
+#include "app/EscalaPainel.h"
 
-struct TelaInicial {
-    int largura = 0; // device pixels of the primary output
-    int altura = 0;
-    double razao = 1.0; // the pixel ratio the desktop asks for (Xft.dpi / 96)
-};
-
-// The primary output of the X display named by DISPLAY; nothing elsewhere
-// (Wayland, Windows, no display). The connection it reads on is kept until
-// LiberarTelaInicial(), to be called once the application object is up.
-std::optional<TelaInicial> LerTelaInicial();
-void LiberarTelaInicial();
-
-// The scale to give Qt so the 800 x 600 panel is as large as the screen
-// allows: device pixels per panel pixel kept to eighths (the panel then
-// covers whole device pixels and stays crisp), divided by the desktop's own
-// ratio, which Qt applies as well. 0 when the screen is unusable.
-double FatorDoPainel(const TelaInicial& tela);
+// Chooses the scale for the primary screen and gives Qt its global factor,
+// which multiplies the desktop's ratio as the user's QT_SCALE_FACTOR did.
+// Nothing changes on the offscreen platform, without a screen, or on one
+// too small to choose for. Returns what was chosen.
+EscalaDoPainel AjustarEscalaDoPainel();

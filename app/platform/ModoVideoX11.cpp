@@ -8,6 +8,7 @@
 #ifdef TECLOMATIC_HAVE_X11
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
+#include <algorithm>
 #include <cmath>
 #endif
 
@@ -125,6 +126,26 @@ void ModoVideoX11::Pedir(const ResolucaoTela& modo)
     }
     if (!melhor)
         return;
+    // A smaller mode set during the run shrank the screen with it: the
+    // screen must first grow to hold the larger mode, or the server refuses
+    // it. Its physical size keeps the screen's pixel density.
+    Window raiz = DefaultRootWindow(dpy);
+    Window qualquer = 0;
+    int x = 0, y = 0;
+    unsigned int largura = 0, altura = 0, borda = 0, profundidade = 0;
+    if (!XGetGeometry(dpy, raiz, &qualquer, &x, &y, &largura, &altura, &borda, &profundidade))
+        return;
+    const int precisaL = std::max<int>(int(largura), s.crtc->x + modo.largura);
+    const int precisaA = std::max<int>(int(altura), s.crtc->y + modo.altura);
+    if (precisaL > int(largura) || precisaA > int(altura)) {
+        int minL = 0, minA = 0, maxL = 0, maxA = 0;
+        if (!XRRGetScreenSizeRange(dpy, raiz, &minL, &minA, &maxL, &maxA) || precisaL > maxL || precisaA > maxA)
+            return;
+        const int tela = DefaultScreen(dpy);
+        const int mmL = int(std::lround(double(DisplayWidthMM(dpy, tela)) * precisaL / std::max(1u, largura)));
+        const int mmA = int(std::lround(double(DisplayHeightMM(dpy, tela)) * precisaA / std::max(1u, altura)));
+        XRRSetScreenSize(dpy, raiz, precisaL, precisaA, mmL, mmA);
+    }
     XRRSetCrtcConfig(dpy, s.recursos, s.saida->crtc, CurrentTime, s.crtc->x, s.crtc->y, melhor,
                      s.crtc->rotation, s.crtc->outputs, s.crtc->noutput);
     XSync(dpy, False);

@@ -3,7 +3,6 @@
 #include "app/GravacaoSegura.h"
 #include "app/platform/TecladoSistemaX11.h"
 #include "ui/CaixaMensagem.h"
-#include "ui/FrmAjuda.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -167,18 +166,12 @@ void DialogosQt::Modal(QDialog* janela)
 
 bool DocumentosQt::Abrir(const QString& caminhoArquivo)
 {
-    // Where the desktop has no launcher (none in PATH on Linux) or refuses
-    // the document, a web page opens in the program's own window.
-    bool semLancador = false;
+    // Without a launcher (none in PATH on Linux) nothing can show it.
 #if defined(Q_OS_LINUX)
-    semLancador = QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
-#endif
-    if (!semLancador && QDesktopServices::openUrl(QUrl::fromLocalFile(caminhoArquivo)))
-        return true;
-    const QString sufixo = QFileInfo(caminhoArquivo).suffix().toLower();
-    if (sufixo != QLatin1String("html") && sufixo != QLatin1String("htm"))
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
         return false;
-    return FrmAjuda::Mostrar(caminhoArquivo) != nullptr;
+#endif
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(caminhoArquivo));
 }
 
 // ---- all of them ----------------------------------------------------------

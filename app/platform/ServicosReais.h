@@ -58,8 +58,8 @@ public:
     void Pedir(const ResolucaoTela& modo) override;
 };
 
-// The desktop's viewer; a web page it cannot open (no launcher, or refused)
-// is shown in the program's own help window (FrmAjuda).
+// The desktop's viewer (for the manual, its browser): the help window's
+// "Abrir no navegador".
 class DocumentosQt : public ServicoDocumentos {
 public:
     bool Abrir(const QString& caminhoArquivo) override;

@@ -1,5 +1,7 @@
 #include "app/platform/TecladoSistemaX11.h"
 
+#include "app/platform/ServicosReais.h"
+#include "keyboard/MapaXkb.h"
 #include "keyboard/SistemaTeclado.h"
 
 #include <QGuiApplication>
@@ -21,6 +23,22 @@
 #endif
 
 namespace {
+
+// On Wayland the compositor tells each client its keymap; the module that
+// asks it (the Wayland client library is loaded only there) returns its text.
+int propostaWayland()
+{
+    using Ler = bool (*)(QByteArray*);
+    const auto ler = reinterpret_cast<Ler>(
+        ResolverNoModulo(QStringLiteral("teclomatic_wayland.so"), "teclomatic_ler_mapa_teclado"));
+    QByteArray mapa;
+    if (!ler || !ler(&mapa))
+        return 0;
+    const LayoutsXkb l = LayoutsDoMapaXkb(QString::fromUtf8(mapa));
+    // The group in use is known to the windows that have the keyboard, not
+    // to this connection: the first layout is proposed.
+    return PropostaXkb(l.layouts, l.variantes, 0, QLocale::system().name());
+}
 
 #ifdef TECLOMATIC_HAVE_X11
 int propostaX11()
@@ -59,6 +77,8 @@ int propostaX11()
 
 int TecladoSistemaX11::Proposta()
 {
+    if (qGuiApp && QGuiApplication::platformName() == QLatin1String("wayland"))
+        return propostaWayland();
 #if defined(Q_OS_WIN)
     const auto handle = reinterpret_cast<quintptr>(GetKeyboardLayout(0));
     return TecladoDoHandle(static_cast<qint32>(static_cast<quint32>(handle)));

@@ -1,6 +1,7 @@
 #pragma once
 // The system keyboard as a layout proposal: the XKB rules names and active
-// group of the X display on Linux, the keyboard layout handle on Windows.
+// group of the X display, the keymap the compositor gives on Wayland, the
+// keyboard layout handle on Windows.
 #include "app/Servicos.h"
 
 class TecladoSistemaX11 : public ServicoTecladoSistema {

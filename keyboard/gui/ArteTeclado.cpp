@@ -32,6 +32,9 @@ struct Paleta {
     QColor legenda;
     QColor terceiro;       // the small Alt Gr character
     QColor brilho;         // highlight along the top edge of the face
+    // Light legends on a dark face: bold, over a shadow in this colour
+    // (none when transparent), so thin marks such as ´ and ` stay legible.
+    QColor sombra = Qt::transparent;
 };
 
 const Paleta& paletaNormal()
@@ -46,7 +49,7 @@ const Paleta& paletaVermelha()
 {
     static const Paleta p{QColor(246, 96, 84),  QColor(222, 48, 42),  QColor(196, 36, 32),
                           QColor(150, 20, 20),  QColor(110, 12, 12),  QColor(255, 255, 255),
-                          QColor(255, 226, 222), QColor(255, 190, 180, 200)};
+                          QColor(255, 226, 222), QColor(255, 190, 180, 200), QColor(110, 8, 8, 220)};
     return p;
 }
 
@@ -207,30 +210,42 @@ void desenharSimbolo(QPainter& p, const QString& nome, QRectF area, const QColor
 void desenharLegendas(QPainter& p, const Tecla& t, QSizeF tam, const Paleta& c)
 {
     const QRectF area = areaLegendas(tam, t.forma);
+    const bool sombra = c.sombra.alpha() > 0;
+    const auto escrever = [&](const QRectF& r, int alinhamento, const QString& texto, const QColor& cor) {
+        if (sombra) {
+            p.setPen(c.sombra);
+            p.drawText(r.translated(0.7, 0.9), alinhamento, texto);
+        }
+        p.setPen(cor);
+        p.drawText(r, alinhamento, texto);
+    };
     if (t.nomeada()) {
         desenharSimbolo(p, t.cima, area, c.legenda);
         p.setFont(fonte(8));
-        p.setPen(c.legenda);
-        const QRectF texto = area.adjusted(2.5, 0, -2, -1.5);
-        p.drawText(texto, Qt::AlignLeft | Qt::AlignBottom, t.cima);
+        escrever(area.adjusted(2.5, 0, -2, -1.5), Qt::AlignLeft | Qt::AlignBottom, t.cima, c.legenda);
         return;
     }
     if (t.cima.isEmpty())
         return;
-    p.setPen(c.legenda);
     if (t.baixo.isEmpty()) {
         // A letter: one capital at the upper left.
-        p.setFont(fonte(12.5));
-        p.drawText(area.adjusted(3.5, 0.5, 0, 0), Qt::AlignLeft | Qt::AlignTop, t.cima);
+        p.setFont(fonte(12.5, sombra));
+        escrever(area.adjusted(3.5, 0.5, 0, 0), Qt::AlignLeft | Qt::AlignTop, t.cima, c.legenda);
         return;
     }
-    p.setFont(fonte(11.5));
-    p.drawText(area.adjusted(3.5, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, t.cima);
-    p.drawText(area.adjusted(3.5, 0, 0, 0.5), Qt::AlignLeft | Qt::AlignBottom, t.baixo);
+    // An accent alone is a thin mark high in its line: it is drawn larger,
+    // the lower one raised into the lower half of the key.
+    const auto acento = [](const QString& l) {
+        return l.size() == 1 && QStringLiteral("´`^~¨").contains(l.at(0));
+    };
+    p.setFont(fonte(acento(t.cima) ? 17 : 11.5, sombra));
+    escrever(area.adjusted(3.5, acento(t.cima) ? -2 : 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, t.cima, c.legenda);
+    p.setFont(fonte(acento(t.baixo) ? 17 : 11.5, sombra));
+    escrever(area.adjusted(3.5, 0, 0, acento(t.baixo) ? 4.5 : 0.5), Qt::AlignLeft | Qt::AlignBottom, t.baixo,
+             c.legenda);
     if (!t.terceiro.isEmpty()) {
-        p.setPen(c.terceiro);
-        p.setFont(fonte(9));
-        p.drawText(area.adjusted(0, 0, -2.5, 0), Qt::AlignRight | Qt::AlignBottom, t.terceiro);
+        p.setFont(fonte(9, sombra));
+        escrever(area.adjusted(0, 0, -2.5, 0), Qt::AlignRight | Qt::AlignBottom, t.terceiro, c.terceiro);
     }
 }
 

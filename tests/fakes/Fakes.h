@@ -74,7 +74,12 @@ struct FakeTecladoSistema : ServicoTecladoSistema {
 
 struct FakeDocumentos : ServicoDocumentos {
     QStringList abertos;
-    bool Abrir(const QString& caminho) override { abertos << caminho; return true; }
+    bool recusar = false; // a desktop with nothing to show it
+    bool Abrir(const QString& caminho) override
+    {
+        abertos << caminho;
+        return !recusar;
+    }
 };
 
 // A fresh application folder in a temporary directory, the fakes installed

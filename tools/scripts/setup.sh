@@ -6,9 +6,8 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
-  qt6-qpa-plugins libxkbfile-dev libx11-dev libxrandr-dev libqt6sql6-sqlite
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
+  qt6-qpa-plugins libxkbfile-dev libx11-dev libxrandr-dev libwayland-dev libqt6sql6-sqlite
   fonts-liberation
 )
 

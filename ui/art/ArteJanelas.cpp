@@ -457,14 +457,26 @@ QPixmap BotaoTexto(QSize tamanho, const QString& texto, bool destaque, qreal dpr
     }, dpr);
 }
 
+QString TituloIntroducao() { return QStringLiteral("Introdução: a posição dos dedos"); }
+
+QString TextoIntroducao()
+{
+    return QStringLiteral(
+        "Apoie os dedos na fileira do meio: a mão esquerda em A S D F e a direita em J K L Ç. "
+        "As saliências das teclas F e J guiam os indicadores sem que você olhe para o teclado. "
+        "Cada dedo alcança apenas as teclas da sua cor; o polegar direito aperta a barra de espaço. "
+        "Maiúsculas e sinais de cima pedem o Shift da outra mão, com o mínimo. "
+        "Sente-se com as costas retas, os pés no chão e os pulsos soltos. "
+        "Quando estiver pronto, aperte Enter ou clique em \"Proxima Lição\" para começar a lição 1.");
+}
+
 void DesenharDedos(QPainter& p, const QRect& r)
 {
     p.save();
     corpoComFaixa(p, r, QColor(196, 216, 240));
     p.setPen(Qt::white);
     p.setFont(Estilo::Fonte(10, true));
-    p.drawText(QRectF(8, 0, r.width() - 16, 30), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Introdução: a posição dos dedos"));
+    p.drawText(QRectF(8, 0, r.width() - 16, 30), Qt::AlignVCenter | Qt::AlignLeft, TituloIntroducao());
 
     // One colour per finger, the same on both hands.
     const QColor cores[5] = {QColor(255, 196, 64), QColor(120, 200, 120), QColor(110, 170, 240),
@@ -529,14 +541,7 @@ void DesenharDedos(QPainter& p, const QRect& r)
     }
     p.setFont(Estilo::Fonte(11));
     p.setPen(QColor(20, 50, 90));
-    const QString texto = QStringLiteral(
-        "Apoie os dedos na fileira do meio: a mão esquerda em A S D F e a direita em J K L Ç. "
-        "As saliências das teclas F e J guiam os indicadores sem que você olhe para o teclado. "
-        "Cada dedo alcança apenas as teclas da sua cor; o polegar direito aperta a barra de espaço. "
-        "Maiúsculas e sinais de cima pedem o Shift da outra mão, com o mínimo. "
-        "Sente-se com as costas retas, os pés no chão e os pulsos soltos. "
-        "Quando estiver pronto, aperte Enter ou clique em \"Proxima Lição\" para começar a lição 1.");
-    p.drawText(QRectF(x0, yl + 36, passo * 10, r.bottom() - 4 - (yl + 36)), Qt::AlignLeft | Qt::TextWordWrap, texto);
+    p.drawText(QRectF(x0, yl + 36, passo * 10, r.bottom() - 4 - (yl + 36)), Qt::AlignLeft | Qt::TextWordWrap, TextoIntroducao());
     p.restore();
 }
 

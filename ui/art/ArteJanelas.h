@@ -58,6 +58,11 @@ QPixmap Avatar(qreal dpr);
 // A small drawn push button picture (for Perfil and Deletar).
 QPixmap BotaoTexto(QSize tamanho, const QString& texto, bool destaque, qreal dpr);
 
+// The introduction's title and text, drawn on its picture and read by
+// assistive technologies.
+QString TituloIntroducao();
+QString TextoIntroducao();
+
 // The introduction: the two hands on the home row and which keys each
 // finger presses (800 x 507).
 void DesenharDedos(QPainter& p, const QRect& r);

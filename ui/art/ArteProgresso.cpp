@@ -16,16 +16,16 @@ namespace {
 const QColor CorVelocidade(0, 97, 187);
 const QColor CorPrecisao(22, 128, 60);
 
-// A round number at or above v for the top of a scale.
-int TopoEscala(int v)
-{
-    if (v <= 50)
-        return 50;
-    const int passo = v <= 200 ? 25 : 50;
-    return (v + passo - 1) / passo * passo;
-}
-
 } // namespace
+
+int ArteProgresso::PassoEscala(int maior)
+{
+    const double alvo = std::max(5.0, maior / 4.0);
+    for (double potencia = std::pow(10.0, std::floor(std::log10(alvo)));; potencia *= 10)
+        for (double vezes : {1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0, 7.5})
+            if (vezes * potencia >= alvo)
+                return int(std::lround(vezes * potencia));
+}
 
 void ArteProgresso::DesenharGrafico(QPainter& p, const QRect& r, const QList<LicaoGravada>& licoes,
                                     int minimoTpm, int minimoPrecisao)
@@ -55,7 +55,8 @@ void ArteProgresso::DesenharGrafico(QPainter& p, const QRect& r, const QList<Lic
     int maiorTpm = qMax(minimoTpm, 0);
     for (const LicaoGravada& l : licoes)
         maiorTpm = qMax(maiorTpm, l.tpm);
-    const int topoTpm = TopoEscala(int(maiorTpm * 1.1));
+    const int passoTpm = PassoEscala(int(maiorTpm * 1.1));
+    const int topoTpm = 4 * passoTpm;
     const QRectF area(r.left() + 40, r.top() + 30, r.width() - 80, r.height() - 56);
 
     // Grid and the two scales.
@@ -65,7 +66,7 @@ void ArteProgresso::DesenharGrafico(QPainter& p, const QRect& r, const QList<Lic
         p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         p.setPen(CorVelocidade);
         p.drawText(QRectF(r.left() + 2, y - 8, 34, 16), Qt::AlignVCenter | Qt::AlignRight,
-                   QString::number(topoTpm * i / 4));
+                   QString::number(passoTpm * i));
         p.setPen(CorPrecisao);
         p.drawText(QRectF(area.right() + 4, y - 8, 36, 16), Qt::AlignVCenter | Qt::AlignLeft,
                    QStringLiteral("%1%").arg(25 * i));

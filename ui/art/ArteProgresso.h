@@ -17,6 +17,10 @@ namespace ArteProgresso {
 // draws the axes and a note.
 void DesenharGrafico(QPainter& p, const QRect& r, const QList<LicaoGravada>& licoes, int minimoTpm,
                      int minimoPrecisao);
+// The step of the speed scale's four divisions: the least round number (1,
+// 1.5, 2, 2.5, 3, 4, 5, 6 or 7.5 times a power of ten, at least 5) whose
+// four steps reach `maior`, so every tick is a round number.
+int PassoEscala(int maior);
 
 // The colour of a heat 0..1: green, yellow, then red.
 QColor CorCalor(double calor);
