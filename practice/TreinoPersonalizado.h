@@ -51,6 +51,28 @@ TreinoDeTeclas MontarTreino(const Vocabulario& vocabulario, const QList<TeclaFra
 // Whether a word holds one of the keystrokes (by name) on a keyboard.
 bool TemToque(const QString& palavra, const QSet<QChar>& toques, int tipoTeclado);
 
+// What a practice run outside the course is: the course itself (0), the
+// learner's weak keys (1) or a text of his own (2). The history keeps it
+// with each run.
+enum class TipoTreino { Curso = 0, MinhasTeclas = 1, MeuTexto = 2 };
+// "Treino das minhas teclas", "Meu texto" ("Curso" for the course).
+QString NomeDoTreino(TipoTreino tipo);
+
+// A finished run of practice outside the course, as its result window
+// shows it.
+struct ResultadoTreino {
+    TipoTreino tipo = TipoTreino::MinhasTeclas;
+    int tpm = 0;
+    int acertos = 0;
+    int erros = 0;
+    int segundos = 0;
+    // The weak keys the run was made of, with their counts in the history
+    // before it (empty for a text of the learner's own).
+    QList<TeclaFraca> fracas;
+    // The keys typed in the run.
+    MapaTeclas teclas;
+};
+
 struct TextoLimpo {
     QStringList linhas;
     QString removidos;        // each character dropped, once, in order
