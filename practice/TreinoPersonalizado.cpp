@@ -280,16 +280,3 @@ TextoLimpo LimparTexto(const QString& texto, int tipoTeclado, const std::functio
     }
     return r;
 }
-
-QString NomeDoTreino(TipoTreino tipo)
-{
-    switch (tipo) {
-    case TipoTreino::MinhasTeclas:
-        return QStringLiteral("Treino das minhas teclas");
-    case TipoTreino::MeuTexto:
-        return QStringLiteral("Meu texto");
-    case TipoTreino::Curso:
-        break;
-    }
-    return QStringLiteral("Curso");
-}

@@ -51,13 +51,6 @@ TreinoDeTeclas MontarTreino(const Vocabulario& vocabulario, const QList<TeclaFra
 // Whether a word holds one of the keystrokes (by name) on a keyboard.
 bool TemToque(const QString& palavra, const QSet<QChar>& toques, int tipoTeclado);
 
-// What a practice run outside the course is: the course itself (0), the
-// learner's weak keys (1) or a text of his own (2). The history keeps it
-// with each run.
-enum class TipoTreino { Curso = 0, MinhasTeclas = 1, MeuTexto = 2 };
-// "Treino das minhas teclas", "Meu texto" ("Curso" for the course).
-QString NomeDoTreino(TipoTreino tipo);
-
 // A finished run of practice outside the course, as its result window
 // shows it.
 struct ResultadoTreino {

@@ -5,7 +5,11 @@
 
 #include "keyboard/Digitacao.h"
 #include "practice/TreinoPersonalizado.h"
+#include "results/Historico.h"
+#include "results/RegistroProgresso.h"
 
+#include <QFile>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -141,6 +145,75 @@ private slots:
         const Vocabulario fim = LerVocabulario(52, Layout::BR);
         QVERIFY(fim.Digitavel(QStringLiteral("café"), Layout::BR));
         QVERIFY(fim.Digitavel(QStringLiteral("ação"), Layout::BR)); // ç typed as c
+    }
+
+    // A run outside the course opens over a half-typed exercise and gives
+    // it back as it was; it never writes usuario.dat, and the history keeps
+    // it as a run of its kind, out of the lessons but in the key counts.
+    void treinoSobreOCurso_data()
+    {
+        QTest::addColumn<TipoTreino>("tipo");
+        QTest::newRow("minhas teclas") << TipoTreino::MinhasTeclas;
+        QTest::newRow("meu texto") << TipoTreino::MeuTexto;
+    }
+    void treinoSobreOCurso()
+    {
+        QFETCH(TipoTreino, tipo);
+        Perfil p;
+        p.licao = p.licaoMaxima = 3;
+        Treino t({p.linha()});
+        t.escreverModulo(3, {QStringLiteral("jklç"), QStringLiteral("kkkk")});
+        RegistroProgresso reg(*t.sessao, *t.usuarios);
+        t.entrar();
+        SessaoPratica& s = *t.sessao;
+        t.digitar(QStringLiteral("JKX"));
+        const QString resto = s.Licao;
+        const Contadores antes = Contadores::Atuais();
+        QFile arquivo(t.caminho(QStringLiteral("usuario.dat")));
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        const QByteArray gravado = arquivo.readAll();
+        arquivo.close();
+
+        QSignalSpy fim(&s, &SessaoPratica::treinoTerminado);
+        s.AbrirTreino(tipo, {QStringLiteral("olá kl"), QStringLiteral("lk")});
+        QVERIFY(s.EmTreino());
+        QCOMPARE(s.Caption(), QStringLiteral("Usuário: Ana \\ %1 \\ Linha: 1 de 2").arg(NomeDoTreino(tipo)));
+        QCOMPARE(Contadores::Atuais(), (Contadores{0, 0, 0, 0}));
+        t.digitar(QStringLiteral("P"));
+        t.completarExercicio();
+        t.completarExercicio();
+        QCOMPARE(fim.size(), 1);
+        QCOMPARE(t.licoesTerminadas, 0);
+        QCOMPARE(s.UltimoTreino().erros, 1);
+        QVERIFY(s.UltimoTreino().acertos >= 9);
+        QCOMPARE(reg.TeclasDoTreino().value(u'O').erros, 1);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QCOMPARE(arquivo.readAll(), gravado);
+        arquivo.close();
+
+        s.EncerrarTreino();
+        QVERIFY(!s.EmTreino());
+        QCOMPARE(s.Licao, resto);
+        QCOMPARE(Contadores::Atuais(), antes);
+        QCOMPARE(s.ExercicioNaTela(), 1);
+        QVERIFY(s.Caption().contains(QStringLiteral("Lição: 3")));
+        t.completarExercicio();
+        t.completarExercicio();
+        QCOMPARE(t.licoesTerminadas, 1);
+        // The lesson's keys are its own: the X typed before the run, nothing of it.
+        QCOMPARE(reg.TeclasDaLicao().value(u'L').erros, 1);
+        QVERIFY(!reg.TeclasDaLicao().contains(u'O'));
+
+        Historico h(t.caminho(QStringLiteral("historico.db")));
+        const QList<LicaoGravada> licoes = h.Licoes(QStringLiteral("Ana"));
+        QCOMPARE(licoes.size(), 2);
+        QCOMPARE(licoes.at(0).tipo, int(tipo));
+        QCOMPARE(licoes.at(0).licao, 0);
+        QCOMPARE(licoes.at(0).erros, 1);
+        QCOMPARE(licoes.at(1).tipo, 0);
+        QCOMPARE(ResumirLicoes(licoes).size(), 1);
+        QCOMPARE(h.Teclas(QStringLiteral("Ana")).value(u'O').erros, 1);
+        QVERIFY(h.Csv(QStringLiteral("Ana")).contains(u';' + NomeDoTreino(tipo) + QStringLiteral("\r\n")));
     }
 };
 
