@@ -119,25 +119,44 @@ TreinoDeTeclas MontarTreino(const Vocabulario& vocabulario, const QList<TeclaFra
     for (const TeclaFraca& t : fracas)
         nomes.insert(t.tecla);
 
-    Sorteio comFracas, comuns;
+    // The words holding each weak key, and the common words without any.
+    // A word's weight grows with how often the course uses it and with how
+    // many weak keystrokes it holds.
+    std::vector<Sorteio> porTecla(fracas.size());
+    Sorteio comuns;
     for (const PalavraDoCurso& p : vocabulario.palavras) {
         if (p.palavra.size() < 2 || !vocabulario.Digitavel(p.palavra, tipoTeclado))
             continue;
         const double peso = std::sqrt(double(p.vezes));
-        if (TemToque(p.palavra, nomes, tipoTeclado)) {
-            int fracasNaPalavra = 0;
-            for (const QChar c : TextoCorrido(p.palavra, tipoTeclado)) {
-                const Sequencia s = SequenciaDe(c, tipoTeclado);
-                for (int i = 0; i < s.tamanho; ++i)
-                    fracasNaPalavra += nomes.contains(s[i].nome);
-            }
-            comFracas.itens << p.palavra;
-            comFracas.pesos.push_back(peso * (1 + fracasNaPalavra));
-        } else if (comuns.itens.size() < 300) {
-            comuns.itens << p.palavra;
-            comuns.pesos.push_back(peso);
+        QList<QChar> toques;
+        for (const QChar c : TextoCorrido(p.palavra, tipoTeclado)) {
+            const Sequencia s = SequenciaDe(c, tipoTeclado);
+            for (int i = 0; i < s.tamanho; ++i)
+                toques << s[i].nome;
         }
+        int fracasNaPalavra = 0;
+        for (const QChar t : std::as_const(toques))
+            fracasNaPalavra += nomes.contains(t);
+        if (fracasNaPalavra == 0) {
+            if (comuns.itens.size() < 300) {
+                comuns.itens << p.palavra;
+                comuns.pesos.push_back(peso);
+            }
+            continue;
+        }
+        for (qsizetype k = 0; k < fracas.size(); ++k)
+            if (toques.contains(fracas.at(k).tecla)) {
+                porTecla[k].itens << p.palavra;
+                porTecla[k].pesos.push_back(peso * (1 + fracasNaPalavra));
+            }
     }
+    // Which weak key a word is drawn for: each by its error rate, a key
+    // that is only slow by a little, so a rare key (K, a dead key) gets its
+    // share however few words hold it.
+    std::vector<double> pesoDaTecla;
+    for (qsizetype k = 0; k < fracas.size(); ++k)
+        pesoDaTecla.push_back(porTecla[k].vazio() ? 0.0 : fracas.at(k).contagem.taxaErro() + 0.05);
+    const bool comFracas = std::any_of(pesoDaTecla.cbegin(), pesoDaTecla.cend(), [](double v) { return v > 0; });
     QStringList drills;
     for (const TeclaFraca& t : fracas) {
         const QString a = Representante(t.tecla, tipoTeclado);
@@ -145,7 +164,7 @@ TreinoDeTeclas MontarTreino(const Vocabulario& vocabulario, const QList<TeclaFra
         if (!a.isEmpty() && !b.isEmpty() && a != b)
             drills << DrillDoPar(a, b);
     }
-    if (comFracas.vazio() && comuns.vazio() && drills.isEmpty())
+    if (!comFracas && comuns.vazio() && drills.isEmpty())
         return r;
 
     std::mt19937 gerador(semente);
@@ -164,8 +183,9 @@ TreinoDeTeclas MontarTreino(const Vocabulario& vocabulario, const QList<TeclaFra
         if (!drills.isEmpty() && i % 8 == 7) {
             item = drills.at(int(gerador() % drills.size()));
             palavra = false;
-        } else if (!comFracas.vazio() && (comuns.vazio() || fraca(gerador))) {
-            item = sortear(comFracas);
+        } else if (comFracas && (comuns.vazio() || fraca(gerador))) {
+            std::discrete_distribution<int> tecla(pesoDaTecla.cbegin(), pesoDaTecla.cend());
+            item = sortear(porTecla[tecla(gerador)]);
         } else if (!comuns.vazio()) {
             item = sortear(comuns);
         } else {

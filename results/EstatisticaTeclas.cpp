@@ -135,7 +135,7 @@ QMap<QChar, double> Calor(const MapaTeclas& m, VistaCalor vista)
     return r;
 }
 
-QList<ResumoLicao> ResumirLicoes(const QList<LicaoGravada>& licoes)
+QList<ResumoLicao> ResumirLicoes(const QList<LicaoGravada>& licoes, TipoTreino tipo)
 {
     QMap<int, ResumoLicao> porLicao;
     const auto melhor = [](const LicaoGravada& a, const LicaoGravada& b) {
@@ -146,7 +146,7 @@ QList<ResumoLicao> ResumirLicoes(const QList<LicaoGravada>& licoes)
         return a.porcAcertos > b.porcAcertos;
     };
     for (const LicaoGravada& l : licoes) {
-        if (l.tipo != 0)
+        if (l.tipo != int(tipo))
             continue;
         ResumoLicao& r = porLicao[l.licao];
         if (r.tentativas == 0) {

@@ -106,6 +106,6 @@ struct ResumoLicao {
     LicaoGravada melhor;    // highest grade, then speed, then accuracy
     LicaoGravada ultima;    // the most recent
 };
-// One summary per course lesson, by lesson number (runs outside the
-// course left out).
-QList<ResumoLicao> ResumirLicoes(const QList<LicaoGravada>& licoes);
+// One summary per lesson, by lesson number, of the rows of a kind: the
+// course's lessons, or the runs of one kind outside it (all of lesson 0).
+QList<ResumoLicao> ResumirLicoes(const QList<LicaoGravada>& licoes, TipoTreino tipo = TipoTreino::Curso);
