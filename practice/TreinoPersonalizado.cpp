@@ -4,6 +4,7 @@
 #include "course/TextoExercicio.h"
 #include "keyboard/Digitacao.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -254,12 +255,29 @@ TextoLimpo LimparTexto(const QString& texto, int tipoTeclado, const std::functio
     // Paragraphs (separated by blank lines), their lines joined, and what no
     // key types dropped.
     QStringList paragrafos;
+    QHash<char16_t, bool> digitaveis;
     static const QRegularExpression linhaEmBranco(QStringLiteral("\\n[ ]*\\n"));
     for (const QString& bloco : t.split(linhaEmBranco, Qt::SkipEmptyParts)) {
         QString p;
-        for (const QChar c : QString(bloco).replace(QLatin1Char('\n'), QLatin1Char(' '))) {
-            const QString digitado = TextoCorrido(QString(c), tipoTeclado);
-            if (c != QLatin1Char(' ') && (c == QLatin1Char('#') || !Digitavel(digitado.at(0), tipoTeclado))) {
+        const QString linhaUnica = QString(bloco).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        for (qsizetype i = 0; i < linhaUnica.size(); ++i) {
+            const QChar c = linhaUnica.at(i);
+            // A character beyond the basic plane (an emoji) is a pair of
+            // code units, dropped and reported as one.
+            if (c.isHighSurrogate() && i + 1 < linhaUnica.size() && linhaUnica.at(i + 1).isLowSurrogate()) {
+                const QString par = linhaUnica.mid(i++, 2);
+                ++r.quantosRemovidos;
+                if (!r.removidos.contains(par))
+                    r.removidos += par;
+                continue;
+            }
+            // A text holds few distinct characters: each is judged once.
+            auto aceito = digitaveis.constFind(c.unicode());
+            if (aceito == digitaveis.cend())
+                aceito = digitaveis.insert(c.unicode(), c == QLatin1Char(' ')
+                                               || (c != QLatin1Char('#')
+                                                   && Digitavel(TextoCorrido(QString(c), tipoTeclado).at(0), tipoTeclado)));
+            if (!*aceito) {
                 ++r.quantosRemovidos;
                 if (!r.removidos.contains(c))
                     r.removidos += c;
@@ -272,27 +290,40 @@ TextoLimpo LimparTexto(const QString& texto, int tipoTeclado, const std::functio
             paragrafos << p;
     }
 
+    // Lines past the last one practised are not wrapped at all.
+    const auto cheio = [&r] { return r.linhas.size() > MaximoLinhasTexto; };
+    // A word wider than the panel is cut where it stops fitting (the
+    // longest start that fits, found by halves: a pasted run of thousands of
+    // characters without a space is no slower to cut).
+    const auto cortar = [&](QString& linha) {
+        while (!cheio() && !cabe(linha)) {
+            int cabem = 1, naoCabem = int(linha.size());
+            while (naoCabem - cabem > 1) {
+                const int meio = (cabem + naoCabem) / 2;
+                (cabe(linha.left(meio)) ? cabem : naoCabem) = meio;
+            }
+            r.linhas << linha.left(cabem);
+            linha = linha.mid(cabem);
+        }
+    };
     for (const QString& p : std::as_const(paragrafos)) {
         QString linha;
         for (const QString& palavra : p.split(QLatin1Char(' '))) {
+            if (cheio())
+                break;
             const QString junta = linha.isEmpty() ? palavra : linha + QLatin1Char(' ') + palavra;
             if (linha.isEmpty() || cabe(junta)) {
                 linha = junta;
-                continue;
+            } else {
+                r.linhas << linha;
+                linha = palavra;
             }
-            r.linhas << linha;
-            linha = palavra;
+            cortar(linha);
         }
-        // A word wider than the panel is cut where it stops fitting.
-        while (!linha.isEmpty() && !cabe(linha)) {
-            int n = int(linha.size()) - 1;
-            while (n > 1 && !cabe(linha.left(n)))
-                --n;
-            r.linhas << linha.left(n);
-            linha = linha.mid(n);
-        }
-        if (!linha.isEmpty())
+        if (!linha.isEmpty() && !cheio())
             r.linhas << linha;
+        if (cheio())
+            break;
     }
     if (r.linhas.size() > MaximoLinhasTexto) {
         r.linhas = r.linhas.mid(0, MaximoLinhasTexto);
@@ -300,3 +331,43 @@ TextoLimpo LimparTexto(const QString& texto, int tipoTeclado, const std::functio
     }
     return r;
 }
+
+int ToquesDasLinhas(const QStringList& linhas, int tipoTeclado)
+{
+    int n = 0;
+    for (const QString& l : linhas)
+        n += Toques(l, tipoTeclado);
+    return n;
+}
+
+int ComparacaoTecla::Tendencia() const
+{
+    if (!digitada)
+        return 0;
+    const long antes = std::lround(taxaAntes * 100), agora = std::lround(taxaAgora * 100);
+    if (antes != agora)
+        return agora < antes ? 1 : -1;
+    if (msAntes <= 0 || msAgora <= 0 || std::abs(msAgora - msAntes) <= msAntes / 20)
+        return 0;
+    return msAgora < msAntes ? 1 : -1;
+}
+
+QList<ComparacaoTecla> CompararTeclas(const ResultadoTreino& resultado)
+{
+    QList<ComparacaoTecla> r;
+    for (const TeclaFraca& f : resultado.fracas) {
+        ComparacaoTecla c;
+        c.tecla = f.tecla;
+        c.taxaAntes = f.contagem.taxaErro();
+        c.msAntes = f.contagem.msMedio();
+        const auto agora = resultado.teclas.constFind(f.tecla);
+        c.digitada = agora != resultado.teclas.cend() && agora->total() > 0;
+        if (c.digitada) {
+            c.taxaAgora = agora->taxaErro();
+            c.msAgora = agora->msMedio();
+        }
+        r << c;
+    }
+    return r;
+}
+

@@ -66,13 +66,30 @@ struct ResultadoTreino {
     MapaTeclas teclas;
 };
 
+// A weak key before the run (its counts in the history) and in it.
+struct ComparacaoTecla {
+    QChar tecla;
+    double taxaAntes = 0, taxaAgora = 0; // errors per keystroke, 0..1
+    double msAntes = -1, msAgora = -1;   // average time of a hit; -1 without a sample
+    bool digitada = false;               // typed in the run at all
+    // 1 better, -1 worse, 0 about the same or not typed: the error rate
+    // decides when its whole percentage changed, otherwise the average time
+    // when it changed by more than a twentieth.
+    int Tendencia() const;
+};
+// One entry per weak key of the run, in the order of ResultadoTreino::fracas.
+QList<ComparacaoTecla> CompararTeclas(const ResultadoTreino& resultado);
+
 struct TextoLimpo {
     QStringList linhas;
-    QString removidos;        // each character dropped, once, in order
+    QString removidos;        // each character dropped, once, in order (an emoji as its pair)
     int quantosRemovidos = 0; // how many were dropped in all
     bool cortado = false;     // longer than MaximoLinhasTexto lines: the rest left out
 };
 constexpr int MaximoLinhasTexto = 60;
+
+// Keystrokes the lines take on a keyboard (an accented letter is two).
+int ToquesDasLinhas(const QStringList& linhas, int tipoTeclado);
 
 // A plain text file's bytes: UTF-8 (a byte order mark skipped) when they
 // are valid UTF-8, otherwise Windows-1252.
