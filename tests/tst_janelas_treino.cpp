@@ -2,8 +2,10 @@
 // cleaned while he edits it, opened from a file through the file service)
 // and the result window of a run, with its weak keys before and after.
 #include "app/EstadoCurso.h"
-#include "fakes/Fakes.h"
+#include "fakes/JanelaTeste.h"
 #include "ui/FrmMeuTexto.h"
+#include "ui/FrmPausa.h"
+#include "ui/FrmProgresso.h"
 #include "ui/FrmResultadoTreino.h"
 #include "ui/Imagem.h"
 #include "ui/JanelaResultado.h"
@@ -407,6 +409,54 @@ private slots:
             FrmResultadoTreino w(nullptr, r, 0);
             salvar(w, QStringLiteral("FrmResultadoTreino_texto"));
         }
+    }
+
+    // From the pause window a learner practises a text of his own over his
+    // lesson, and the result window takes him back to it where he stopped;
+    // usuario.dat is not written. On the user screen the Progresso window
+    // logs the learner in before it builds a run of his weak keys, and says
+    // when his history is too short for one.
+    void treinoSobreALicao()
+    {
+        JanelaTeste j({QStringLiteral("Ana<3<1<100<95<0<0<0<0<0<0<0<0<3<5<segredo")});
+        j.entrar(QStringLiteral("segredo"));
+        j.digitar(j->pratica.Licao.left(2));
+        const QString resto = j->pratica.Licao;
+        const QStringList gravado = j.usuariosNoDisco();
+        j.amb.dialogos.modais.clear();
+        j.amb.dialogos.respostas << [](QDialog* d) { qobject_cast<FrmPausa*>(d)->Escolher(8); }
+                                 << [](QDialog* d) {
+                                        auto* m = qobject_cast<FrmMeuTexto*>(d);
+                                        m->TxtTexto->setPlainText(QStringLiteral("Olá, “você”!"));
+                                        m->CmdPraticar_Click();
+                                    };
+        j.tecla(27);
+        QVERIFY(j->pratica.EmTreino());
+        QCOMPARE(j->pratica.Licao, QStringLiteral("Olá, \"você\"!"));
+        QVERIFY(j->LblCaption->text().contains(QStringLiteral("Meu texto")));
+        relogio = JanelaDeResultado::GuardaTeclasMs;
+        j.amb.dialogos.respostas << [](QDialog* d) {
+            auto* r = qobject_cast<FrmResultadoTreino*>(d);
+            QVERIFY(r);
+            r->Escolher(FrmResultadoTreino::Escolha::Voltar);
+        };
+        j.completarExercicio();
+        QCOMPARE(j.amb.dialogos.modais, (QStringList{QStringLiteral("FrmPausa"), QStringLiteral("FrmMeuTexto"),
+                                                     QStringLiteral("FrmResultadoTreino")}));
+        QVERIFY(!j->pratica.EmTreino());
+        QCOMPARE(j->pratica.Licao, resto);
+        QCOMPARE(Estado().Acertos, qint16(2));
+        QCOMPARE(j.usuariosNoDisco(), gravado);
+
+        j->CmdLogoff_Click();
+        j.amb.dialogos.modais.clear();
+        j.amb.dialogos.respostas << [](QDialog* d) { qobject_cast<FrmProgresso*>(d)->CmdTreino->clicado(); };
+        j.responderSenha(QStringLiteral("segredo"));
+        j->CmdProgresso_Click();
+        QVERIFY(j->Logado());
+        QVERIFY(!j->pratica.EmTreino());
+        QCOMPARE(j.amb.dialogos.mensagens.size(), 1);
+        QVERIFY(j.amb.dialogos.mensagens.at(0).texto.startsWith(QStringLiteral("Ainda não há teclas suficientes")));
     }
 };
 
