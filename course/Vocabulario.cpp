@@ -11,9 +11,16 @@
 
 namespace {
 
-// Runs of letters, joined by a hyphen inside a word (guarda-chuva); a run
-// touching a digit (the h of 10h30) is a unit, not a word.
-QStringList Palavras(const QString& linha)
+// A key drill: every line four characters long (a lesson's kind).
+bool Treino(const QStringList& linhas)
+{
+    return !linhas.isEmpty()
+        && std::all_of(linhas.cbegin(), linhas.cend(), [](const QString& l) { return l.size() == 4; });
+}
+
+} // namespace
+
+QStringList PalavrasDaLinha(const QString& linha)
 {
     static const QRegularExpression palavra(QStringLiteral("\\p{L}+(?:-\\p{L}+)*"));
     QStringList r;
@@ -26,15 +33,6 @@ QStringList Palavras(const QString& linha)
     }
     return r;
 }
-
-// A key drill: every line four characters long (a lesson's kind).
-bool Treino(const QStringList& linhas)
-{
-    return !linhas.isEmpty()
-        && std::all_of(linhas.cbegin(), linhas.cend(), [](const QString& l) { return l.size() == 4; });
-}
-
-} // namespace
 
 bool Vocabulario::Digitavel(const QString& palavra, int tipoTeclado) const
 {
@@ -57,7 +55,7 @@ QList<PalavraDoCurso> ContarPalavras(const QList<QStringList>& licoes)
         if (linhas.isEmpty() || Treino(linhas))
             continue;
         for (const QString& linha : linhas)
-            for (const QString& p : Palavras(linha)) {
+            for (const QString& p : PalavrasDaLinha(linha)) {
                 const QString chave = p.toLower();
                 ++vezes[chave];
                 if (!forma.contains(chave) || p == chave)

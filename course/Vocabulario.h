@@ -26,6 +26,10 @@ struct Vocabulario {
     bool Digitavel(const QString& palavra, int tipoTeclado) const;
 };
 
+// The words of a line of running text: runs of letters, joined by a hyphen
+// inside a word (guarda-chuva, levá-lo). A run that touches a digit (the h
+// of 10h30) is a unit or an abbreviation, not a word.
+QStringList PalavrasDaLinha(const QString& linha);
 // The words of running-text lessons, with how often each is used.
 QList<PalavraDoCurso> ContarPalavras(const QList<QStringList>& licoes);
 // The keystrokes of the key-drill lessons among `licoes` (lessons 1.. in
