@@ -6,6 +6,7 @@
 #include "ui/FrmAjuda.h"
 #include "ui/FrmPausa.h"
 #include "ui/Imagem.h"
+#include "ui/JanelaResultado.h"
 #include "ui/PainelDesenhado.h"
 
 #include <QApplication>
@@ -373,7 +374,9 @@ void TstBotoes::ajudaDaTelaDeUsuario()
 }
 
 // A window that opens under a resting pointer lights no button (it would
-// pass for the focus); the pointer's first move over one does.
+// pass for the focus); the pointer's first move over one does, and its label
+// stays as dark as at rest (a paler one reads as a button that cannot be
+// pressed).
 void TstBotoes::botaoDesenhadoAcendeSoComOPonteiroAndando()
 {
     JanelaTeste j;
@@ -387,6 +390,16 @@ void TstBotoes::botaoDesenhadoAcendeSoComOPonteiroAndando()
                           Qt::NoModifier);
     QApplication::sendEvent(b, &movimento);
     QVERIFY(b->temPicture());
+    const auto maisEscuro = [](const QPixmap& figura) {
+        const QImage img = figura.toImage();
+        int menor = 255;
+        for (int y = 6; y < img.height() - 6; ++y)
+            for (int x = 6; x < img.width() - 6; ++x)
+                menor = qMin(menor, qGray(img.pixel(x, y)));
+        return menor;
+    };
+    const QPixmap emRepouso = FaceBotao::Figura(b->size(), QStringLiteral("Lição seguinte"), FaceBotao::Aspecto::Normal);
+    QVERIFY(qAbs(maisEscuro(b->picture()) - maisEscuro(emRepouso)) <= 8);
     QEvent saida(QEvent::Leave);
     QApplication::sendEvent(b, &saida);
     QVERIFY(!b->temPicture());

@@ -42,7 +42,7 @@ CaixaVista MostrarMensagem(QWidget* dono, const QString& titulo, const QString& 
     CaixaVista v;
     QTimer::singleShot(0, [&v] {
         auto* c = qobject_cast<CaixaMensagem*>(QApplication::activeModalWidget());
-        if (!c)
+        if (!c || !QTest::qWaitFor([c] { return QGuiApplication::focusWindow() == c->windowHandle(); }))
             return;
         v = {c->Titulo(), c->Texto(), c->Icone(), c->frameGeometry(), c->focusWidget() == static_cast<QWidget*>(c->CmdOk),
              c->rect().contains(c->LblTexto->geometry()), false};
@@ -230,6 +230,9 @@ private slots:
         QVERIFY((v.geometria.center() - dono.frameGeometry().center()).manhattanLength() <= 2);
         QVERIFY(v.geometria.width() <= 460);
         QVERIFY(v.textoCabe);
+        // Closed, it hands the keyboard back to its owner, window manager or
+        // not.
+        QTRY_COMPARE(QApplication::activeWindow(), &dono);
 
         // Without an owner on screen: centred on the screen.
         dono.hide();

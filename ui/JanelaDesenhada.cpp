@@ -6,11 +6,13 @@
 #include "ui/FrmMain.h"
 #include "ui/Imagem.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QWindow>
 
 #include <utility>
 
@@ -83,6 +85,21 @@ void JanelaDesenhada::showEvent(QShowEvent* e)
     if (!std::exchange(centrada, true))
         centralizar();
     QDialog::showEvent(e);
+}
+
+void JanelaDesenhada::setVisible(bool visivel)
+{
+    // A window manager gives the keyboard back to the window this one stood
+    // over; without one it would fall to whatever lies under the pointer,
+    // and a message over the new-user window would leave its emptied
+    // password box unfocused and the keys typed next lost. Qt takes the
+    // owner for active while the window it stood over had the keyboard, so
+    // the request goes to the owner's window itself.
+    const bool tinhaTeclado = !visivel && isVisible() && isActiveWindow();
+    QDialog::setVisible(visivel);
+    QWidget* dono = parentWidget() ? parentWidget()->window() : nullptr;
+    if (tinhaTeclado && dono && dono->isVisible() && dono->windowHandle())
+        dono->windowHandle()->requestActivate();
 }
 
 void JanelaDesenhada::centralizar()

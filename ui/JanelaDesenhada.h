@@ -2,8 +2,9 @@
 // Base of the program's secondary windows: borderless, modal over the main
 // window, a background drawn by the window itself with rounded corners (the
 // window is cut to that shape), centred on its owner when it first shows,
-// dragged by its title strip, and closed by the window manager as if Cancel
-// had been pressed.
+// dragged by its title strip, closed by the window manager as if Cancel had
+// been pressed, and handing the keyboard back to the window it stood over
+// when it goes.
 #include "app/Servicos.h"
 
 #include <QDialog>
@@ -19,6 +20,7 @@ public:
     void tornarAreaArraste(Imagem* area);
     // The given owner, or the main window when none is given.
     static QWidget* PaiOuPrincipal(QWidget* pai);
+    void setVisible(bool visivel) override;
     // A program message ("Teclomatic") over this window.
     void avisar(const QString& texto, IconeMensagem icone);
 

@@ -533,12 +533,16 @@ void FaceBotao::Desenhar(QPainter& p, const QRect& r, const QString& texto, Aspe
 
     if (aspecto == Aspecto::SobOPonteiro) {
         // Under the pointer: a lighter face with a blue edge, unlike the
-        // yellow of the focus and of a chosen view.
+        // yellow of the focus and of a chosen view. The label stays as dark
+        // as at rest: a paler one reads as a button that cannot be pressed.
         p.save();
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(Estilo::AzulClaro(), 1.6));
         p.setBrush(QColor(255, 255, 255, 90));
         p.drawRoundedRect(f.adjusted(1, 1, -1, -1), 5, 5);
+        p.setPen(Estilo::AzulTexto());
+        p.setFont(Estilo::Fonte(10, true));
+        p.drawText(f, Qt::AlignCenter, texto);
         p.restore();
     }
     if (aspecto == Aspecto::Realce) {
