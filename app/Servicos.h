@@ -48,6 +48,10 @@ public:
     virtual bool Perguntar(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone) = 0;
     // Shows a window modally and returns when it has closed.
     virtual void Modal(QDialog* janela) = 0;
+    // Asks for an existing file to open (filtro as QFileDialog reads it:
+    // "Textos (*.txt);;Todos os arquivos (*)"); its path, or an empty
+    // string when the learner gave up.
+    virtual QString AbrirArquivo(QWidget* dono, const QString& titulo, const QString& filtro) = 0;
 };
 
 class ServicoModoVideo {

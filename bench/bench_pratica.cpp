@@ -61,6 +61,7 @@ struct DialogosAutomaticos : ServicoDialogos {
     int resultados = 0;
     void Mensagem(QWidget*, const QString&, const QString&, IconeMensagem) override {}
     bool Perguntar(QWidget*, const QString&, const QString&, IconeMensagem) override { return false; }
+    QString AbrirArquivo(QWidget*, const QString&, const QString&) override { return {}; }
     void Modal(QDialog* janela) override
     {
         if (auto* login = qobject_cast<FrmLogin*>(janela)) {

@@ -46,6 +46,10 @@ int SessaoPratica::TipoExercicio() const { return Estado().TipoExercicio; }
 
 QString SessaoPratica::Caption() const
 {
+    if (EmTreino())
+        return QStringLiteral("Usuário: ") + Estado().NomeUsuario + QStringLiteral(" \\ ") + NomeDoTreino(treino)
+            + QStringLiteral(" \\ Linha: ") + QString::number(Modulo.indice + 1) + QStringLiteral(" de ")
+            + QString::number(Modulo.ListCount());
     return LinhaTitulo(Estado().NomeUsuario, Estado().LicaoAtual, Modulo.indice, Modulo.ListCount());
 }
 
@@ -113,7 +117,7 @@ void SessaoPratica::CarregarMod()
 {
     if (Retomar)
         restaurarExercicio();
-    else
+    else if (!EmTreino())
         usuarios.SalvarProgresso(ExercicioNaTela());
     if (Modulo.Text().isEmpty())
         Modulo.indice = 0;
@@ -129,7 +133,7 @@ void SessaoPratica::CarregarMod2()
     // learner resumes a running-text lesson where he stopped.
     if (Retomar)
         restaurarExercicio();
-    else
+    else if (!EmTreino())
         usuarios.SalvarProgresso(ExercicioNaTela());
     if (Modulo.indice >= 0 && Modulo.indice < Modulo.ListCount())
         Licao = TextoCorrido(Modulo.Text(), Estado().TipoTeclado);
@@ -197,6 +201,7 @@ void SessaoPratica::Iniciar2(const QString&)
 
 void SessaoPratica::Fechar()
 {
+    EncerrarTreino();
     fila.clear();
     Modulo.Clear();
     TrmTpm.stop();
@@ -214,6 +219,95 @@ void SessaoPratica::RecomecarLicao(int avanco)
     if (avanco)
         Contador::Mudar(e.LicaoAtual, avanco);
     AbrirLicao(e.LicaoAtual);
+}
+
+// ---------------------------------------------------------------------------
+// Practice outside the course
+
+void SessaoPratica::AbrirTreino(TipoTreino tipo, const QStringList& linhas)
+{
+    if (tipo == TipoTreino::Curso || linhas.isEmpty())
+        return;
+    EstadoCurso& e = Estado();
+    PausarRelogio();
+    TrmRepoem.stop();
+    fila.clear();
+    // A run opened over another (a new one from the result window) goes
+    // back to the same course.
+    if (!EmTreino())
+        curso = {Modulo,
+                 Licao,
+                 toqueAtual,
+                 CapasVisiveis,
+                 SetaLeft,
+                 SetaVisivel,
+                 {PlacarAcertos, PlacarErros, PlacarPontos, PlacarTpm},
+                 e.TipoExercicio,
+                 e.GrupoLetras,
+                 e.TeclasDigitadas,
+                 e.Acertos,
+                 e.Erros,
+                 e.Pontos,
+                 e.Segundos,
+                 e.Velocidade,
+                 e.ContadorExtra,
+                 msNoSegundo,
+                 Retomar,
+                 TeclasBloqueadas};
+    treino = tipo;
+    ultimoTreino = {};
+    ultimoTreino.tipo = tipo;
+    Retomar = false;
+    Modulo.linhas = linhas;
+    Modulo.indice = 0;
+    zerarContadores();
+    e.Velocidade = 0;
+    e.ContadorExtra = 0;
+    Iniciar2(QString());
+}
+
+void SessaoPratica::EncerrarTreino()
+{
+    if (!EmTreino())
+        return;
+    TrmTpm.stop();
+    TrmProg.stop();
+    TrmRepoem.stop();
+    fila.clear();
+    treino = TipoTreino::Curso;
+    EstadoCurso& e = Estado();
+    Modulo = curso.modulo;
+    Licao = curso.licao;
+    toqueAtual = curso.toqueAtual;
+    CapasVisiveis = curso.capas;
+    SetaLeft = curso.setaLeft;
+    SetaVisivel = curso.setaVisivel;
+    PlacarAcertos = curso.placar[0];
+    PlacarErros = curso.placar[1];
+    PlacarPontos = curso.placar[2];
+    PlacarTpm = curso.placar[3];
+    e.TipoExercicio = curso.tipoExercicio;
+    e.GrupoLetras = curso.grupoLetras;
+    e.TeclasDigitadas = curso.teclasDigitadas;
+    e.Acertos = curso.acertos;
+    e.Erros = curso.erros;
+    e.Pontos = curso.pontos;
+    e.Segundos = curso.segundos;
+    e.Velocidade = curso.velocidade;
+    e.ContadorExtra = curso.contadorExtra;
+    msNoSegundo = curso.msNoSegundo;
+    Retomar = curso.retomar;
+    // The caps a group had taken come back as they would have.
+    TeclasBloqueadas = curso.bloqueadas;
+    if (TeclasBloqueadas)
+        TrmRepoem.start();
+    ProgLeft = ProgVazio;
+    ultimoMomento = -1;
+    curso = {};
+    int limpar = SoLimpar;
+    TeclaErro(limpar);
+    emit mudou(LicaoAberta | Exercicio | Texto | Contadores | Velocidade | Capas | Seta | Ritmo | Vermelha
+               | Proxima);
 }
 
 // ---------------------------------------------------------------------------
@@ -245,7 +339,7 @@ void SessaoPratica::TeclaProx(int& tecla, Modificadores m, bool repetida)
         return;
     // The introduction has nothing to type, and neither has a lesson that is
     // over: no key there may count, sound or open a result window.
-    if (Estado().LicaoAtual == 0 || Modulo.ListCount() == 0)
+    if ((Estado().LicaoAtual == 0 && !EmTreino()) || Modulo.ListCount() == 0)
         return;
     const qint64 agora = Relogio ? Relogio() : 0;
     // Reading the text before the first key, or a pause, is no typing time.
@@ -270,7 +364,8 @@ Toque SessaoPratica::ToqueEsperado() const
 
 void SessaoPratica::julgarFila()
 {
-    while (!TeclasBloqueadas && !fila.isEmpty() && Modulo.ListCount() > 0 && Estado().LicaoAtual != 0) {
+    while (!TeclasBloqueadas && !fila.isEmpty() && Modulo.ListCount() > 0
+           && (Estado().LicaoAtual != 0 || EmTreino())) {
         const TeclaEmEspera k = fila.takeFirst();
         avaliar(k.tecla, k.m, k.momento);
     }
@@ -408,6 +503,15 @@ void SessaoPratica::fimDeLicao()
     int limpar = SoLimpar;
     TeclaErro(limpar);
     emit mudou(LicaoAberta | Contadores | Velocidade | Ritmo | Seta | Proxima);
+    if (EmTreino()) {
+        const EstadoCurso& e = Estado();
+        ultimoTreino.tpm = e.Velocidade;
+        ultimoTreino.acertos = qMax(0, int(e.Acertos));
+        ultimoTreino.erros = qMax(0, int(e.Erros));
+        ultimoTreino.segundos = qMax(0, int(e.Segundos));
+        emit treinoTerminado();
+        return;
+    }
     emit licaoTerminada();
 }
 
@@ -435,7 +539,7 @@ SessaoPratica::Passo SessaoPratica::ProximoExercicio(bool livre)
     const EstadoCurso& e = Estado();
     if (Modulo.indice + 1 >= Modulo.ListCount())
         return Passo::Nenhum;
-    if (e.ExercicioMaximo == Modulo.indice + 1 && e.LicaoMaxima == e.LicaoAtual && !livre)
+    if (e.ExercicioMaximo == Modulo.indice + 1 && e.LicaoMaxima == e.LicaoAtual && !livre && !EmTreino())
         return Passo::Recusado;
     Modulo.indice += 1;
     prepararNovoExercicio();
@@ -473,6 +577,9 @@ void SessaoPratica::prepararNovoExercicio()
 SessaoPratica::Passo SessaoPratica::ProximaLicao(bool livre)
 {
     EstadoCurso& e = Estado();
+    // A run outside the course has no lessons to walk.
+    if (EmTreino())
+        return Passo::Nenhum;
     if (e.LicaoMaxima == e.LicaoAtual && !livre)
         return Passo::Recusado;
     if (e.LicaoAtual == 52)
@@ -486,7 +593,7 @@ SessaoPratica::Passo SessaoPratica::ProximaLicao(bool livre)
 SessaoPratica::Passo SessaoPratica::LicaoAnterior()
 {
     EstadoCurso& e = Estado();
-    if (e.LicaoAtual == 0)
+    if (e.LicaoAtual == 0 || EmTreino())
         return Passo::Nenhum;
     TocarSom(QStringLiteral("bip"));
     if (e.LicaoAtual == 1) {

@@ -9,6 +9,7 @@
 // three timers are driven by their tick handlers, so tests call those
 // instead of waiting.
 #include "keyboard/Digitacao.h"
+#include "practice/TreinoPersonalizado.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -88,6 +89,20 @@ public:
     // After a result window: counters back to zero, then the same lesson
     // (avanco 0) or the next (avanco 1) is opened.
     void RecomecarLicao(int avanco);
+
+    // ---- practice outside the course -------------------------------------------
+    // Opens a run of the learner's own (weak keys, a text of his) as a
+    // running text over the course, which waits as it stands: the exercise,
+    // what is left of it, its counters and the speed clock come back with
+    // EncerrarTreino. Nothing of the run is saved into the user record:
+    // neither the course position nor its counters move.
+    void AbrirTreino(TipoTreino tipo, const QStringList& linhas);
+    bool EmTreino() const { return treino != TipoTreino::Curso; }
+    TipoTreino Treino() const { return treino; }
+    // Leaves the run (finished or not) and puts the course back as it was.
+    void EncerrarTreino();
+    // The counts of the run that ended last (valid until the next opens).
+    const ResultadoTreino& UltimoTreino() const { return ultimoTreino; }
 
     // ---- keys --------------------------------------------------------------
     // A key press by key code, with the modifiers held. Modifier keys alone
@@ -179,6 +194,9 @@ signals:
     // The last character of the current exercise was typed; sent before the
     // next exercise loads or the lesson ends.
     void exercicioTerminado();
+    // The last line of a run outside the course was typed (UltimoTreino
+    // holds its counts); the course is put back with EncerrarTreino.
+    void treinoTerminado();
 
 private:
     void avaliar(int tecla, Modificadores m, qint64 momento);
@@ -194,6 +212,23 @@ private:
     void ligarRelogio(qint64 agora);
 
     CadastroUsuarios& usuarios;
+    // The course as it stood when a run outside it opened.
+    struct CursoGuardado {
+        ListaModulo modulo;
+        QString licao;
+        int toqueAtual = 0;
+        std::array<bool, 5> capas{};
+        int setaLeft = SetaInicio;
+        bool setaVisivel = false;
+        QString placar[4];
+        qint16 tipoExercicio = 0, grupoLetras = 0, teclasDigitadas = 0, acertos = 0, erros = 0, pontos = 0,
+               segundos = 0, velocidade = 0, contadorExtra = 0;
+        qint64 msNoSegundo = 0;
+        bool retomar = false;
+        bool bloqueadas = false;
+    } curso;
+    TipoTreino treino = TipoTreino::Curso;
+    ResultadoTreino ultimoTreino;
     // Keys waiting during the block, each with its modifiers and the moment
     // it was pressed.
     struct TeclaEmEspera {

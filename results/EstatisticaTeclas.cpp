@@ -135,7 +135,7 @@ QMap<QChar, double> Calor(const MapaTeclas& m, VistaCalor vista)
     return r;
 }
 
-QList<ResumoLicao> ResumirLicoes(const QList<LicaoGravada>& licoes)
+QList<ResumoLicao> ResumirLicoes(const QList<LicaoGravada>& licoes, TipoTreino tipo)
 {
     QMap<int, ResumoLicao> porLicao;
     const auto melhor = [](const LicaoGravada& a, const LicaoGravada& b) {
@@ -146,6 +146,8 @@ QList<ResumoLicao> ResumirLicoes(const QList<LicaoGravada>& licoes)
         return a.porcAcertos > b.porcAcertos;
     };
     for (const LicaoGravada& l : licoes) {
+        if (l.tipo != int(tipo))
+            continue;
         ResumoLicao& r = porLicao[l.licao];
         if (r.tentativas == 0) {
             r.licao = l.licao;
@@ -159,4 +161,17 @@ QList<ResumoLicao> ResumirLicoes(const QList<LicaoGravada>& licoes)
         ++r.tentativas;
     }
     return porLicao.values();
+}
+
+QString NomeDoTreino(TipoTreino tipo)
+{
+    switch (tipo) {
+    case TipoTreino::MinhasTeclas:
+        return QStringLiteral("Treino das minhas teclas");
+    case TipoTreino::MeuTexto:
+        return QStringLiteral("Meu texto");
+    case TipoTreino::Curso:
+        break;
+    }
+    return QStringLiteral("Curso");
 }

@@ -72,6 +72,13 @@ QList<TeclaDificil> MaisLentas(const MapaTeclas& m, int n, int minimo = 1);
 enum class VistaCalor { Erros, Tempo };
 QMap<QChar, double> Calor(const MapaTeclas& m, VistaCalor vista);
 
+// What a practice run outside the course is: the course itself (0), the
+// learner's weak keys (1) or a text of his own (2). The history keeps it
+// with each run.
+enum class TipoTreino { Curso = 0, MinhasTeclas = 1, MeuTexto = 2 };
+// "Treino das minhas teclas", "Meu texto" ("Curso" for the course).
+QString NomeDoTreino(TipoTreino tipo);
+
 // One finished lesson as the history keeps it.
 struct LicaoGravada {
     QString usuario;
@@ -86,6 +93,10 @@ struct LicaoGravada {
     int nota = 0;
     bool aprovado = false;
     int teclado = 0;        // layout: 0 ABNT2, 1 BR, 2 Portugal
+    // A course lesson (0), or a run of practice outside the course: the
+    // learner's weak keys (1), a text of his own (2); these have lesson 0
+    // and no grade.
+    int tipo = 0;
 };
 
 // One row of the lessons table.
@@ -95,5 +106,6 @@ struct ResumoLicao {
     LicaoGravada melhor;    // highest grade, then speed, then accuracy
     LicaoGravada ultima;    // the most recent
 };
-// One summary per lesson, by lesson number.
-QList<ResumoLicao> ResumirLicoes(const QList<LicaoGravada>& licoes);
+// One summary per lesson, by lesson number, of the rows of a kind: the
+// course's lessons, or the runs of one kind outside it (all of lesson 0).
+QList<ResumoLicao> ResumirLicoes(const QList<LicaoGravada>& licoes, TipoTreino tipo = TipoTreino::Curso);

@@ -234,6 +234,14 @@ bool Historico::atualizarEsquema()
                             valores);
         }
     }
+    // Runs of practice outside the course are kept with the lessons, told
+    // apart by their kind.
+    if (versao < 3 && ok) {
+        QSqlQuery coluna(db);
+        const bool tem = coluna.exec(QStringLiteral("SELECT 1 FROM pragma_table_info('licoes') WHERE name = 'tipo'"))
+            && coluna.next();
+        ok = tem || executar(QStringLiteral("ALTER TABLE licoes ADD COLUMN tipo INTEGER NOT NULL DEFAULT 0"));
+    }
     ok = ok && executar(QStringLiteral("PRAGMA user_version = %1").arg(VersaoEsquema));
     return concluir(db, ok, QStringLiteral("abrir"));
 }
@@ -243,10 +251,10 @@ bool Historico::GravarLicao(const LicaoGravada& l)
     if (!Abrir())
         return false;
     return executar(QStringLiteral("INSERT INTO licoes (usuario, momento, licao, exercicios, tpm, acertos, erros,"
-                                   " porc_acertos, porc_erros, nota, aprovado, teclado)"
-                                   " VALUES (?,?,?,?,?,?,?,?,?,?,?,?)"),
+                                   " porc_acertos, porc_erros, nota, aprovado, teclado, tipo)"
+                                   " VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)"),
                     {l.usuario, Momento(l.momento), l.licao, l.exercicios, l.tpm, l.acertos, l.erros,
-                     l.porcAcertos, l.porcErros, l.nota, l.aprovado ? 1 : 0, l.teclado});
+                     l.porcAcertos, l.porcErros, l.nota, l.aprovado ? 1 : 0, l.teclado, l.tipo});
 }
 
 bool Historico::GravarExercicio(const QString& usuario, const QDateTime& momento, int licao, int exercicio,
@@ -292,7 +300,7 @@ QList<LicaoGravada> Historico::Licoes(const QString& usuario)
     if (Abrir()) {
         QSqlQuery q(banco(conexao));
         q.prepare(QStringLiteral("SELECT momento, licao, exercicios, tpm, acertos, erros, porc_acertos, porc_erros,"
-                                 " nota, aprovado, teclado FROM licoes WHERE usuario = ? ORDER BY momento, id"));
+                                 " nota, aprovado, teclado, tipo FROM licoes WHERE usuario = ? ORDER BY momento, id"));
         q.addBindValue(usuario);
         if (q.exec()) {
             while (q.next()) {
@@ -309,6 +317,7 @@ QList<LicaoGravada> Historico::Licoes(const QString& usuario)
                 l.nota = q.value(8).toInt();
                 l.aprovado = q.value(9).toInt() != 0;
                 l.teclado = q.value(10).toInt();
+                l.tipo = q.value(11).toInt();
                 r << l;
             }
         }
@@ -419,9 +428,9 @@ bool Historico::Apagar(const QString& usuario)
 
 QString Historico::Csv(const QString& usuario)
 {
-    QString s = QStringLiteral("Data;Lição;Exercícios;TPM;Acertos;Erros;% Acertos;% Erros;Nota;Aprovado;Teclado\r\n");
+    QString s = QStringLiteral("Data;Lição;Exercícios;TPM;Acertos;Erros;% Acertos;% Erros;Nota;Aprovado;Teclado;Tipo\r\n");
     for (const LicaoGravada& l : Licoes(usuario)) {
-        s += QStringLiteral("%1;%2;%3;%4;%5;%6;%7;%8;%9;%10;%11\r\n")
+        s += QStringLiteral("%1;%2;%3;%4;%5;%6;%7;%8;%9;%10;%11;%12\r\n")
                  .arg(l.momento.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
                  .arg(l.licao)
                  .arg(l.exercicios)
@@ -432,7 +441,8 @@ QString Historico::Csv(const QString& usuario)
                  .arg(l.porcErros)
                  .arg(l.nota)
                  .arg(l.aprovado ? QStringLiteral("sim") : QStringLiteral("não"))
-                 .arg(QString::fromLatin1(Layout::Nome(l.teclado)));
+                 .arg(QString::fromLatin1(Layout::Nome(l.teclado)))
+                 .arg(NomeDoTreino(TipoTreino(l.tipo)));
     }
     return s;
 }

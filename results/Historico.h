@@ -18,7 +18,7 @@ class QSqlQuery;
 
 class Historico {
 public:
-    static constexpr int VersaoEsquema = 2;
+    static constexpr int VersaoEsquema = 3;
     static QString NomeArquivo() { return QStringLiteral("historico.db"); }
     // The history beside a user file.
     static QString CaminhoAoLado(const QString& arquivoUsuarios);
@@ -47,6 +47,8 @@ public:
     // the history.
     bool LidoPorInteiro() const { return lidoPorInteiro; }
 
+    // A finished lesson, or a run outside the course (its key counts go in
+    // with lesson 0).
     bool GravarLicao(const LicaoGravada& l);
     // The counts of one finished exercise.
     bool GravarExercicio(const QString& usuario, const QDateTime& momento, int licao, int exercicio,
@@ -67,7 +69,8 @@ public:
     bool Apagar(const QString& usuario);
 
     // The learner's lessons as CSV (semicolon separated, one header line),
-    // for a spreadsheet.
+    // for a spreadsheet; the last column tells the course from practice
+    // outside it.
     QString Csv(const QString& usuario);
 
 private:

@@ -20,6 +20,7 @@ RegistroProgresso::RegistroProgresso(SessaoPratica& s, CadastroUsuarios& u, QObj
     connect(&sessao, &SessaoPratica::teclaJulgada, this, &RegistroProgresso::teclaJulgada);
     connect(&sessao, &SessaoPratica::exercicioTerminado, this, &RegistroProgresso::exercicioTerminado);
     connect(&sessao, &SessaoPratica::licaoTerminada, this, &RegistroProgresso::licaoTerminada);
+    connect(&sessao, &SessaoPratica::treinoTerminado, this, &RegistroProgresso::treinoTerminado);
     connect(&sessao, &SessaoPratica::mudou, this, &RegistroProgresso::mudou);
     connect(&usuarios, &CadastroUsuarios::usuarioRenomeado, this, &RegistroProgresso::renomeado);
     connect(&usuarios, &CadastroUsuarios::usuarioDeletado, this, &RegistroProgresso::deletado);
@@ -76,6 +77,26 @@ void RegistroProgresso::falhou()
 
 void RegistroProgresso::mudou(SessaoPratica::Mudancas o)
 {
+    // A run outside the course opens over an exercise and gives it back
+    // as it was: the keys typed of it wait meanwhile.
+    if (sessao.EmTreino() != emTreino) {
+        emTreino = sessao.EmTreino();
+        if (emTreino) {
+            exercicioDoCurso = std::exchange(exercicio, {});
+        } else {
+            exercicio = std::exchange(exercicioDoCurso, {});
+            return;
+        }
+    }
+    if (emTreino) {
+        if (o & SessaoPratica::Exercicio)
+            exercicio.clear();
+        if ((o & SessaoPratica::LicaoAberta) && sessao.Modulo.ListCount() > 0 && sessao.ExercicioNaTela() == 1) {
+            treino.clear();
+            exerciciosDoTreino = 0;
+        }
+        return;
+    }
     if (o & SessaoPratica::Exercicio)
         exercicio.clear();
     if ((o & SessaoPratica::LicaoAberta) && sessao.Modulo.ListCount() > 0) {
@@ -97,17 +118,18 @@ void RegistroProgresso::mudou(SessaoPratica::Mudancas o)
 void RegistroProgresso::teclaJulgada(QChar esperado, const QString& digitado, bool acerto, qint64 ms)
 {
     Registrar(exercicio, esperado, digitado, acerto, ms);
-    Registrar(licao, esperado, digitado, acerto, ms);
+    Registrar(emTreino ? treino : licao, esperado, digitado, acerto, ms);
 }
 
 void RegistroProgresso::exercicioTerminado()
 {
-    ++exerciciosFeitos;
+    ++(emTreino ? exerciciosDoTreino : exerciciosFeitos);
     const MapaTeclas feito = std::exchange(exercicio, {});
     if (feito.isEmpty())
         return;
     const EstadoCurso& e = Estado();
-    pendentes.append({e.NomeUsuario, Agora(), e.LicaoAtual, sessao.ExercicioNaTela(), e.TipoTeclado, feito});
+    pendentes.append({e.NomeUsuario, Agora(), emTreino ? 0 : int(e.LicaoAtual), sessao.ExercicioNaTela(),
+                      e.TipoTeclado, feito});
     if (adiar)
         emit gravacaoAdiada();
     else
@@ -158,6 +180,29 @@ void RegistroProgresso::licaoTerminada()
     l.nota = r.nota;
     l.aprovado = r.passa;
     l.teclado = e.TipoTeclado;
+    if (Historico* h = Banco()) {
+        if (h->GravarLicao(l))
+            emit licaoGravada();
+        else
+            falhou();
+    }
+}
+
+void RegistroProgresso::treinoTerminado()
+{
+    const ResultadoTreino& r = sessao.UltimoTreino();
+    const Porcentagens p = PegaPorcentagem(qint16(qMin(r.acertos, 32767)), qint16(qMin(r.erros, 32767)));
+    LicaoGravada l;
+    l.usuario = Estado().NomeUsuario;
+    l.momento = Agora();
+    l.exercicios = exerciciosDoTreino;
+    l.tpm = r.tpm;
+    l.acertos = r.acertos;
+    l.erros = r.erros;
+    l.porcAcertos = p.acertos;
+    l.porcErros = p.erros;
+    l.teclado = Estado().TipoTeclado;
+    l.tipo = int(r.tipo);
     if (Historico* h = Banco()) {
         if (h->GravarLicao(l))
             emit licaoGravada();

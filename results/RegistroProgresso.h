@@ -48,6 +48,10 @@ public:
     // keys of its earlier exercises read back from the history, so they
     // cover what the counters of the user record cover.
     const MapaTeclas& TeclasDaLicao() const { return licao; }
+    // The keys of the run outside the course being typed, or of the one
+    // just finished. Such a run is written as a lesson of its kind, lesson
+    // 0, ungraded; the lesson it stands over keeps its own counts.
+    const MapaTeclas& TeclasDoTreino() const { return treino; }
 
     // The clock that dates what is recorded; tests set their own.
     std::function<QDateTime()> Agora = [] { return QDateTime::currentDateTime(); };
@@ -63,6 +67,7 @@ private:
     void teclaJulgada(QChar esperado, const QString& digitado, bool acerto, qint64 ms);
     void exercicioTerminado();
     void licaoTerminada();
+    void treinoTerminado();
     void mudou(SessaoPratica::Mudancas o);
     void renomeado(const QString& antigo, const QString& novo);
     void deletado(const QString& nome);
@@ -74,6 +79,12 @@ private:
     std::unique_ptr<Historico> banco;
     MapaTeclas exercicio;
     MapaTeclas licao;
+    MapaTeclas treino;
+    int exerciciosDoTreino = 0;
+    // Whether the session was in a run outside the course at its last
+    // report, and the course exercise's keys put aside meanwhile.
+    bool emTreino = false;
+    MapaTeclas exercicioDoCurso;
     QString chaveLicao;
     int exerciciosFeitos = 0;
     // The exercise a resumed lesson went on from (0: begun at the first),

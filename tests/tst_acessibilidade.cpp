@@ -13,7 +13,9 @@
 #include "ui/FrmFim.h"
 #include "ui/FrmLogin.h"
 #include "ui/FrmOpcao.h"
+#include "ui/FrmMeuTexto.h"
 #include "ui/FrmPausa.h"
+#include "ui/FrmResultadoTreino.h"
 #include "ui/Acessibilidade.h"
 #include "ui/FrmPerfil.h"
 #include "ui/Imagem.h"
@@ -41,7 +43,7 @@ bool dentroDeControleDoQt(const QWidget* w, const QWidget* janela)
 }
 
 // Every control showing in the window: a role, a name, and a press for a
-// push button; decorations are left out.
+// push button that is enabled; decorations are left out.
 void ConferirJanela(QWidget* janela)
 {
     QList<QWidget*> controles = janela->findChildren<QWidget*>();
@@ -64,6 +66,9 @@ void ConferirJanela(QWidget* janela)
             const QPair<QObject*, QString> chave{w->parent(), i->text(QAccessible::Name)};
             QVERIFY2(!botoes.contains(chave), qPrintable(quem));
             botoes.insert(chave);
+        }
+        // A button that cannot be pressed now says so instead.
+        if (i->role() == QAccessible::Button && !i->state().disabled) {
             QAccessibleActionInterface* a = i->actionInterface();
             QVERIFY2(a && a->actionNames().contains(QAccessibleActionInterface::pressAction()), qPrintable(quem));
         }
@@ -116,6 +121,12 @@ private slots:
             [=] { return new FrmPerfil(pai); },
             [=] { return new FrmPausa(pai, true); },
             [=] { return new FrmAjuda(pai); },
+            [=] { return new FrmMeuTexto(pai, 0, {}); },
+            [=] {
+                ResultadoTreino r;
+                r.fracas = {TeclaFraca{u'K', ContagemTecla(), u'L'}};
+                return new FrmResultadoTreino(pai, r, 0);
+            },
             [=] {
                 return new CaixaMensagem(pai, QStringLiteral("Teclomatic"), QStringLiteral("Texto da mensagem."),
                                          IconeMensagem::Informacao);

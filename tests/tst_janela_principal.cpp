@@ -588,7 +588,8 @@ void TstJanelaPrincipal::janelaDePausa()
     QCOMPARE(legendas, (QStringList{QStringLiteral("Continuar"), QStringLiteral("Exercício anterior"),
                                     QStringLiteral("Exercício seguinte"), QStringLiteral("Lição anterior"),
                                     QStringLiteral("Lição seguinte"), QStringLiteral("Desligar som"),
-                                    QStringLiteral("Progresso"), QStringLiteral("Ajuda"),
+                                    QStringLiteral("Progresso"), QStringLiteral("Treino das minhas teclas"),
+                                    QStringLiteral("Meu texto"), QStringLiteral("Ajuda"),
                                     QStringLiteral("Fazer logoff"),
                                     QStringLiteral("Fechar")}));
     QCOMPARE(j.amb.dialogos.modais, modais);

@@ -12,6 +12,7 @@
 // are reported together so a teacher can fix a lesson in one pass.
 
 #include "course/TextoExercicio.h"
+#include "course/Vocabulario.h"
 #include "keyboard/Digitacao.h"
 
 #include <hunspell.hxx>
@@ -189,22 +190,6 @@ QSet<QString> Dedos(const QString& linha)
     return dedos;
 }
 
-// The words of a running text: runs of letters, joined by a hyphen inside a
-// word (guarda-chuva, levá-lo). A run that touches a digit (the h of 10h30)
-// is a unit or an abbreviation, not a word.
-QStringList Palavras(const QString& linha)
-{
-    static const QRegularExpression palavra(QStringLiteral("\\p{L}+(?:-\\p{L}+)*"));
-    QStringList r;
-    for (const auto& m : palavra.globalMatch(linha)) {
-        const qsizetype a = m.capturedStart();
-        const qsizetype b = m.capturedEnd();
-        if ((a > 0 && linha.at(a - 1).isDigit()) || (b < linha.size() && linha.at(b).isDigit()))
-            continue;
-        r << m.captured();
-    }
-    return r;
-}
 
 // The first character of a line that some keyboard cannot type, as the
 // program builds the text for that keyboard (the BR one types "ç" as "c").
@@ -433,7 +418,7 @@ private slots:
             if (l->tipo != 2)
                 continue;
             for (int i = 0; i < l->linhas.size(); ++i)
-                for (const QString& p : Palavras(l->linhas.at(i)))
+                for (const QString& p : PalavrasDaLinha(l->linhas.at(i)))
                     if (!palavraConhecida(p))
                         problemas << Onde(*l, i) + QStringLiteral(" unknown word \"%1\"").arg(p);
         }
@@ -626,7 +611,7 @@ private slots:
             int palavras = 0;
             int longas = 0;
             for (const QString& s : l->linhas)
-                for (const QString& p : Palavras(s)) {
+                for (const QString& p : PalavrasDaLinha(s)) {
                     ++palavras;
                     if (p.size() >= kLetrasPalavraLonga) {
                         ++longas;
@@ -681,7 +666,7 @@ private slots:
         QSet<QString> cao;
         for (const Licao* l : textosDepois(0))
             for (const QString& s : l->linhas)
-                for (const QString& p : Palavras(s)) {
+                for (const QString& p : PalavrasDaLinha(s)) {
                     const QString m = p.toLower();
                     if (m.endsWith(QStringLiteral("ção")) || m.endsWith(QStringLiteral("ções")))
                         cao.insert(m);

@@ -106,7 +106,7 @@ void TstNucleoHistorico::gravaLeRenomeiaEApaga()
     QVERIFY(h.Csv(QStringLiteral("Ana")).startsWith(QStringLiteral("Data;Lição;")));
     QCOMPARE(h.Csv(QStringLiteral("Ana")).count(QStringLiteral("\r\n")), 3);
     QVERIFY(h.Csv(QStringLiteral("Ana")).contains(QStringLiteral("2024-03-02 10:00:00;3;12;120;90;10;90;10;8;sim;Portugal")));
-    QVERIFY(h.Csv(QStringLiteral("Caio")).endsWith(QStringLiteral(";ABNT2\r\n")));
+    QVERIFY(h.Csv(QStringLiteral("Caio")).endsWith(QStringLiteral(";ABNT2;Curso\r\n")));
 
     QVERIFY(h.Renomear(QStringLiteral("Ana"), QStringLiteral("Ana Maria")));
     QVERIFY(h.Licoes(QStringLiteral("Ana")).isEmpty());

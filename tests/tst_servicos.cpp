@@ -281,10 +281,12 @@ private slots:
         QCOMPARE(janela->windowTitle(), QStringLiteral("Ajuda do Teclomatic"));
         QVERIFY(QTest::qWaitForWindowExposed(janela));
 
-        // The inline figures became images of the document, every one.
+        // The inline figures and the pictures beside the page became images
+        // of the document, every one.
         QFile pagina(QStringLiteral(TECLOMATIC_SOURCE_DIR "/assets/help/Ajuda.html"));
         QVERIFY(pagina.open(QIODevice::ReadOnly));
-        const qsizetype figuras = pagina.readAll().count("<svg");
+        const QByteArray html = pagina.readAll();
+        const qsizetype figuras = html.count("<svg") + html.count("<img ");
         QVERIFY(figuras >= 5);
         QCOMPARE(janela->Figuras().size(), figuras);
         for (const QString& nome : janela->Figuras()) {

@@ -6,7 +6,9 @@
 #include "ui/JanelaResultado.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
@@ -429,6 +431,42 @@ bool FrmAjuda::Carregar(const QString& caminhoArquivo)
                       .arg(alt.toHtmlEscaped());
     }
     pagina += QStringView(html).mid(de);
+
+    // Pictures beside the page (the windows, photographed at twice their
+    // size) are scaled here, smoothly, to the width the page gives them at
+    // the screen's pixel ratio: the text engine would neither find them nor
+    // scale them but pixel by pixel.
+    static const QRegularExpression img(QStringLiteral("<img\\b([^>]*)>"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression src(QStringLiteral("\\bsrc\\s*=\\s*\"([^\":]+)\""));
+    static const QRegularExpression largura(QStringLiteral("\\bwidth\\s*=\\s*\"(\\d+)\""));
+    const QDir pasta = QFileInfo(caminhoArquivo).absoluteDir();
+    QString comImagens;
+    de = 0;
+    for (const auto& m : img.globalMatch(pagina)) {
+        const QString arquivo = src.match(m.captured(1)).captured(1);
+        if (arquivo.isEmpty())
+            continue; // a figure drawn above
+        QImage foto(pasta.filePath(arquivo));
+        if (foto.isNull())
+            continue; // the text engine shows its alternative text
+        const int w = largura.match(m.captured(1)).hasMatch() ? largura.match(m.captured(1)).captured(1).toInt()
+                                                               : foto.width();
+        const int h = qRound(w * qreal(foto.height()) / foto.width());
+        foto = foto.scaled(QSize(qCeil(w * dpr), qCeil(h * dpr)), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        foto.setDevicePixelRatio(dpr);
+        const QString nome = QStringLiteral("figura:%1").arg(figuras.size() + 1);
+        doc->addResource(QTextDocument::ImageResource, QUrl(nome), foto);
+        figuras << nome;
+        QString atributos = m.captured(1);
+        atributos.replace(src, QStringLiteral("src=\"%1\"").arg(nome));
+        comImagens += QStringView(pagina).mid(de, m.capturedStart() - de);
+        // A paragraph of its own at single line height, as the figures above.
+        comImagens += QStringLiteral("<p style=\"line-height: 100%; margin: 0;\"><img") + atributos
+                      + QStringLiteral("></p>");
+        de = m.capturedEnd();
+    }
+    comImagens += QStringView(pagina).mid(de);
+    pagina = comImagens;
 
     Texto->setHtml(SecoesComoDivisoes(pagina));
     // The text engine paints backgrounds block by block, leaving the margins

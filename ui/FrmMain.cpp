@@ -682,6 +682,7 @@ void FrmMain::Form_Unload()
     usuarios.Descarregar();
     progresso.Descarregar();
     if (usuarios.Logado()) {
+        pratica.EncerrarTreino();
         usuarios.SalvarUsuario(pratica.ExercicioNaTela());
         usuarios.Sair();
     }

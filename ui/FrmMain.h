@@ -120,6 +120,13 @@ public:
     // The Progresso window: the selected learner's on the user screen, the
     // logged-in learner's during practice (F2).
     void CmdProgresso_Click();
+    // Practice outside the course, from the Progresso window, the pause
+    // window or (the selected learner logging in first) the user screen:
+    // a run of the learner's weak keys, or a text of his own. The course
+    // waits under it as it stood.
+    void Treinar(TipoTreino tipo);
+    // Leaves a run outside the course for the course, as it stood.
+    void VoltarAoCurso();
     // Shows the password prompt for the selected user; returns SenhaOk.
     bool PedirSenha();
     // Tells the learner something about the files, in a message box.
@@ -268,6 +275,12 @@ private:
     // Draws what the practice session reports as changed.
     void Mostrar(SessaoPratica::Mudancas o);
     void mostrarResultado();
+    void mostrarResultadoTreino();
+    // The lines of a run of the learner's weak keys (fracasDoTreino set),
+    // or none, the learner told why.
+    QStringList montarTreinoDasTeclas();
+    QList<TeclaFraca> fracasDoTreino;
+    QStringList linhasDoTreino;
     void mostrarUsuario(int linha);
     void mostrarLista();
     int codigoDaTecla(QKeyEvent* e) const;

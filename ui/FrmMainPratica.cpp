@@ -35,6 +35,7 @@ void FrmMain::ligarModelos()
 {
     connect(&pratica, &SessaoPratica::mudou, this, &FrmMain::Mostrar);
     connect(&pratica, &SessaoPratica::licaoTerminada, this, &FrmMain::mostrarResultado);
+    connect(&pratica, &SessaoPratica::treinoTerminado, this, &FrmMain::mostrarResultadoTreino);
     connect(&usuarios, &CadastroUsuarios::listaMudou, this, &FrmMain::mostrarLista);
     connect(&usuarios, &CadastroUsuarios::selecionado, this, &FrmMain::mostrarUsuario);
     connect(&usuarios, &CadastroUsuarios::aviso, this, &FrmMain::Avisar);
@@ -323,7 +324,7 @@ void FrmMain::Form_KeyDown(int tecla, Qt::KeyboardModifiers m, bool repetida)
     // Esc is no typing: it pauses. On the introduction Enter or the space
     // bar starts lesson 1. A key held down does either once: an Enter held
     // from the password prompt does not run into lesson 1.
-    if (tecla == 27 || (Estado().LicaoAtual == 0 && (tecla == 13 || tecla == 32))) {
+    if (tecla == 27 || (Estado().LicaoAtual == 0 && !pratica.EmTreino() && (tecla == 13 || tecla == 32))) {
         if (!repetida)
             tecla == 27 ? PausarPratica() : CmdProx2_Click();
         return;
@@ -341,6 +342,12 @@ void FrmMain::Form_KeyDown(int tecla, Qt::KeyboardModifiers m, bool repetida)
 
 void FrmMain::CmdProx2_Click()
 {
+    // A run outside the course has no lessons: the lesson buttons lead back
+    // to the course.
+    if (pratica.EmTreino()) {
+        VoltarAoCurso();
+        return;
+    }
     switch (pratica.ProximaLicao(usuarios.Livre())) {
     case SessaoPratica::Passo::Recusado:
         FrmBox::Mostrar(SessaoPratica::MensagemLicaoNaoConcluida());
@@ -360,6 +367,10 @@ void FrmMain::CmdProx2_Click()
 
 void FrmMain::CmdAnt2_Click()
 {
+    if (pratica.EmTreino()) {
+        VoltarAoCurso();
+        return;
+    }
     switch (pratica.LicaoAnterior()) {
     case SessaoPratica::Passo::Introducao:
         mostrarIntroducao();
@@ -399,7 +410,9 @@ void FrmMain::PausarPratica()
     case A::LicaoAnterior: CmdAnt2_Click(); break;
     case A::LicaoSeguinte: CmdProx2_Click(); break;
     case A::Som: CmdSom_Click(); break;
-    case A::Progresso: CmdProgresso_Click(); break;
+    case A::Progresso: CmdProgresso_Click(); return;
+    case A::TreinoDasTeclas: Treinar(TipoTreino::MinhasTeclas); return;
+    case A::MeuTexto: Treinar(TipoTreino::MeuTexto); return;
     case A::Ajuda: CmdAjuda_Click(); break;
     case A::Logoff: CmdLogoff_Click(); return;
     case A::Fechar: CmdFechar_Click(); return;

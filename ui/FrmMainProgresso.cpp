@@ -24,8 +24,10 @@ void FrmMain::CmdProgresso_Click()
     // The speed clock stands still while the learner looks at his history,
     // until his next key.
     pratica.PausarRelogio();
-    FrmProgresso::Mostrar(this, nome, NumeroDoTexto(r.velocidadeMinima), NumeroDoTexto(r.precisaoMinima),
-                          Estado().TipoTeclado);
-    if (praticando)
+    const TipoTreino escolhido = FrmProgresso::Mostrar(this, nome, NumeroDoTexto(r.velocidadeMinima),
+                                                       NumeroDoTexto(r.precisaoMinima), Estado().TipoTeclado);
+    if (escolhido != TipoTreino::Curso)
+        Treinar(escolhido);
+    else if (praticando)
         darFocoPicSet();
 }

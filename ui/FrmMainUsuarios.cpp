@@ -159,6 +159,9 @@ void FrmMain::CmdLogoff_Click()
     PicUsuario->show();
     PicUsuario->raise();
     atualizarAnimacoes();
+    // A run outside the course gives the course back first: its place and
+    // counters are what is saved.
+    pratica.EncerrarTreino();
     usuarios.SalvarUsuario(pratica.ExercicioNaTela());
     usuarios.Sair();
     // The lesson's exercises go with the learner: left open, their position

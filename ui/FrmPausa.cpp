@@ -41,6 +41,8 @@ FrmPausa::FrmPausa(QWidget* pai, bool somLigado)
         {Acao::LicaoSeguinte, QStringLiteral("Lição seguinte")},
         {Acao::Som, somLigado ? QStringLiteral("Desligar som") : QStringLiteral("Ligar som")},
         {Acao::Progresso, QStringLiteral("Progresso")},
+        {Acao::TreinoDasTeclas, QStringLiteral("Treino das minhas teclas")},
+        {Acao::MeuTexto, QStringLiteral("Meu texto")},
         {Acao::Ajuda, QStringLiteral("Ajuda")},
         {Acao::Logoff, QStringLiteral("Fazer logoff")},
         {Acao::Fechar, QStringLiteral("Fechar")},

@@ -19,6 +19,8 @@ public:
         LicaoSeguinte,
         Som,
         Progresso,
+        TreinoDasTeclas,
+        MeuTexto,
         Ajuda,
         Logoff,
         Fechar,

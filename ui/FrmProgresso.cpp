@@ -31,7 +31,9 @@ const QRect AreaCalor(16, 288, 510, 200);
 const QRect AreaPiores(540, 288, 224, 200);
 const QRect BotaoErros(356, 258, 82, 26);
 const QRect BotaoTempo(444, 258, 82, 26);
-const QRect BotaoExportar(16, 502, 150, 30);
+const QRect BotaoExportar(16, 502, 130, 30);
+const QRect BotaoTreino(250, 502, 214, 30);
+const QRect BotaoMeuTexto(474, 502, 120, 30);
 const QRect BotaoFechar(646, 502, 118, 30);
 
 QString Resultado(const LicaoGravada& l)
@@ -41,6 +43,11 @@ QString Resultado(const LicaoGravada& l)
 
 QString Dica(const LicaoGravada& l)
 {
+    if (l.tipo != int(TipoTreino::Curso))
+        return QStringLiteral("%1: %2 TPM, %3% de acertos")
+            .arg(l.momento.toString(QStringLiteral("dd/MM/yyyy HH:mm")))
+            .arg(l.tpm)
+            .arg(l.porcAcertos);
     return QStringLiteral("%1: nota %2, %3 TPM, %4% de acertos%5")
         .arg(l.momento.toString(QStringLiteral("dd/MM/yyyy HH:mm")))
         .arg(l.nota)
@@ -66,18 +73,21 @@ FrmProgresso::FrmProgresso(QWidget* pai, const QString& nome, Historico* h, int 
         teclas = historico->Teclas(usuario);
         lido = lido && historico->LidoPorInteiro();
     }
+    for (const LicaoGravada& l : std::as_const(licoes))
+        if (l.tipo == int(TipoTreino::Curso))
+            licoesDoCurso << l;
 
     PicGrafico = new PainelDesenhado(this, QStringLiteral("PicGrafico"));
     PicGrafico->setGeometry(Grafico);
     PicGrafico->setAccessibleName(QStringLiteral("Gráfico de velocidade e precisão por lição"));
     PicGrafico->setDesenho([this](QPainter& p, const QRect& r) {
-        ArteProgresso::DesenharGrafico(p, r, licoes, minimoTpm, minimoPrecisao);
+        ArteProgresso::DesenharGrafico(p, r, licoesDoCurso, minimoTpm, minimoPrecisao);
     });
 
     TabLicoes = new QTableWidget(0, 4, this);
     TabLicoes->setObjectName(QStringLiteral("TabLicoes"));
     TabLicoes->setGeometry(Tabela);
-    TabLicoes->setAccessibleName(QStringLiteral("Lições concluídas"));
+    TabLicoes->setAccessibleName(QStringLiteral("Lições concluídas e treinos"));
     TabLicoes->setHorizontalHeaderLabels({QStringLiteral("Lição"), QStringLiteral("Vezes"), QStringLiteral("Melhor"),
                                           QStringLiteral("Última")});
     TabLicoes->verticalHeader()->hide();
@@ -87,8 +97,8 @@ FrmProgresso::FrmProgresso(QWidget* pai, const QString& nome, Historico* h, int 
     TabLicoes->setTabKeyNavigation(false);
     TabLicoes->setFont(Estilo::Fonte(9));
     TabLicoes->horizontalHeader()->setFont(Estilo::Fonte(8.5, true));
-    TabLicoes->setColumnWidth(0, 46);
-    TabLicoes->setColumnWidth(1, 46);
+    TabLicoes->setColumnWidth(0, 54);
+    TabLicoes->setColumnWidth(1, 44);
     TabLicoes->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     TabLicoes->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     TabLicoes->verticalHeader()->setDefaultSectionSize(22);
@@ -159,6 +169,20 @@ FrmProgresso::FrmProgresso(QWidget* pai, const QString& nome, Historico* h, int 
                         QStringLiteral("Exportar o histórico como CSV"), true);
     CmdFechar = new Imagem(this, QStringLiteral("CmdFechar"));
     FaceBotao::Preparar(CmdFechar, BotaoFechar, QStringLiteral("Fechar"), QStringLiteral("Fechar"), true);
+    // Practice made from this history: the window closes and the main
+    // window opens it.
+    CmdTreino = new Imagem(this, QStringLiteral("CmdTreino"));
+    FaceBotao::Preparar(CmdTreino, BotaoTreino, QStringLiteral("Treino das minhas teclas"),
+                        QStringLiteral("Praticar as teclas com mais erros e mais lentas"), true);
+    CmdMeuTexto = new Imagem(this, QStringLiteral("CmdMeuTexto"));
+    FaceBotao::Preparar(CmdMeuTexto, BotaoMeuTexto, QStringLiteral("Meu texto"),
+                        QStringLiteral("Praticar um texto seu"), true);
+    for (auto [botao, tipo] : {std::pair{CmdTreino, TipoTreino::MinhasTeclas}, std::pair{CmdMeuTexto, TipoTreino::MeuTexto}})
+        connect(botao, &Imagem::clicado, this, [this, tipo] {
+            TocarSom(QStringLiteral("bip"));
+            escolhido = tipo;
+            accept();
+        });
     connect(CmdExportar, &Imagem::clicado, this, &FrmProgresso::CmdExportar_Click);
     connect(CmdFechar, &Imagem::clicado, this, [this] {
         TocarSom(QStringLiteral("bip"));
@@ -168,19 +192,21 @@ FrmProgresso::FrmProgresso(QWidget* pai, const QString& nome, Historico* h, int 
     setTabOrder(TabLicoes, CmdErros);
     setTabOrder(CmdErros, CmdTempo);
     setTabOrder(CmdTempo, CmdExportar);
-    setTabOrder(CmdExportar, CmdFechar);
+    setTabOrder(CmdExportar, CmdTreino);
+    setTabOrder(CmdTreino, CmdMeuTexto);
+    setTabOrder(CmdMeuTexto, CmdFechar);
     MostrarVista(VistaCalor::Erros);
 }
 
-void FrmProgresso::Mostrar(QWidget* pai, const QString& usuario, int minimoTpm, int minimoPrecisao,
-                           int tipoTeclado)
+TipoTreino FrmProgresso::Mostrar(QWidget* pai, const QString& usuario, int minimoTpm, int minimoPrecisao,
+                                 int tipoTeclado)
 {
     RegistroProgresso* r = RegistroProgresso::Instancia();
     Historico* h = r ? r->Banco() : nullptr;
     FrmProgresso janela(pai, usuario, h, minimoTpm, minimoPrecisao, tipoTeclado);
     auto* d = Plataforma().dialogos;
     if (!d)
-        return;
+        return TipoTreino::Curso;
     // Part of a history is never shown as the whole of it. A read that met
     // damage has set the file aside, and that is what the learner is told.
     if (!janela.lido) {
@@ -188,18 +214,34 @@ void FrmProgresso::Mostrar(QWidget* pai, const QString& usuario, int minimoTpm, 
             d->Mensagem(pai, QStringLiteral("Teclomatic"), h->Erro(), IconeMensagem::Exclamacao);
         else
             r->AvisarHistoricoSeparado();
-        return;
+        return TipoTreino::Curso;
     }
     d->Modal(&janela);
+    return janela.Escolhido();
 }
 
 void FrmProgresso::preencherTabela()
 {
+    // The course's lessons, then one row for each kind of practice outside
+    // it, in italics.
     const QList<ResumoLicao> resumo = ResumirLicoes(licoes);
-    TabLicoes->setRowCount(int(resumo.size()));
-    for (int i = 0; i < resumo.size(); ++i) {
-        const ResumoLicao& r = resumo.at(i);
-        const QStringList textos = {QString::number(r.licao), QString::number(r.tentativas), Resultado(r.melhor),
+    QList<ResumoLicao> linhas = resumo;
+    QStringList nomes;
+    for (const ResumoLicao& r : resumo)
+        nomes << QString::number(r.licao);
+    for (auto [tipo, nome] : {std::pair{TipoTreino::MinhasTeclas, QStringLiteral("Teclas")},
+                              std::pair{TipoTreino::MeuTexto, QStringLiteral("Texto")}}) {
+        const QList<ResumoLicao> r = ResumirLicoes(licoes, tipo);
+        if (!r.isEmpty()) {
+            linhas << r.first();
+            nomes << nome;
+        }
+    }
+    TabLicoes->setRowCount(int(linhas.size()));
+    for (int i = 0; i < linhas.size(); ++i) {
+        const ResumoLicao& r = linhas.at(i);
+        const bool treino = i >= resumo.size();
+        const QStringList textos = {nomes.at(i), QString::number(r.tentativas), Resultado(r.melhor),
                                     Resultado(r.ultima)};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(textos.at(c));
@@ -210,6 +252,16 @@ void FrmProgresso::preencherTabela()
                 item->setToolTip(Dica(r.ultima));
             if (c >= 2 && (c == 2 ? r.melhor : r.ultima).aprovado)
                 item->setForeground(QColor(22, 128, 60));
+            if (treino) {
+                QFont f = item->font();
+                f.setItalic(true);
+                item->setFont(f);
+                item->setBackground(QColor(236, 243, 252));
+                if (c == 0)
+                    item->setToolTip(NomeDoTreino(TipoTreino(r.melhor.tipo)));
+                else if (c >= 2)
+                    item->setToolTip(Dica(c == 2 ? r.melhor : r.ultima));
+            }
             TabLicoes->setItem(i, c, item);
         }
     }

@@ -23,9 +23,12 @@ public:
     FrmProgresso(QWidget* pai, const QString& usuario, Historico* historico, int minimoTpm,
                  int minimoPrecisao, int tipoTeclado);
 
-    // Opens the window modally for a learner, over the main window.
-    static void Mostrar(QWidget* pai, const QString& usuario, int minimoTpm, int minimoPrecisao,
-                        int tipoTeclado);
+    // Opens the window modally for a learner, over the main window. Returns
+    // the practice the learner chose to start from it ("Treino das minhas
+    // teclas", "Meu texto"), or Curso when he only looked.
+    static TipoTreino Mostrar(QWidget* pai, const QString& usuario, int minimoTpm, int minimoPrecisao,
+                              int tipoTeclado);
+    TipoTreino Escolhido() const { return escolhido; }
 
     void MostrarVista(VistaCalor vista);
     VistaCalor Vista() const { return vista; }
@@ -47,6 +50,8 @@ public:
     Imagem* CmdErros = nullptr;
     Imagem* CmdTempo = nullptr;
     Imagem* CmdExportar = nullptr;
+    Imagem* CmdTreino = nullptr;
+    Imagem* CmdMeuTexto = nullptr;
     Imagem* CmdFechar = nullptr;
 
 protected:
@@ -65,6 +70,8 @@ private:
     Historico* historico;
     bool lido = true; // the history was read whole
     QList<LicaoGravada> licoes;
+    QList<LicaoGravada> licoesDoCurso; // the chart's
+    TipoTreino escolhido = TipoTreino::Curso;
     MapaTeclas teclas;
     int minimoTpm, minimoPrecisao, tipoTeclado;
     VistaCalor vista = VistaCalor::Erros;

@@ -43,6 +43,13 @@ void LinhaTexto::setLinha(const QString& linha)
     update();
 }
 
+bool LinhaTexto::Cabe(const QString& linha) const
+{
+    QString mostrado = linha;
+    mostrado.replace(QLatin1Char('#'), QLatin1Char('M'));
+    return QFontMetrics(normal).horizontalAdvance(mostrado) <= width() - 24;
+}
+
 void LinhaTexto::medir()
 {
     // Enter takes the room of a wide letter, where its sign is drawn.

@@ -43,6 +43,8 @@ public:
     int topo() const { return alto; }
 
     const QFont& fonte() const { return normal; }
+    // Whether a line shows whole in the control, with a margin at each side.
+    bool Cabe(const QString& linha) const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -21,7 +21,7 @@ void TeclasErradas::Definir(const QList<TeclaDificil>& lista)
     QStringList partes;
     for (const TeclaDificil& t : teclas)
         partes << QStringLiteral("%1, %2 erros").arg(NomeCaractere(t.caractere)).arg(t.contagem.erros);
-    setAccessibleName(teclas.isEmpty() ? QStringLiteral("Nenhuma tecla errada nesta lição")
+    setAccessibleName(teclas.isEmpty() ? semErros.chopped(semErros.endsWith(u'.') ? 1 : 0)
                                        : QStringLiteral("Teclas com mais erros: ") + partes.join(QStringLiteral("; ")));
     update();
 }
@@ -39,8 +39,7 @@ void TeclasErradas::paintEvent(QPaintEvent*)
     p.setPen(Estilo::AzulTexto());
     const QRectF texto(12, 0, 170, height());
     if (teclas.isEmpty()) {
-        p.drawText(texto.adjusted(0, 0, 300, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                   QStringLiteral("Nenhuma tecla errada nesta lição."));
+        p.drawText(texto.adjusted(0, 0, 300, 0), Qt::AlignVCenter | Qt::AlignLeft, semErros);
         return;
     }
     p.drawText(texto, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Teclas com mais erros:"));

@@ -10,6 +10,8 @@ class TeclasErradas : public QWidget {
 public:
     explicit TeclasErradas(QWidget* pai);
     void Definir(const QList<TeclaDificil>& teclas);
+    // What the strip says when no key went wrong (by default, of a lesson).
+    void DefinirSemErros(const QString& texto) { semErros = texto; }
     const QList<TeclaDificil>& Teclas() const { return teclas; }
 
 protected:
@@ -17,4 +19,5 @@ protected:
 
 private:
     QList<TeclaDificil> teclas;
+    QString semErros = QStringLiteral("Nenhuma tecla errada nesta lição.");
 };

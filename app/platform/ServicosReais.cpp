@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QSettings>
@@ -160,6 +161,16 @@ void DialogosQt::Modal(QDialog* janela)
 {
     if (janela)
         janela->exec();
+}
+
+QString DialogosQt::AbrirArquivo(QWidget* dono, const QString& titulo, const QString& filtro)
+{
+    if (ultimaPasta.isEmpty())
+        ultimaPasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString arquivo = QFileDialog::getOpenFileName(dono, titulo, ultimaPasta, filtro);
+    if (!arquivo.isEmpty())
+        ultimaPasta = QFileInfo(arquivo).absolutePath();
+    return arquivo;
 }
 
 // ---- documents ----------------------------------------------------------

@@ -50,6 +50,12 @@ public:
                   IconeMensagem icone) override;
     bool Perguntar(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone) override;
     void Modal(QDialog* janela) override;
+    // The toolkit's own file dialog (the desktop's where Qt has one),
+    // starting in the Documents folder, then where the last file came from.
+    QString AbrirArquivo(QWidget* dono, const QString& titulo, const QString& filtro) override;
+
+private:
+    QString ultimaPasta;
 };
 
 class ModoVideoX11 : public ServicoModoVideo {

@@ -57,6 +57,15 @@ struct FakeDialogos : ServicoDialogos {
                   IconeMensagem icone) override;
     bool Perguntar(QWidget* dono, const QString& titulo, const QString& texto, IconeMensagem icone) override;
     void Modal(QDialog* janela) override;
+    // The file the next file dialogs answer with (empty: given up), and
+    // the title of each one asked.
+    QString arquivoEscolhido;
+    QStringList pedidosArquivo;
+    QString AbrirArquivo(QWidget*, const QString& titulo, const QString&) override
+    {
+        pedidosArquivo << titulo;
+        return arquivoEscolhido;
+    }
     QStringList textos() const;
 };
 
