@@ -1,5 +1,7 @@
 #include "ui/Estilo.h"
 
+#include <QLabel>
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -240,4 +242,20 @@ void Estilo::Colorir(QWidget* w, const QColor& cor)
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, cor);
     w->setPalette(p);
+}
+
+QLabel* Estilo::Rotulo(QWidget* pai, const QString& nome, const QString& texto, const QRect& r,
+                       Qt::Alignment alinhamento, const QFont& fonte, const QColor& cor)
+{
+    auto* l = new QLabel(texto, pai);
+    l->setObjectName(nome);
+    l->setGeometry(r);
+    l->setAlignment(alinhamento & Qt::AlignVertical_Mask ? alinhamento : alinhamento | Qt::AlignVCenter);
+    l->setFont(fonte);
+    l->setTextFormat(Qt::PlainText);
+    l->setStyleSheet(QStringLiteral("QLabel { color: rgb(%1,%2,%3); background: transparent; }")
+                         .arg(cor.red())
+                         .arg(cor.green())
+                         .arg(cor.blue()));
+    return l;
 }

@@ -12,6 +12,9 @@ class QPainter;
 class QRegion;
 class QWidget;
 
+class QLabel;
+class QWidget;
+
 namespace Estilo {
 // The three blues of the program.
 inline QColor AzulTexto() { return QColor(0, 97, 187); }   // text, labels
@@ -109,4 +112,9 @@ void AplicarFonteGlobal();
 // The text colour of a label, through its palette: cheaper to paint than a
 // style sheet, which the practice screen's labels repaint under every key.
 void Colorir(QWidget* w, const QColor& cor);
+// A label of the drawn windows: placed, in a font and a colour, with no
+// background of its own, its text plain. Without a vertical alignment it is
+// centred vertically.
+QLabel* Rotulo(QWidget* pai, const QString& nome, const QString& texto, const QRect& r, Qt::Alignment alinhamento,
+               const QFont& fonte, const QColor& cor);
 }

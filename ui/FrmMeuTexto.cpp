@@ -49,21 +49,6 @@ const QString LegendaAbrir = QStringLiteral("Abrir arquivo…");
 const QString LegendaPraticar = QStringLiteral("Praticar");
 const QString LegendaCancelar = QStringLiteral("Cancelar");
 
-QLabel* NovoRotulo(QWidget* pai, const QString& nome, const QRect& r, const QFont& fonte, Qt::Alignment alinhamento,
-                   const QColor& cor = Qt::white)
-{
-    auto* l = new QLabel(pai);
-    l->setObjectName(nome);
-    l->setGeometry(r);
-    l->setFont(fonte);
-    l->setAlignment(alinhamento);
-    l->setTextFormat(Qt::PlainText);
-    l->setStyleSheet(QStringLiteral("QLabel { color: rgb(%1,%2,%3); background: transparent; }")
-                         .arg(cor.red())
-                         .arg(cor.green())
-                         .arg(cor.blue()));
-    return l;
-}
 
 QPlainTextEdit* NovaCaixa(QWidget* pai, const QString& nome, const QString& acessivel, const QRect& r)
 {
@@ -113,8 +98,7 @@ FrmMeuTexto::FrmMeuTexto(QWidget* pai, int teclado, std::function<bool(const QSt
     if (!cabe)
         cabe = [](const QString& linha) { return linha.size() <= 52; };
 
-    LblInstrucao = NovoRotulo(this, QStringLiteral("LblInstrucao"), Instrucao, Estilo::Fonte(10, true),
-                              Qt::AlignLeft | Qt::AlignVCenter);
+    LblInstrucao = Estilo::Rotulo(this, QStringLiteral("LblInstrucao"), QString(), Instrucao, Qt::AlignLeft | Qt::AlignVCenter, Estilo::Fonte(10, true), Qt::white);
     LblInstrucao->setText(QStringLiteral("Cole aqui um texto seu (Ctrl+V) ou abra um arquivo de texto."));
 
     TxtTexto = NovaCaixa(this, QStringLiteral("TxtTexto"), QStringLiteral("Seu texto"), CaixaTexto);
@@ -124,15 +108,12 @@ FrmMeuTexto::FrmMeuTexto(QWidget* pai, int teclado, std::function<bool(const QSt
 
     CmdAbrir = new Imagem(this, QStringLiteral("CmdAbrir"));
     FaceBotao::Preparar(CmdAbrir, BotaoAbrir, LegendaAbrir, QStringLiteral("Abrir arquivo de texto"));
-    LblArquivo = NovoRotulo(this, QStringLiteral("LblArquivo"), NotaArquivo, Estilo::Fonte(8.5),
-                            Qt::AlignLeft | Qt::AlignVCenter, QColor(225, 238, 252));
+    LblArquivo = Estilo::Rotulo(this, QStringLiteral("LblArquivo"), QString(), NotaArquivo, Qt::AlignLeft | Qt::AlignVCenter, Estilo::Fonte(8.5), QColor(225, 238, 252));
     LblArquivo->setText(QStringLiteral("Um arquivo de texto simples (.txt) de até 1 MiB."));
 
-    LblPrevia = NovoRotulo(this, QStringLiteral("LblPrevia"), TituloPrevia, Estilo::Fonte(10, true),
-                           Qt::AlignLeft | Qt::AlignVCenter);
+    LblPrevia = Estilo::Rotulo(this, QStringLiteral("LblPrevia"), QString(), TituloPrevia, Qt::AlignLeft | Qt::AlignVCenter, Estilo::Fonte(10, true), Qt::white);
     LblPrevia->setText(QStringLiteral("O que será praticado"));
-    LblResumo = NovoRotulo(this, QStringLiteral("LblResumo"), Resumo, Estilo::Fonte(9, true),
-                           Qt::AlignRight | Qt::AlignVCenter, Estilo::Amarelo());
+    LblResumo = Estilo::Rotulo(this, QStringLiteral("LblResumo"), QString(), Resumo, Qt::AlignRight | Qt::AlignVCenter, Estilo::Fonte(9, true), Estilo::Amarelo());
 
     TxtPrevia = NovaCaixa(this, QStringLiteral("TxtPrevia"), QStringLiteral("O que será praticado"),
                           QRect(CaixaPrevia, QSize(LarguraUtil, 100)));
@@ -152,9 +133,7 @@ FrmMeuTexto::FrmMeuTexto(QWidget* pai, int teclado, std::function<bool(const QSt
         TxtPrevia->resize(LarguraUtil, LinhasPrevia * linha + qCeil(TxtPrevia->document()->documentMargin()) + borda);
     }
     const int topoFora = TxtPrevia->geometry().bottom() + 5;
-    LblFora = NovoRotulo(this, QStringLiteral("LblFora"),
-                         QRect(Esquerda + 24, topoFora, LarguraUtil - 24, AlturaFora), Estilo::Fonte(9),
-                         Qt::AlignLeft | Qt::AlignTop);
+    LblFora = Estilo::Rotulo(this, QStringLiteral("LblFora"), QString(), QRect(Esquerda + 24, topoFora, LarguraUtil - 24, AlturaFora), Qt::AlignLeft | Qt::AlignTop, Estilo::Fonte(9), Qt::white);
     LblFora->setWordWrap(true);
 
     CmdPraticar = new Imagem(this, QStringLiteral("CmdPraticar"));

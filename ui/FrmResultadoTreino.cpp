@@ -38,22 +38,7 @@ constexpr int LarguraBotao = 118;
 const QColor Melhor(22, 128, 60);
 const QColor Pior(196, 36, 36);
 
-QString Cor(const QColor& c)
-{
-    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
-}
 
-QLabel* NovoRotulo(QWidget* pai, const QString& texto, const QRect& r, Qt::Alignment alinhamento, const QFont& fonte,
-                   const QColor& cor)
-{
-    auto* l = new QLabel(texto, pai);
-    l->setGeometry(r);
-    l->setAlignment(alinhamento | Qt::AlignVCenter);
-    l->setFont(fonte);
-    l->setTextFormat(Qt::PlainText);
-    l->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(Cor(cor)));
-    return l;
-}
 
 QString Porcento(double taxa) { return QString::number(std::lround(taxa * 100)) + u'%'; }
 
@@ -97,10 +82,8 @@ FrmResultadoTreino::FrmResultadoTreino(QWidget* pai, const ResultadoTreino& r, i
     QStringList falado;
     for (int i = 0; i < legendas.size(); ++i) {
         const QRect linha(Tabela.left(), Tabela.top() + i * AlturaLinha, Tabela.width(), AlturaLinha);
-        NovoRotulo(this, legendas.at(i), QRect(ColLegenda, linha.top(), ColValor - ColLegenda, AlturaLinha),
-                   Qt::AlignLeft, Estilo::Fonte(9), azul);
-        QLabel* v = NovoRotulo(this, valores.at(i), QRect(ColValor, linha.top(), FimValor - ColValor, AlturaLinha),
-                               Qt::AlignRight, Estilo::Fonte(9, true), azul);
+        Estilo::Rotulo(this, QString(), legendas.at(i), QRect(ColLegenda, linha.top(), ColValor - ColLegenda, AlturaLinha), Qt::AlignLeft, Estilo::Fonte(9), azul);
+        QLabel* v = Estilo::Rotulo(this, QString(), valores.at(i), QRect(ColValor, linha.top(), FimValor - ColValor, AlturaLinha), Qt::AlignRight, Estilo::Fonte(9, true), azul);
         v->setObjectName(QStringLiteral("LblValor%1").arg(i));
         v->setAccessibleName(legendas.at(i) + u' ' + valores.at(i));
         Valores << v;
@@ -110,24 +93,18 @@ FrmResultadoTreino::FrmResultadoTreino(QWidget* pai, const ResultadoTreino& r, i
     int fundo = 0;
     if (!comparacoes.isEmpty()) {
         // Each weak key: before the run, in it, and which way it went.
-        auto* sub = NovoRotulo(this, QStringLiteral("Suas teclas mais fracas: erros e tempo médio"), Subtitulo,
-                               Qt::AlignLeft, Estilo::Fonte(10, true), Qt::white);
+        auto* sub = Estilo::Rotulo(this, QString(), QStringLiteral("Suas teclas mais fracas: erros e tempo médio"), Subtitulo, Qt::AlignLeft, Estilo::Fonte(10, true), Qt::white);
         sub->setObjectName(QStringLiteral("LblTeclas"));
         const QFont fCab = Estilo::Fonte(8.5, true);
         const QRect cab = linhaTecla(-1);
-        NovoRotulo(this, QStringLiteral("Tecla"), QRect(ColLegenda, cab.top(), ColAntes - ColLegenda, cab.height()),
-                   Qt::AlignLeft, fCab, Qt::white);
-        NovoRotulo(this, QStringLiteral("Antes"), QRect(ColAntes, cab.top(), ColAgora - ColAntes, cab.height()),
-                   Qt::AlignHCenter, fCab, Qt::white);
-        NovoRotulo(this, QStringLiteral("Agora"), QRect(ColAgora, cab.top(), ColSeta - ColAgora, cab.height()),
-                   Qt::AlignHCenter, fCab, Qt::white);
+        Estilo::Rotulo(this, QString(), QStringLiteral("Tecla"), QRect(ColLegenda, cab.top(), ColAntes - ColLegenda, cab.height()), Qt::AlignLeft, fCab, Qt::white);
+        Estilo::Rotulo(this, QString(), QStringLiteral("Antes"), QRect(ColAntes, cab.top(), ColAgora - ColAntes, cab.height()), Qt::AlignHCenter, fCab, Qt::white);
+        Estilo::Rotulo(this, QString(), QStringLiteral("Agora"), QRect(ColAgora, cab.top(), ColSeta - ColAgora, cab.height()), Qt::AlignHCenter, fCab, Qt::white);
         for (int i = 0; i < comparacoes.size(); ++i) {
             const ComparacaoTecla& c = comparacoes.at(i);
             const QRect l = linhaTecla(i);
             const QString nome = NomeFalado(ToqueDoNome(c.tecla, tipoTeclado), tipoTeclado);
-            QLabel* antes = NovoRotulo(this, Celula(c.taxaAntes, c.msAntes),
-                                       QRect(ColAntes, l.top(), ColAgora - ColAntes, l.height()), Qt::AlignHCenter,
-                                       Estilo::Fonte(9), azul);
+            QLabel* antes = Estilo::Rotulo(this, QString(), Celula(c.taxaAntes, c.msAntes), QRect(ColAntes, l.top(), ColAgora - ColAntes, l.height()), Qt::AlignHCenter, Estilo::Fonte(9), azul);
             antes->setAccessibleName(QStringLiteral("%1, antes: %2").arg(nome, Falado(c.taxaAntes, c.msAntes)));
             const int t = c.Tendencia();
             QString agoraFalado = QStringLiteral("%1, agora: ").arg(nome);
@@ -136,9 +113,7 @@ FrmResultadoTreino::FrmResultadoTreino(QWidget* pai, const ResultadoTreino& r, i
             else
                 agoraFalado += Falado(c.taxaAgora, c.msAgora)
                                + (t > 0 ? QStringLiteral(", melhorou") : t < 0 ? QStringLiteral(", piorou") : QString());
-            QLabel* agora = NovoRotulo(this, c.digitada ? Celula(c.taxaAgora, c.msAgora) : QStringLiteral("—"),
-                                       QRect(ColAgora, l.top(), ColSeta - ColAgora, l.height()), Qt::AlignHCenter,
-                                       Estilo::Fonte(9, true), t > 0 ? Melhor : t < 0 ? Pior : azul);
+            QLabel* agora = Estilo::Rotulo(this, QString(), c.digitada ? Celula(c.taxaAgora, c.msAgora) : QStringLiteral("—"), QRect(ColAgora, l.top(), ColSeta - ColAgora, l.height()), Qt::AlignHCenter, Estilo::Fonte(9, true), t > 0 ? Melhor : t < 0 ? Pior : azul);
             agora->setAccessibleName(agoraFalado);
             antes->setObjectName(QStringLiteral("LblAntes%1").arg(i));
             agora->setObjectName(QStringLiteral("LblAgora%1").arg(i));

@@ -45,22 +45,7 @@ constexpr int ColReq = 296;
 const QColor VerdeAprovado(22, 128, 60);
 const QColor VermelhoReprovado(196, 36, 36);
 
-QString Cor(const QColor& c)
-{
-    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
-}
 
-QLabel* NovoRotulo(QWidget* pai, const QString& nome, const QString& texto, const QRect& r,
-                   Qt::Alignment alinhamento, const QFont& fonte, const QColor& cor)
-{
-    auto* l = new QLabel(texto, pai);
-    l->setObjectName(nome);
-    l->setGeometry(r);
-    l->setAlignment(alinhamento | Qt::AlignVCenter);
-    l->setFont(fonte);
-    l->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(Cor(cor)));
-    return l;
-}
 
 QRect Linha(const QRect& tabela, int i)
 {
@@ -98,49 +83,26 @@ JanelaDeResultado::JanelaDeResultado(QWidget* pai, const QString& nome, const QS
     for (int i = 0; i < 7; ++i) {
         const QRect r = Linha(Tabela, i);
         const bool nota = i == 6;
-        *linhas[i].legenda = NovoRotulo(this, QString::fromLatin1(linhas[i].nomeLegenda), linhas[i].texto,
-                                        QRect(ColLegenda, r.top(), ColValor - ColLegenda, r.height()),
-                                        Qt::AlignLeft, nota ? fValor : fLegenda,
-                                        nota ? Estilo::AzulEscuro() : azul);
-        *linhas[i].valor = NovoRotulo(this, QString::fromLatin1(linhas[i].nomeValor), QStringLiteral("0"),
-                                      QRect(ColValor, r.top(), FimValor - ColValor, r.height()),
-                                      Qt::AlignRight, nota ? Estilo::Fonte(11, true) : fValor,
-                                      nota ? Estilo::AzulEscuro() : azul);
+        *linhas[i].legenda = Estilo::Rotulo(this, QString::fromLatin1(linhas[i].nomeLegenda), linhas[i].texto, QRect(ColLegenda, r.top(), ColValor - ColLegenda, r.height()), Qt::AlignLeft, nota ? fValor : fLegenda, nota ? Estilo::AzulEscuro() : azul);
+        *linhas[i].valor = Estilo::Rotulo(this, QString::fromLatin1(linhas[i].nomeValor), QStringLiteral("0"), QRect(ColValor, r.top(), FimValor - ColValor, r.height()), Qt::AlignRight, nota ? Estilo::Fonte(11, true) : fValor, nota ? Estilo::AzulEscuro() : azul);
     }
 
     // The comparison table: a header row and two rows of two values.
     const QRect cab = Linha(Comparacao, 0);
     const QFont fCab = Estilo::Fonte(8.5, true);
-    Label2 = NovoRotulo(this, QStringLiteral("Label2"), QStringLiteral("Seu Resultado"),
-                        QRect(ColSeu, cab.top(), ColReq - ColSeu, cab.height()), Qt::AlignHCenter, fCab,
-                        Qt::white);
-    Label3 = NovoRotulo(this, QStringLiteral("Label3"), QStringLiteral("Minimo Requerido"),
-                        QRect(ColReq, cab.top(), FimValor - ColReq, cab.height()), Qt::AlignHCenter, fCab,
-                        Qt::white);
+    Label2 = Estilo::Rotulo(this, QStringLiteral("Label2"), QStringLiteral("Seu Resultado"), QRect(ColSeu, cab.top(), ColReq - ColSeu, cab.height()), Qt::AlignHCenter, fCab, Qt::white);
+    Label3 = Estilo::Rotulo(this, QStringLiteral("Label3"), QStringLiteral("Minimo Requerido"), QRect(ColReq, cab.top(), FimValor - ColReq, cab.height()), Qt::AlignHCenter, fCab, Qt::white);
     const QRect l1 = Linha(Comparacao, 1);
     const QRect l2 = Linha(Comparacao, 2);
-    Label5 = NovoRotulo(this, QStringLiteral("Label5"), QStringLiteral("Precisão:"),
-                        QRect(ColLegenda, l1.top(), ColSeu - ColLegenda, l1.height()), Qt::AlignLeft,
-                        fLegenda, azul);
-    Label4 = NovoRotulo(this, QStringLiteral("Label4"), QStringLiteral("Velocidade:"),
-                        QRect(ColLegenda, l2.top(), ColSeu - ColLegenda, l2.height()), Qt::AlignLeft,
-                        fLegenda, azul);
-    SeuPrecisao = NovoRotulo(this, QStringLiteral("SeuPrecisao"), QStringLiteral("0"),
-                             QRect(ColSeu, l1.top(), ColReq - ColSeu, l1.height()), Qt::AlignHCenter,
-                             fValor, azul);
-    ReqPrecisao = NovoRotulo(this, QStringLiteral("ReqPrecisao"), QStringLiteral("0"),
-                             QRect(ColReq, l1.top(), FimValor - ColReq, l1.height()), Qt::AlignHCenter,
-                             fValor, azul);
-    SeuVelocidade = NovoRotulo(this, QStringLiteral("SeuVelocidade"), QStringLiteral("0"),
-                               QRect(ColSeu, l2.top(), ColReq - ColSeu, l2.height()), Qt::AlignHCenter,
-                               fValor, azul);
-    ReqVelocidade = NovoRotulo(this, QStringLiteral("ReqVelocidade"), QStringLiteral("0"),
-                               QRect(ColReq, l2.top(), FimValor - ColReq, l2.height()),
-                               Qt::AlignHCenter, fValor, azul);
+    Label5 = Estilo::Rotulo(this, QStringLiteral("Label5"), QStringLiteral("Precisão:"), QRect(ColLegenda, l1.top(), ColSeu - ColLegenda, l1.height()), Qt::AlignLeft, fLegenda, azul);
+    Label4 = Estilo::Rotulo(this, QStringLiteral("Label4"), QStringLiteral("Velocidade:"), QRect(ColLegenda, l2.top(), ColSeu - ColLegenda, l2.height()), Qt::AlignLeft, fLegenda, azul);
+    SeuPrecisao = Estilo::Rotulo(this, QStringLiteral("SeuPrecisao"), QStringLiteral("0"), QRect(ColSeu, l1.top(), ColReq - ColSeu, l1.height()), Qt::AlignHCenter, fValor, azul);
+    ReqPrecisao = Estilo::Rotulo(this, QStringLiteral("ReqPrecisao"), QStringLiteral("0"), QRect(ColReq, l1.top(), FimValor - ColReq, l1.height()), Qt::AlignHCenter, fValor, azul);
+    SeuVelocidade = Estilo::Rotulo(this, QStringLiteral("SeuVelocidade"), QStringLiteral("0"), QRect(ColSeu, l2.top(), ColReq - ColSeu, l2.height()), Qt::AlignHCenter, fValor, azul);
+    ReqVelocidade = Estilo::Rotulo(this, QStringLiteral("ReqVelocidade"), QStringLiteral("0"), QRect(ColReq, l2.top(), FimValor - ColReq, l2.height()), Qt::AlignHCenter, fValor, azul);
 
     // The advice, wrapped within the white message area.
-    LblCom = NovoRotulo(this, QStringLiteral("LblCom"), QStringLiteral("Concluido"),
-                        Mensagem.adjusted(14, 4, -10, -4), Qt::AlignLeft, Estilo::Fonte(9), azul);
+    LblCom = Estilo::Rotulo(this, QStringLiteral("LblCom"), QStringLiteral("Concluido"), Mensagem.adjusted(14, 4, -10, -4), Qt::AlignLeft, Estilo::Fonte(9), azul);
     LblCom->setWordWrap(true);
 
     PicTeclas = new TeclasErradas(this);
@@ -231,7 +193,7 @@ void JanelaDeResultado::Form_Load()
     ReqVelocidade->setText(txtVelo + QStringLiteral(" TPM"));
     const auto corResultado = [](QLabel* l, bool passou) {
         l->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }")
-                             .arg(Cor(passou ? VerdeAprovado : VermelhoReprovado)));
+                             .arg((passou ? VerdeAprovado : VermelhoReprovado).name()));
     };
     corResultado(SeuPrecisao, r.passaPrecisao);
     corResultado(SeuVelocidade, r.passaVelocidade);
