@@ -180,12 +180,7 @@ void RegistroProgresso::licaoTerminada()
     l.nota = r.nota;
     l.aprovado = r.passa;
     l.teclado = e.TipoTeclado;
-    if (Historico* h = Banco()) {
-        if (h->GravarLicao(l))
-            emit licaoGravada();
-        else
-            falhou();
-    }
+    gravarLicao(l);
 }
 
 void RegistroProgresso::treinoTerminado()
@@ -203,6 +198,11 @@ void RegistroProgresso::treinoTerminado()
     l.porcErros = p.erros;
     l.teclado = Estado().TipoTeclado;
     l.tipo = int(r.tipo);
+    gravarLicao(l);
+}
+
+void RegistroProgresso::gravarLicao(const LicaoGravada& l)
+{
     if (Historico* h = Banco()) {
         if (h->GravarLicao(l))
             emit licaoGravada();

@@ -68,6 +68,8 @@ private:
     void exercicioTerminado();
     void licaoTerminada();
     void treinoTerminado();
+    // Writes a finished lesson or run, and says whether it went in.
+    void gravarLicao(const LicaoGravada& l);
     void mudou(SessaoPratica::Mudancas o);
     void renomeado(const QString& antigo, const QString& novo);
     void deletado(const QString& nome);

@@ -73,7 +73,6 @@ void FrmMain::Treinar(TipoTreino tipo)
             return;
     }
     PrepararPratica();
-    pratica.PausarRelogio();
     QStringList linhas;
     if (tipo == TipoTreino::MinhasTeclas) {
         linhas = montarTreinoDasTeclas();
